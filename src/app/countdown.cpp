@@ -1,0 +1,59 @@
+// Countdown and restart.
+#include "app/countdown.h"
+
+#include <cstring>  // Required for: std::memcpy()
+
+#include "app/game_state.h"
+#include "gameplay/keypad.h"
+#include "gameplay/progress.h"
+#include "platform/clock.h"
+#include "platform/sound.h"
+#include "platform/toolkit.h"
+#include "world/wall_layout.h"
+
+void UpdateTimeText(int seconds) {
+    // Breads can lift the count above three minutes; one minutes digit shows up to 9:59.
+    const int minutes = seconds / 60 > 9 ? 9 : seconds / 60;
+    g_timeText[1] = static_cast<char>('0' + minutes);
+    g_timeText[3] = static_cast<char>('0' + (seconds % 60) / 10);
+    g_timeText[4] = static_cast<char>('0' + (seconds % 60) % 10);
+}
+
+void OnIdle() {
+    const int previous = g_secondsLeft;
+    g_secondsLeft = kSecondsPerGame - (GameClock() - g_startClock) / kClockTicksPerSecond;
+    if (previous <= g_secondsLeft) {
+        // Nothing to show until the next second: give the core back instead of spinning.
+        RestBriefly();
+        return;
+    }
+    if (g_secondsLeft >= 0) {
+        UpdateTimeText(g_secondsLeft);
+        Toolkit().drawFrameNow();
+        return;
+    }
+    // Time is up. The text keeps the last value shown; the next frame runs the restart.
+    g_startClock = GameClock();
+    g_gameMode = 0;
+    g_endingCode = 0;
+    Toolkit().postRedisplay();
+}
+
+void RestartGame() {
+    std::memcpy(g_timeText, "03:00", sizeof g_timeText);
+    g_posX = g_posY = g_posZ = 0.0f;
+    g_yaw = 0.0f;
+    g_playerX = 3.0f;
+    g_playerY = 3.0f;
+    g_playerZ = -1.0f;
+    g_prevPlayerX = 3.0f;
+    g_prevPlayerZ = -1.0f;
+    g_endScreenShown = 1;
+    g_gameMode = 1;
+    ResetInventory();
+    g_hammerVisible = 1;
+    g_breadVisible = 1;
+    g_keypad.Reset();
+    PlayTune();
+    CloseBookcasePassage();
+}

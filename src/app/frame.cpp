@@ -1,0 +1,80 @@
+// The display callback: the layers of a frame in their fixed order, and the per-frame rules
+// that act on the selection latched by the last press.
+#include "app/frame.h"
+
+#include <GL/gl.h>   // Required for: glClear(), glPushMatrix(), glViewport(), glRasterPos2i()
+#include <GL/glu.h>  // Required for: gluLookAt()
+
+#include "app/countdown.h"
+#include "app/game_state.h"
+#include "assets/obj_model.h"
+#include "assets/skybox.h"
+#include "gameplay/keypad.h"
+#include "gameplay/picking.h"
+#include "gameplay/progress.h"
+#include "gameplay/screens.h"
+#include "hud/hud_text.h"
+#include "hud/icon_bar.h"
+#include "hud/info_picture.h"
+#include "platform/toolkit.h"
+
+void ApplyCameraTransform() {
+    glRotatef(-g_yaw, 0.0f, 1.0f, 0.0f);
+    gluLookAt(3.0, 4.0, -1.0, 3.0, 4.0, -2.0, 0.0, 1.0, 0.0);
+    glTranslatef(g_posX, g_posY, g_posZ);
+}
+
+void OnDisplay() {
+    const int width = g_windowWidth;
+    const int height = g_windowHeight;
+
+    if (g_startScreenShown || g_endScreenShown) g_screens.Draw(width, height);
+
+    // Runs while a screen is shown too; the restart on the same frame raises the end screen.
+    RunEndingTrigger(g_pickedBox);
+    if (g_gameMode == 0 || g_gameMode == 2) RestartGame();
+
+    if (!g_startScreenShown && !g_endScreenShown) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+        // The house, seen from the player's camera.
+        glPushMatrix();
+        ApplyCameraTransform();
+        g_skybox.Draw();
+        g_houseModel.Draw();
+        DrawItems();
+        DrawSelectionOutline(g_pickedBox);
+        GrantIcon(g_pickedBox);
+        glPopMatrix();
+
+        // The HUD corner: 180 by 100 overlay units, one unit a pixel.
+        glPushMatrix();
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(0, 180, 0, 100, -1, 1);
+        if (g_describeMode == 0) {
+            const int noteSlot = UseIcon(g_messageIndex);
+            if (noteSlot != 0) DrawNotePicture(noteSlot);
+        }
+        glViewport(width - 180, height - 100, 180, 100);
+        DrawIconBar();
+        glDisable(GL_DEPTH_TEST);
+        glDisable(GL_LIGHTING);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        // Set before the raster positions, which latch it: both texts are drawn in it.
+        glColor3f(1.0f, 0.8f, 0.6f);
+        glRasterPos2i(0, 80);
+        if (g_describeMode == 1) DrawIconHint(g_messageIndex);
+        glRasterPos2i(136, 47);
+        DrawHudText(g_timeText);
+        glEnable(GL_LIGHTING);
+        glEnable(GL_DEPTH_TEST);
+        glViewport(0, 0, width, height);
+        glPopMatrix();
+
+        if (g_keypadShown) g_keypad.Draw(width, height);
+        if (g_infoPicture.shown) g_infoPicture.Draw(width, height);
+    }
+
+    Toolkit().swapBuffers();
+}

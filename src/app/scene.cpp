@@ -1,0 +1,114 @@
+// The global objects in their construction order, start-up and the reshape callback.
+#include "app/scene.h"
+
+#include <GL/freeglut.h>  // Required for: glutInit(), glutCreateWindow(), glut*Func()
+#include <GL/glu.h>       // Required for: gluPerspective()
+
+#include "app/countdown.h"
+#include "app/frame.h"
+#include "app/game_state.h"
+#include "assets/obj_model.h"
+#include "assets/skybox.h"
+#include "gameplay/keypad.h"
+#include "gameplay/picking.h"
+#include "gameplay/screens.h"
+#include "hud/icon_bar.h"
+#include "hud/info_picture.h"
+#include "platform/clock.h"
+#include "platform/data_path.h"
+#include "platform/sound.h"
+#include "platform/toolkit.h"
+#include "world/movement.h"
+#include "world/walk_grid.h"
+#include "world/wall_layout.h"
+
+// Constructed in this order before main, destroyed in the reverse order at exit.
+obj3dmodel g_houseModel;
+obj3dmodel g_hammerModel;
+obj3dmodel g_bookcaseModel;
+obj3dmodel g_breadModel;
+SkyBox g_skybox;
+KeypadPanel g_keypad;
+Screens g_screens;
+InfoPicture g_infoPicture;
+
+// Fields of the objects above that the rest of the game shares under their own names.
+std::uint8_t& g_startScreenShown = g_screens.startScreenShown;
+std::uint8_t& g_endScreenShown = g_screens.endScreenShown;
+std::uint8_t& g_endingCode = g_screens.endingCode;
+std::uint8_t& g_keypadShown = g_keypad.shown;
+float& g_bookcaseOffset = g_keypad.bookcaseOffset;
+
+namespace {
+
+void LoadModel(obj3dmodel& model, const char* dataSetBasePath) {
+    model.LoadObj(DataPath(dataSetBasePath).c_str());
+    model.BuildLists();
+}
+
+}  // namespace
+
+void CreateGameWindow(int* argc, char** argv) {
+    glutInit(argc, argv);
+    glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
+    glutInitWindowPosition(100, 100);
+    glutInitWindowSize(800, 600);
+    glutCreateWindow("Escape House");
+    InstallGlutToolkit();
+}
+
+void InitScene() {
+    glClearColor(0, 0, 0, 0);
+    glEnable(GL_DEPTH_TEST);
+    // The only modelview matrix the game ever uses: cameras and overlays go on the projection
+    // stack, so lighting works in world coordinates.
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+
+    LoadIconBar();
+
+    LoadModel(g_houseModel, "Data/Model/house_main");
+    LoadModel(g_hammerModel, "Data/Model/house_hammer");
+    LoadModel(g_bookcaseModel, "Data/Model/bookcase1");
+    LoadModel(g_breadModel, "Data/Model/bread1");
+
+    g_skybox.SetSize(60.0f);
+    g_skybox.Load("Data/Picture/otop.tga", "Data/Picture/dn.tga", "Data/Picture/ofront.tga",
+                  "Data/Picture/oback.tga", "Data/Picture/oleft.tga", "Data/Picture/oright.tga");
+
+    g_keypad.Init();
+    g_keypad.LoadPictures();
+
+    g_screens.Init();
+    g_screens.LoadPictures();
+
+    g_startClock = GameClock();
+
+    InitWalkGrid();
+    BuildWallLayout();
+
+    g_infoPicture.Init();
+    g_infoPicture.Load();
+
+    LoadTune(DataPath("Data/BGM.wav").c_str());
+    PlayTune();
+}
+
+void RegisterCallbacks() {
+    glutDisplayFunc(OnDisplay);
+    glutReshapeFunc(OnReshape);
+    glutKeyboardFunc(OnKeyboard);
+    glutMouseFunc(OnMouse);
+    glutIdleFunc(OnIdle);
+}
+
+void OnReshape(int width, int height) {
+    g_windowWidth = width;
+    g_windowHeight = height;
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    // Only the aspect ratio is guarded; a window 0 pixels high keeps its recorded height.
+    const int aspectHeight = height < 1 ? 1 : height;
+    gluPerspective(30.0, static_cast<float>(width) / static_cast<float>(aspectHeight), 0.1, 100.0);
+}

@@ -1,0 +1,12 @@
+// Start-up: the window, the loaders in their fixed order, the projection on reshape.
+#pragma once
+
+// glutInit, an 800 by 600 double-buffered RGB window with depth, titled "Escape House", and
+// the GLUT toolkit hooks.
+void CreateGameWindow(int* argc, char** argv);
+// Loads every picture, model and the tune, builds the grid and sets up the panels, in order.
+void InitScene();
+// The five callbacks.
+void RegisterCallbacks();
+// The reshape callback: records the size, sets the viewport and the perspective projection.
+void OnReshape(int width, int height);

@@ -1,0 +1,73 @@
+// Wavefront OBJ models with their MTL material libraries and BMP textures: the house, the
+// hammer, the bookcase and the bread. MtlLib holds the materials and texture bitmaps,
+// obj3dmodel adds the geometry and the two display lists it is drawn from.
+#pragma once
+
+#include <cstdint>  // Required for: std::int32_t, std::uint32_t, std::uint8_t
+#include <vector>   // Required for: std::vector
+
+class MtlLib {
+public:
+    struct MtlName {
+        char name[128];
+    };
+    struct Vec4D {
+        float r, g, b, a;
+    };
+    struct Diffuse {
+        float r, g, b, a;
+        std::int32_t textureIndex;  // -1: no texture
+    };
+    struct BitMap {
+        std::uint8_t* pixels;  // owned by the model; released once uploaded
+        std::int32_t width;
+        std::int32_t height;
+        std::uint32_t byteSize;
+    };
+
+    // Reads basePath + ".mtl" and its textures; ends the process on a file that cannot be read.
+    void LoadMtl(const char* basePath);
+    // Reads one 24-bit BMP and appends it to the bitmaps; ends the process on failure.
+    void LoadBitMap(const char* path);
+
+    std::vector<BitMap> bitmaps;
+    std::vector<MtlName> names;
+    std::vector<Vec4D> ambient;
+    std::vector<Diffuse> diffuse;
+    std::vector<Vec4D> specular;
+};
+
+class obj3dmodel : public MtlLib {
+public:
+    struct Vec3D {
+        double x, y, z;
+    };
+    struct Face {
+        std::int32_t material;
+        std::uint32_t position[3];  // 1-based, as written in the file
+        std::uint32_t texture[3];
+        std::uint32_t normal[3];
+    };
+
+    obj3dmodel() = default;
+    ~obj3dmodel();
+    obj3dmodel(const obj3dmodel&) = delete;
+    obj3dmodel& operator=(const obj3dmodel&) = delete;
+
+    // Reads basePath + ".mtl", then basePath + ".obj"; ends the process on a file that cannot
+    // be read or is inconsistent, with one line on stderr naming the file and the reason.
+    void LoadObj(const char* basePath);
+    // Uploads the textures and compiles the opaque and transparent display lists.
+    void BuildLists();
+    void CollectTransparentFaces();
+    // Calls the opaque list, then the transparent one.
+    void Draw() const;
+
+    std::vector<Vec3D> positions;
+    std::vector<Vec3D> normals;
+    std::vector<Vec3D> texCoords;
+    std::vector<Face> faces;
+    std::vector<std::int32_t> transparentFaces;
+    unsigned int listBase = 0;
+    unsigned int* textureNames = nullptr;
+};

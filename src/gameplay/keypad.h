@@ -1,0 +1,39 @@
+// The keypad panel by the bookcase: nine digit keys and a close key over the house view; the
+// right four digits slide the bookcase aside and open the passage behind it.
+#pragma once
+
+#include <cstdint>  // Required for: std::uint8_t
+
+class KeypadPanel {
+public:
+    struct Cell {
+        float xMin, yMin, xMax, yMax;  // panel coordinates
+    };
+
+    // Cells, flags and entry to their start values.
+    void Init();
+    // The panel picture and the nine digit pictures as textures.
+    void LoadPictures();
+    // The first cell (0 close, 1-9 digits) holding the panel point, bounds included; -1 none.
+    int HitTest(int x, int y) const;
+    // Takes a hit result; only 1 to 9 enter a digit.
+    void EnterDigit(int hit);
+    // A left press at panel point (x, y) while shown or on the keypad's pick box.
+    void HandlePress(int x, int y);
+    // Stores the last digit and checks the combination (GL-free part of the draw). True when
+    // the combination was accepted on this call.
+    bool CheckEntry();
+    // Draws the panel (and runs CheckEntry) for a window of width w and height h.
+    void Draw(int w, int h);
+    // Panel hidden, entry cleared, bookcase back at 0.
+    void Reset();
+
+    Cell cells[10] = {};
+    float bookcaseOffset = 0.0f;   // shared as g_bookcaseOffset
+    std::uint8_t shown = 0;        // shared as g_keypadShown
+    std::uint8_t pressCount = 0;   // a press enters a digit only once this reaches 2
+    int digits[5] = {};            // slot 0 scratch, slots 1-4 the entry, 0 empty
+    int digitCount = 0;
+    int lastDigit = -1;
+    unsigned int textures[10] = {};  // 0 the panel, d the digit d
+};

@@ -1,0 +1,37 @@
+// The clickable places of the house: axis-aligned boxes in world coordinates, looked up with a
+// tolerance of 0.01 on every face. The data generator puts each place's model inside its box
+// from this same table.
+#pragma once
+
+struct PickBox {
+    double min[3];  // x, y, z
+    double max[3];
+};
+
+inline constexpr int kPickBoxTotal = 17;
+inline constexpr double kPickTolerance = 0.01;
+
+// clang-format off
+inline constexpr PickBox g_pickBoxes[kPickBoxTotal] = {
+    {{2.2, 3.43, -3.08}, {2.62, 3.66, -2.69}},     //  0 note 1 on the upstairs table
+    {{0.1, 2.89, -4.94}, {0.5, 3.29, -4.52}},      //  1 key 1 on the crate in the corner
+    {{4.38, 2.89, -3.39}, {4.96, 3.72, -1.66}},    //  2 the locked cabinet (key 1)
+    {{4.88, 4.0, -3.0}, {4.98, 4.6, -2.0}},        //  3 the picture on the wall
+    {{1.65, 3.35, -0.12}, {3.51, 4.53, 0.0}},      //  4 the upstairs window (a fall)
+    {{4.38, 3.72, -2.13}, {4.86, 3.78, -1.89}},    //  5 the hammer on the cabinet
+    {{3.24, 0.59, -5.66}, {3.58, 0.85, -5.34}},    //  6 the radio on the low table
+    {{1.21, 0.0, -8.15}, {1.44, 2.3, -6.12}},      //  7 the wardrobe (key 2)
+    {{10.04, 0.96, -9.54}, {10.16, 1.09, -9.18}},  //  8 the bread on the kitchen counter
+    {{4.15, 0.03, -9.45}, {4.74, 0.82, -8.88}},    //  9 the nightstand (note 3)
+    {{11.1, 0.18, -2.4}, {11.93, 0.68, -1.89}},    // 10 the wall safe (key 2 opens, key 3 inside)
+    {{12.98, 0.78, -1.48}, {13.22, 1.28, -1.01}},  // 11 something on the east wall
+    {{5.13, 0.04, -9.81}, {6.96, 2.74, -9.61}},    // 12 the front door (key 3): a win
+    {{1.63, 1.02, -0.05}, {3.55, 2.22, 0.05}},     // 13 the ground-floor window: a win
+    {{1.15, 0.05, -4.15}, {3.82, 1.5, -2.42}},     // 14 the gas boiler (an explosion)
+    {{10.76, 1.24, -0.6}, {10.82, 1.34, -0.5}},    // 15 the keypad on the bookcase
+    {{0.29, 1.99, -2.67}, {0.39, 2.29, -2.36}},    // 16 the calendar
+};
+// clang-format on
+
+// The first box, from 0 upwards, that holds the point within the tolerance; -1 for none.
+int FindPickBox(double x, double y, double z);

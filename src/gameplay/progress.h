@@ -1,0 +1,17 @@
+// The progress rules, run by every frame on the values latched by the last press. Each is
+// harmless when repeated.
+#pragma once
+
+// An enabled ending box asks for its ending and locks all four ending boxes.
+void RunEndingTrigger(int pickedBox);
+// Hides a taken hammer or bread (GL-free part of the item drawing).
+void HideTakenItems(int pickedBox);
+// Hides taken items, then draws the hammer, the bread and the bookcase at its offset.
+void DrawItems();
+// An enabled picked box gives its icon (box 2 gives two).
+void GrantIcon(int pickedBox);
+// Uses an owned icon. Returns the note slot (7, 8 or 9) whose large picture this frame shows,
+// 0 when none.
+int UseIcon(int icon);
+// Icons 1 to 9 gone, boxes 2, 4, 10, 12, 13 and 14 locked.
+void ResetInventory();

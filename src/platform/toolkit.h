@@ -1,0 +1,36 @@
+// The seam to the window toolkit. Game code asks for a redisplay, full screen, a window size,
+// a buffer swap, a frame drawn at once or the end of the process through these hooks, never
+// through GLUT directly, so the rules run in tests without a window and the replay driver can
+// decide when posted redisplays are honoured.
+#pragma once
+
+struct ToolkitHooks {
+    void (*postRedisplay)();                    // ask for one frame at the next chance
+    void (*fullScreen)();                       // switch the window to full screen
+    void (*reshapeWindow)(int width, int height);  // ask for a window size (leaves full screen)
+    void (*swapBuffers)();                      // present the back buffer
+    void (*drawFrameNow)();                     // draw one frame at once (the idle callback's)
+    void (*exitProcess)(int status);            // end the program; never returns in the game
+};
+
+// The hooks in force. Before InstallGlutToolkit they do nothing (exitProcess calls std::exit).
+ToolkitHooks& Toolkit();
+
+// The hooks of a real GLUT window: glutPostRedisplay, glutFullScreen, glutReshapeWindow,
+// glutSwapBuffers, OnDisplay and std::exit.
+void InstallGlutToolkit();
+
+// Hooks that do nothing but count the calls, for tests of the rules.
+struct ToolkitCallCounts {
+    int postRedisplay = 0;
+    int fullScreen = 0;
+    int reshapeWindow = 0;
+    int swapBuffers = 0;
+    int drawFrameNow = 0;
+    int exitProcess = 0;
+    int lastExitStatus = -1;
+    int lastReshapeWidth = 0;
+    int lastReshapeHeight = 0;
+};
+void InstallCountingToolkit();
+ToolkitCallCounts& ToolkitCalls();
