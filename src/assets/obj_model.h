@@ -1,10 +1,16 @@
 // Wavefront OBJ models with their MTL material libraries and BMP textures: the house, the
 // hammer, the bookcase and the bread. MtlLib holds the materials and texture bitmaps,
 // obj3dmodel adds the geometry and the two display lists it is drawn from.
+//
+// The readers (obj_loader.cpp) need no GL; the drawing (model_draw.cpp) does. Each reader has
+// an error-returning form (Try..., Parse...) that tests and fuzzers call, and the game's form
+// that turns the error into one line on stderr and exit status 1.
 #pragma once
 
-#include <cstdint>  // Required for: std::int32_t, std::uint32_t, std::uint8_t
-#include <vector>   // Required for: std::vector
+#include <cstdint>      // Required for: std::int32_t, std::uint32_t, std::uint8_t
+#include <string>       // Required for: std::string
+#include <string_view>  // Required for: std::string_view
+#include <vector>       // Required for: std::vector
 
 class MtlLib {
 public:
@@ -19,16 +25,36 @@ public:
         std::int32_t textureIndex;  // -1: no texture
     };
     struct BitMap {
-        std::uint8_t* pixels;  // owned by the model; released once uploaded
+        std::uint8_t* pixels;  // owned by the library; released once uploaded
         std::int32_t width;
         std::int32_t height;
         std::uint32_t byteSize;
     };
 
+    // Reads one texture for a map_Kd line and appends it to library.bitmaps; false with one
+    // line in *error naming the file and the reason. The game reads BMP files (TryLoadBitMap);
+    // fuzzers stand in with a reader that touches no files.
+    using TextureReader = bool (*)(MtlLib& library, const char* path, std::string* error);
+
+    MtlLib() = default;
+    ~MtlLib();
+    MtlLib(const MtlLib&) = delete;
+    MtlLib& operator=(const MtlLib&) = delete;
+
     // Reads basePath + ".mtl" and its textures; ends the process on a file that cannot be read.
     void LoadMtl(const char* basePath);
     // Reads one 24-bit BMP and appends it to the bitmaps; ends the process on failure.
     void LoadBitMap(const char* path);
+
+    // LoadMtl without the exit: false with one line in *error (file, line, reason). A warning
+    // (reading stopped early) goes to stderr and the load goes on with what was read.
+    bool TryLoadMtl(const char* basePath, std::string* error);
+    bool TryLoadBitMap(const char* path, std::string* error);
+    // Reads MTL text already in memory; `fileName` names it in messages, textures are read as
+    // basePath + "/" + name through `readTexture` (nullptr: BMP files). A warning is returned
+    // in *warning (empty when the whole text was read).
+    bool ParseMtl(std::string_view text, const char* basePath, const char* fileName,
+                  std::string* error, std::string* warning, TextureReader readTexture = nullptr);
 
     std::vector<BitMap> bitmaps;
     std::vector<MtlName> names;
@@ -57,6 +83,13 @@ public:
     // Reads basePath + ".mtl", then basePath + ".obj"; ends the process on a file that cannot
     // be read or is inconsistent, with one line on stderr naming the file and the reason.
     void LoadObj(const char* basePath);
+    // LoadObj without the exit: false with one line in *error. Warnings go to stderr.
+    bool TryLoadObj(const char* basePath, std::string* error);
+    // Reads OBJ text already in memory against the materials already loaded, then checks every
+    // face's indices and material; `fileName` names the text in messages.
+    bool ParseObj(std::string_view text, const char* fileName, std::string* error,
+                  std::string* warning);
+
     // Uploads the textures and compiles the opaque and transparent display lists.
     void BuildLists();
     void CollectTransparentFaces();

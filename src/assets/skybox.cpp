@@ -1,7 +1,59 @@
-// Sky box. (To be filled in by the assets work.)
+// Sky box: six pictures on the inside of a cube round the world origin, drawn first in every
+// frame with the depth test off so that everything else covers it.
 #include "assets/skybox.h"
 
-bool SkyBox::Load(const char*, const char*, const char*, const char*, const char*, const char*) {
+#include <GL/gl.h>  // Required for: glBegin(), glTexCoord2f(), glVertex3f(), glPushAttrib()
+
+#include "assets/picture_texture.h"
+#include "assets/targa_image.h"
+
+namespace {
+
+enum Slot { kTop, kBottom, kFront, kBack, kLeft, kRight };
+
+// One face: its picture and its four corners, each a texture coordinate (s, t) and a corner
+// of the unit cube, scaled by the size when drawn.
+struct SkyFace {
+    Slot slot;
+    float corners[4][5];  // s, t, x, y, z
+};
+
+// In drawing order; the right face comes before the left one.
+constexpr SkyFace kFaces[6] = {
+    {kTop, {{1, 1, -1, 1, -1}, {0, 1, 1, 1, -1}, {0, 0, 1, 1, 1}, {1, 0, -1, 1, 1}}},
+    {kBottom, {{1, 1, 1, -1, -1}, {0, 1, -1, -1, -1}, {0, 0, -1, -1, 1}, {1, 0, 1, -1, 1}}},
+    {kFront, {{0, 0, -1, -1, -1}, {1, 0, 1, -1, -1}, {1, 1, 1, 1, -1}, {0, 1, -1, 1, -1}}},
+    {kBack, {{0, 0, 1, -1, 1}, {1, 0, -1, -1, 1}, {1, 1, -1, 1, 1}, {0, 1, 1, 1, 1}}},
+    {kRight, {{1, 0, 1, -1, 1}, {1, 1, 1, 1, 1}, {0, 1, 1, 1, -1}, {0, 0, 1, -1, -1}}},
+    {kLeft, {{1, 0, -1, -1, -1}, {1, 1, -1, 1, -1}, {0, 1, -1, 1, 1}, {0, 0, -1, -1, 1}}},
+};
+
+}  // namespace
+
+bool SkyBox::Load(const char* top, const char* bottom, const char* front, const char* back,
+                  const char* left, const char* right) {
+    const char* const paths[6] = {top, bottom, front, back, left, right};
+    CTargaImage image;
+    // A picture that cannot be read gets a placeholder and a warning; the sky is drawn anyway.
+    for (int slot = 0; slot < 6; ++slot) BuildPictureTexture(image, paths[slot], &textures[slot]);
     return true;
 }
-void SkyBox::Draw() const {}
+
+void SkyBox::Draw() const {
+    glPushMatrix();
+    glPushAttrib(GL_LIGHTING_BIT | GL_FOG_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_DEPTH_TEST);
+    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    const float s = size_;
+    for (const SkyFace& face : kFaces) {
+        glBindTexture(GL_TEXTURE_2D, textures[face.slot]);
+        glBegin(GL_QUADS);
+        for (const auto& corner : face.corners) {
+            glTexCoord2f(corner[0], corner[1]);
+            glVertex3f(corner[2] * s, corner[3] * s, corner[4] * s);
+        }
+        glEnd();
+    }
+    glPopAttrib();
+    glPopMatrix();
+}

@@ -1,11 +1,103 @@
-// Keypad panel. (To be filled in by the interaction work.)
+// The keypad panel's rules: the key layout, presses, the entry and the combination check.
+// Drawing and pictures are in keypad_draw.cpp.
 #include "gameplay/keypad.h"
 
-void KeypadPanel::Init() {}
-void KeypadPanel::LoadPictures() {}
-int KeypadPanel::HitTest(int, int) const { return -1; }
-void KeypadPanel::EnterDigit(int) {}
-void KeypadPanel::HandlePress(int, int) {}
-bool KeypadPanel::CheckEntry() { return false; }
-void KeypadPanel::Draw(int, int) {}
-void KeypadPanel::Reset() {}
+#include <algorithm>  // Required for: std::copy(), std::fill()
+#include <iterator>   // Required for: std::begin(), std::end()
+
+#include "gameplay/keypad_code.h"
+#include "world/wall_layout.h"
+
+namespace {
+
+// Keys in panel pixels: three columns 89 wide from x = -184, rows 65 high, the close key under
+// the middle column. Neighbouring keys share their edges.
+constexpr KeypadPanel::Cell kCells[10] = {
+    {-95, -73, -6, -8},     // 0 close
+    {-184, 122, -95, 187},  // 1
+    {-95, 122, -6, 187},    // 2
+    {-6, 122, 83, 187},     // 3
+    {-184, 57, -95, 122},   // 4
+    {-95, 57, -6, 122},     // 5
+    {-6, 57, 83, 122},      // 6
+    {-184, -8, -95, 57},    // 7
+    {-95, -8, -6, 57},      // 8
+    {-6, -8, 83, 57},       // 9
+};
+
+constexpr int kCloseKey = 0;
+constexpr int kCodeLength = 4;
+// The press that opens the panel is counted but never entered: digits come from the second on.
+constexpr std::uint8_t kPressesBeforeDigits = 2;
+
+}  // namespace
+
+void KeypadPanel::Init() {
+    std::copy(std::begin(kCells), std::end(kCells), cells);
+    shown = 0;
+    pressCount = 0;
+    std::fill(std::begin(digits), std::end(digits), 0);
+    digitCount = 0;
+    lastDigit = -1;
+    bookcaseOffset = 0.0f;
+}
+
+// On a shared edge the lower index wins, so the close key owns the top of its cell.
+int KeypadPanel::HitTest(int x, int y) const {
+    const float px = static_cast<float>(x);
+    const float py = static_cast<float>(y);
+    for (int cell = 0; cell < 10; ++cell) {
+        const Cell& c = cells[cell];
+        if (px >= c.xMin && px <= c.xMax && py >= c.yMin && py <= c.yMax) return cell;
+    }
+    return -1;
+}
+
+// The digit itself reaches its slot when the panel is next drawn.
+void KeypadPanel::EnterDigit(int hit) {
+    if (hit < 1 || hit > 9) return;
+    lastDigit = hit;
+    digitCount += 1;
+    if (digitCount > kCodeLength) {
+        digitCount = 1;
+        std::fill(std::begin(digits), std::end(digits), 0);
+    }
+}
+
+void KeypadPanel::HandlePress(int x, int y) {
+    shown = 1;
+    const int hit = HitTest(x, y);
+    if (pressCount < kPressesBeforeDigits) ++pressCount;
+    if (pressCount == kPressesBeforeDigits) EnterDigit(hit);
+    // Closing keeps the slots and the last digit; the next entry overwrites them from slot 1.
+    if (hit == kCloseKey) {
+        shown = 0;
+        digitCount = 0;
+        pressCount = 0;
+    }
+}
+
+bool KeypadPanel::CheckEntry() {
+    digits[digitCount] = lastDigit;
+    bool accepted = true;
+    for (int slot = 1; slot <= kCodeLength; ++slot) {
+        if (digits[slot] != kKeypadCode[slot - 1]) accepted = false;
+    }
+    if (accepted) {
+        bookcaseOffset = kBookcaseOpenOffset;
+        shown = 0;
+        OpenBookcasePassage();
+        return true;
+    }
+    if (digitCount == kCodeLength) std::fill(std::begin(digits), std::end(digits), 0);
+    return false;
+}
+
+void KeypadPanel::Reset() {
+    shown = 0;
+    pressCount = 0;
+    std::fill(std::begin(digits), std::end(digits), 0);
+    digitCount = 0;
+    lastDigit = -1;
+    bookcaseOffset = 0.0f;
+}

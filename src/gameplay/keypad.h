@@ -4,6 +4,11 @@
 
 #include <cstdint>  // Required for: std::uint8_t
 
+// The pick box of the keypad on the bookcase: picking it opens the panel.
+inline constexpr int kKeypadPickBox = 15;
+// The bookcase's z offset once the combination is accepted.
+inline constexpr float kBookcaseOpenOffset = -1.5f;
+
 class KeypadPanel {
 public:
     struct Cell {
@@ -20,8 +25,9 @@ public:
     void EnterDigit(int hit);
     // A left press at panel point (x, y) while shown or on the keypad's pick box.
     void HandlePress(int x, int y);
-    // Stores the last digit and checks the combination (GL-free part of the draw). True when
-    // the combination was accepted on this call.
+    // Stores the last digit into slot digitCount and checks the combination (GL-free part of
+    // the draw): accepted, the bookcase slides and the passage opens; refused with four digits,
+    // the slots are cleared. True when the combination was accepted on this call.
     bool CheckEntry();
     // Draws the panel (and runs CheckEntry) for a window of width w and height h.
     void Draw(int w, int h);
@@ -29,10 +35,10 @@ public:
     void Reset();
 
     Cell cells[10] = {};
-    float bookcaseOffset = 0.0f;   // shared as g_bookcaseOffset
-    std::uint8_t shown = 0;        // shared as g_keypadShown
-    std::uint8_t pressCount = 0;   // a press enters a digit only once this reaches 2
-    int digits[5] = {};            // slot 0 scratch, slots 1-4 the entry, 0 empty
+    float bookcaseOffset = 0.0f;  // shared as g_bookcaseOffset
+    std::uint8_t shown = 0;       // shared as g_keypadShown
+    std::uint8_t pressCount = 0;  // a press enters a digit only once this reaches 2
+    int digits[5] = {};           // slot 0 scratch, slots 1-4 the entry, 0 empty
     int digitCount = 0;
     int lastDigit = -1;
     unsigned int textures[10] = {};  // 0 the panel, d the digit d

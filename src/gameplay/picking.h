@@ -8,3 +8,12 @@ void OnMouse(int button, int state, int x, int y);
 int PickWorld(int x, int y);
 // The cyan outline round a pick box (nothing for -1), inside the world transform.
 void DrawSelectionOutline(int box);
+
+// The world pick the mouse callback uses. Tests of the rules, which have no depth buffer to
+// read, put a stand-in here; nullptr puts PickWorld back.
+using WorldPickFunction = int (*)(int x, int y);
+void SetWorldPick(WorldPickFunction pick);
+
+// A window pixel as whole percentages of the window (the screens' button space), y from the
+// top, each truncated towards zero. A window with no width or height puts every press at -1.
+int WindowPercent(int pixel, int windowSize);

@@ -1,12 +1,79 @@
-// Text overlay. (To be filled in by the hud work.)
+// Drawing the HUD texts. Each character is rendered once by FreeType and its coverage kept
+// (hud_font.cpp); a frame only hands the kept pixels to glDrawPixels, tinted with the raster
+// colour through the pixel transfer and blended over what is behind. Moving the raster position
+// with empty glBitmap calls keeps the drawing exactly where the frame's glRasterPos put it,
+// and glyphs past the window's edge are simply not drawn.
 #include "hud/hud_text.h"
 
-const char* const g_iconHints[10] = {
-    "点击图标以获得提示信息", "面包会改变生存时间",     "面包会改变生存时间",
-    "锤子可以用于破除障碍",   "钥匙可以用于开锁",       "钥匙可以用于开锁",
-    "钥匙可以用于开锁",       "打开纸条查看提示信息",   "利用道具来帮助自己逃生",
-    "道具可能有害，谨慎使用",
-};
+#include <GL/gl.h>  // Required for: glDrawPixels(), glBitmap(), glPixelTransferf(), glPushAttrib()
 
-void DrawHudText(const char*) {}
-void DrawIconHint(int) {}
+#include "hud/hud_font.h"
+#include "platform/glyphs.h"
+
+namespace {
+
+// Moves the raster position without drawing.
+void MoveRasterPosition(float dx, float dy) {
+    glBitmap(0, 0, 0.0f, 0.0f, dx, dy, nullptr);
+}
+
+}  // namespace
+
+void DrawHudText(const char* text) {
+    if (text == nullptr || text[0] == '\0') return;
+    GLint valid = GL_FALSE;
+    glGetIntegerv(GL_CURRENT_RASTER_POSITION_VALID, &valid);
+    if (valid == GL_FALSE) return;
+    GlyphRasterizer& font = HudFont();
+    if (!font.IsOpen()) return;
+    GLfloat color[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    glGetFloatv(GL_CURRENT_RASTER_COLOR, color);
+
+    // The raster position is not saved: like the glyph lists it stands for, the text leaves it
+    // after its last character.
+    glPushAttrib(GL_COLOR_BUFFER_BIT | GL_ENABLE_BIT | GL_PIXEL_MODE_BIT);
+    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_FOG);
+    glDisable(GL_ALPHA_TEST);
+    glDisable(GL_STENCIL_TEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+    glPixelStorei(GL_UNPACK_SWAP_BYTES, GL_FALSE);
+    glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
+    // Coverage arrives as alpha over black; the biases paint it in the latched colour.
+    glPixelTransferi(GL_MAP_COLOR, GL_FALSE);
+    glPixelTransferf(GL_RED_BIAS, color[0]);
+    glPixelTransferf(GL_GREEN_BIAS, color[1]);
+    glPixelTransferf(GL_BLUE_BIAS, color[2]);
+    glPixelTransferf(GL_ALPHA_SCALE, color[3]);
+    glPixelTransferf(GL_ALPHA_BIAS, 0.0f);
+    // Coverage rows are stored top first: drawn downwards from the glyph's top-left corner.
+    glPixelZoom(1.0f, -1.0f);
+
+    for (char32_t c : DecodeUtf8(text)) {
+        const Glyph& glyph = font.Get(c);
+        if (glyph.width > 0 && glyph.height > 0) {
+            const float left = static_cast<float>(glyph.left);
+            const float top = static_cast<float>(glyph.top);
+            MoveRasterPosition(left, top);
+            glDrawPixels(glyph.width, glyph.height, GL_ALPHA, GL_UNSIGNED_BYTE,
+                         glyph.coverage.data());
+            MoveRasterPosition(-left, -top);
+        }
+        MoveRasterPosition(static_cast<float>(glyph.advance), 0.0f);
+    }
+
+    glPopClientAttrib();
+    glPopAttrib();
+}
+
+void DrawIconHint(int entry) {
+    const char* hint = IconHintText(entry);
+    if (hint != nullptr) DrawHudText(hint);
+}

@@ -4,7 +4,13 @@
 
 extern const char* const g_iconHints[10];  // UTF-8, by icon-bar entry
 
-// Draws UTF-8 text at the current raster position, each glyph advancing it by its width.
+// The hint an icon-bar entry shows after a right press: its text when the entry (0 to 9) is
+// owned, nullptr for -1, for an entry out of range or not owned.
+const char* IconHintText(int entry);
+
+// Draws UTF-8 text at the current raster position in the colour latched with it, each glyph
+// advancing the raster position by its width; the window's edge cuts it off. Nothing happens
+// for an empty text or an invalid raster position.
 void DrawHudText(const char* text);
 // The hint of an owned entry (0 to 9); nothing for -1 or an entry not owned.
 void DrawIconHint(int entry);

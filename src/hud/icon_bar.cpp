@@ -1,24 +1,94 @@
-// Inventory icon bar. (To be filled in by the hud work.)
+// Loading and drawing the icon bar and the large note pictures.
 #include "hud/icon_bar.h"
 
+#include <GL/gl.h>  // Required for: glTexImage2D(), glBegin(), glViewport()
+
 #include "app/game_state.h"
+#include "assets/bitmap.h"
+#include "hud/hud_font.h"
+#include "platform/data_path.h"
 
-const char* const g_iconFiles[kIconPictureCount] = {
-    "Data/Icon/background.bmp", "Data/Icon/bread1.bmp",     "Data/Icon/bread2.bmp",
-    "Data/Icon/hammer1.bmp",    "Data/Icon/key1.bmp",       "Data/Icon/key2.bmp",
-    "Data/Icon/key3.bmp",       "Data/Icon/note1.bmp",      "Data/Icon/note2.bmp",
-    "Data/Icon/note3.bmp",      "Data/Icon/noteinfo1.bmp",  "Data/Icon/noteinfo2.bmp",
-    "Data/Icon/noteinfo3.bmp",
-};
-unsigned int g_iconTextures[kIconPictureCount] = {};
-int g_iconWidth[kIconPictureCount] = {};
-int g_iconHeight[kIconPictureCount] = {};
-std::uint8_t* g_iconPixels[kIconPictureCount] = {};
-float g_iconRects[10][4][2] = {};
+namespace {
 
-void LoadIconBar() { g_iconOwned[0] = 1; }
-void LayOutIconSlots() {}
-void DrawIconBar() {}
-int IconBarHitTest(int, int) { return 0; }
-void DrawIconPicture(int) {}
-void DrawNotePicture(int) {}
+// The large pictures of note slots 7 to 9 are pictures 10 to 12.
+constexpr int kFirstNoteSlot = 7;
+constexpr int kLastNoteSlot = 9;
+constexpr int kNotePictureOffset = 3;
+
+}  // namespace
+
+void LoadIconBar() {
+    glGenTextures(kIconPictureCount, g_iconTextures);
+    // Rows of a BMP pixel block are padded to four bytes.
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    for (int i = 0; i < kIconPictureCount; ++i) {
+        LoadIconBitMap(DataPath(g_iconFiles[i]).c_str(), i);
+        glBindTexture(GL_TEXTURE_2D, g_iconTextures[i]);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, g_iconWidth[i], g_iconHeight[i], 0, GL_BGR,
+                     GL_UNSIGNED_BYTE, g_iconPixels[i]);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    }
+    // Every textured thing in the game relies on this from here on.
+    glEnable(GL_TEXTURE_2D);
+    for (int entry = 1; entry < kIconBarEntryCount; ++entry) g_iconOwned[entry] = 0;
+    g_iconOwned[0] = 1;
+    LayOutIconSlots();
+    // The texts of the HUD corner need a font; finding it now reports a missing Chinese font at
+    // start-up rather than on the first frame.
+    HudFont();
+}
+
+void DrawIconBar() {
+    glDisable(GL_DEPTH_TEST);
+    // The background first, so the slots cover it.
+    for (int entry = 0; entry < kIconBarEntryCount; ++entry) {
+        if (g_iconOwned[entry] == 0) continue;
+        const float(&quad)[4][2] = g_iconRects[entry];
+        glBindTexture(GL_TEXTURE_2D, g_iconTextures[entry]);
+        // The pictures are stored bottom row first: t = 0 is their bottom, so they stand upright.
+        glBegin(GL_QUADS);
+        glTexCoord2f(0.0f, 0.0f);
+        glVertex2fv(quad[0]);
+        glTexCoord2f(1.0f, 0.0f);
+        glVertex2fv(quad[1]);
+        glTexCoord2f(1.0f, 1.0f);
+        glVertex2fv(quad[2]);
+        glTexCoord2f(0.0f, 1.0f);
+        glVertex2fv(quad[3]);
+        glEnd();
+    }
+    glEnable(GL_DEPTH_TEST);
+}
+
+void DrawIconPicture(int picture) {
+    if (picture < 0 || picture >= kIconPictureCount) return;
+    glBindTexture(GL_TEXTURE_2D, g_iconTextures[picture]);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex2f(0.0f, 0.0f);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex2f(180.0f, 0.0f);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex2f(180.0f, 100.0f);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex2f(0.0f, 100.0f);
+    glEnd();
+}
+
+void DrawNotePicture(int slot) {
+    if (slot < kFirstNoteSlot || slot > kLastNoteSlot) return;
+    const int picture = slot + kNotePictureOffset;
+    glDisable(GL_DEPTH_TEST);
+    // At the picture's own pixel size, centred; a picture larger than the window gets negative
+    // offsets and is cropped by it.
+    glViewport((g_windowWidth - g_iconWidth[picture]) / 2,
+               (g_windowHeight - g_iconHeight[picture]) / 2, g_iconWidth[picture],
+               g_iconHeight[picture]);
+    DrawIconPicture(picture);
+    // The viewport stays: the frame sets the HUD corner's next.
+    glEnable(GL_DEPTH_TEST);
+}

@@ -1,8 +1,50 @@
-// Info pictures. (To be filled in by the hud work.)
+// Loading and drawing the info pictures.
 #include "hud/info_picture.h"
 
-InfoPicture::~InfoPicture() {}
-void InfoPicture::Init() {}
-bool InfoPicture::Load() { return true; }
-void InfoPicture::Select(int) {}
-void InfoPicture::Draw(int, int) {}
+#include <GL/gl.h>  // Required for: glViewport(), glOrtho(), glBegin(), glDeleteTextures()
+
+#include "assets/picture_texture.h"
+#include "assets/targa_image.h"
+
+InfoPicture::~InfoPicture() {
+    // Never loaded (tests, a failed start-up): there is nothing to give back, and maybe no GL.
+    bool anyTexture = false;
+    for (unsigned int texture : textures) anyTexture = anyTexture || texture != 0;
+    if (anyTexture) glDeleteTextures(kInfoPictureCount, textures);
+}
+
+bool InfoPicture::Load() {
+    CTargaImage image;
+    for (int i = 0; i < kInfoPictureCount; ++i) {
+        BuildPictureTexture(image, g_infoPicturePaths[i], &textures[i]);
+    }
+    return true;
+}
+
+void InfoPicture::Draw(int w, int h) {
+    if (current < 0 || current >= kInfoPictureCount) return;
+    glPushMatrix();
+    glPushAttrib(GL_LIGHTING_BIT | GL_FOG_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_DEPTH_TEST);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glBindTexture(GL_TEXTURE_2D, textures[current]);
+    glViewport(static_cast<int>(w * 0.3), static_cast<int>(h * 0.1), static_cast<int>(w * 0.6),
+               static_cast<int>(h * 0.6));
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-1, 1, -1, 1, -1, 1);
+    // The middle half of the viewport's width, its whole height.
+    glBegin(GL_QUADS);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex2f(0.5f, 1.0f);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex2f(-0.5f, 1.0f);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex2f(-0.5f, -1.0f);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex2f(0.5f, -1.0f);
+    glEnd();
+    glViewport(0, 0, w, h);
+    glPopAttrib();
+    glPopMatrix();
+}

@@ -3,21 +3,31 @@
 
 #include <cstdint>  // Required for: std::uint8_t
 
+inline constexpr int kInfoPictureCount = 9;
+
 class InfoPicture {
 public:
     InfoPicture() = default;
+    // Deletes the nine textures.
     ~InfoPicture();
     InfoPicture(const InfoPicture&) = delete;
     InfoPicture& operator=(const InfoPicture&) = delete;
 
+    // One-shot permissions all given, nothing shown, picture 0 chosen.
     void Init();
+    // Builds the nine textures from "Data/Picture/info0.tga" to "info8.tga"; a picture that
+    // cannot be read becomes a placeholder after one warning. Returns true.
     bool Load();
     // Chooses, changes or hides the picture for the box of the latest left press (-1 none).
     void Select(int box);
+    // Draws the chosen picture in the middle of the window.
     void Draw(int w, int h);
 
-    std::uint8_t shown = 0;
+    std::uint8_t shown = 0;          // 1 while a picture is to be drawn
     std::uint8_t firstTime[3] = {};  // one-shot permissions for box 1, box 7 and box 0
     int current = 0;                 // picture 0 to 8, -1 for none
-    unsigned int textures[9] = {};
+    unsigned int textures[kInfoPictureCount] = {};  // texture of picture i, "info<i>.tga"
 };
+
+// The data-set path of info picture i (0 to 8).
+extern const char g_infoPicturePaths[kInfoPictureCount][32];

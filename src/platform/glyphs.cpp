@@ -3,7 +3,8 @@
 
 #include <fontconfig/fontconfig.h>  // Required for: FcNameParse(), FcFontMatch()
 #include <ft2build.h>
-#include FT_FREETYPE_H  // Required for: FT_Init_FreeType(), FT_Load_Char()
+#include FT_FREETYPE_H  // Required for: FT_Init_FreeType(), FT_Load_Glyph()
+#include FT_BITMAP_H    // Required for: FT_Bitmap_Convert()
 
 struct GlyphRasterizer::FreeTypeHandles {
     FT_Library library = nullptr;
@@ -103,7 +104,17 @@ bool GlyphRasterizer::Open(const std::string& fontFile, int pixelHeight) {
     return true;
 }
 
-bool GlyphRasterizer::IsOpen() const { return handles_->face != nullptr; }
+bool GlyphRasterizer::IsOpen() const {
+    return handles_->face != nullptr;
+}
+
+void GlyphRasterizer::Close() {
+    if (handles_->face != nullptr) FT_Done_Face(handles_->face);
+    handles_->face = nullptr;
+    cache_.clear();
+    ascender_ = 0;
+    descender_ = 0;
+}
 
 const Glyph& GlyphRasterizer::Get(char32_t codePoint) {
     auto found = cache_.find(codePoint);
@@ -123,19 +134,35 @@ const Glyph& GlyphRasterizer::Get(char32_t codePoint) {
         glyph.missing = true;
         return glyph;
     }
-    const FT_Bitmap& bitmap = face->glyph->bitmap;
-    glyph.width = static_cast<int>(bitmap.width);
-    glyph.height = static_cast<int>(bitmap.rows);
+    // Fonts with embedded bitmaps hand out one bit per pixel at small sizes; those are widened to
+    // the same 0-255 coverage as rendered outlines.
+    FT_Bitmap converted;
+    FT_Bitmap_Init(&converted);
+    const FT_Bitmap* bitmap = &face->glyph->bitmap;
+    int grayLevels = 256;
+    if (bitmap->pixel_mode != FT_PIXEL_MODE_GRAY) {
+        if (FT_Bitmap_Convert(handles_->library, bitmap, &converted, 1) != 0) {
+            FT_Bitmap_Done(handles_->library, &converted);
+            glyph.missing = true;
+            return glyph;
+        }
+        bitmap = &converted;
+        grayLevels = converted.num_grays > 1 ? converted.num_grays : 2;
+    }
+    glyph.width = static_cast<int>(bitmap->width);
+    glyph.height = static_cast<int>(bitmap->rows);
     glyph.left = face->glyph->bitmap_left;
     glyph.top = face->glyph->bitmap_top;
     glyph.advance = static_cast<int>(face->glyph->advance.x >> 6);
     glyph.coverage.resize(static_cast<size_t>(glyph.width) * glyph.height);
     for (int row = 0; row < glyph.height; ++row) {
-        const unsigned char* source = bitmap.buffer + static_cast<ptrdiff_t>(row) * bitmap.pitch;
+        const unsigned char* source = bitmap->buffer + static_cast<ptrdiff_t>(row) * bitmap->pitch;
         for (int x = 0; x < glyph.width; ++x) {
-            glyph.coverage[static_cast<size_t>(row) * glyph.width + x] = source[x];
+            glyph.coverage[static_cast<size_t>(row) * glyph.width + x] =
+                static_cast<std::uint8_t>(source[x] * 255 / (grayLevels - 1));
         }
     }
+    FT_Bitmap_Done(handles_->library, &converted);
     return glyph;
 }
 

@@ -10,11 +10,11 @@
 #include <vector>   // Required for: std::vector
 
 struct Glyph {
-    int width = 0;    // bitmap size in pixels
+    int width = 0;  // bitmap size in pixels
     int height = 0;
-    int left = 0;     // from the pen position to the bitmap's left edge
-    int top = 0;      // from the baseline up to the bitmap's top row
-    int advance = 0;  // pen movement to the next glyph, in pixels
+    int left = 0;                        // from the pen position to the bitmap's left edge
+    int top = 0;                         // from the baseline up to the bitmap's top row
+    int advance = 0;                     // pen movement to the next glyph, in pixels
     std::vector<std::uint8_t> coverage;  // width * height, top row first, 0 to 255
     bool missing = false;                // the font has no glyph for the character
 };
@@ -36,6 +36,8 @@ public:
     // Opens a font file at a pixel height. False (with LastError) when it cannot.
     bool Open(const std::string& fontFile, int pixelHeight);
     bool IsOpen() const;
+    // Closes the font and forgets its glyphs; Get then gives empty, missing glyphs.
+    void Close();
     // The glyph of a code point, rendered on first use and kept.
     const Glyph& Get(char32_t codePoint);
     // How many glyphs have been rendered so far (each character once).

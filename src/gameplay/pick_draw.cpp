@@ -1,0 +1,76 @@
+// The GL side of picking: reading back the depth of the last frame under the cursor, and the
+// outline round the picked box.
+#include <GL/gl.h>   // Required for: glGetDoublev(), glReadPixels(), glBegin(), glVertex3d()
+#include <GL/glu.h>  // Required for: gluUnProject()
+
+#include "app/frame.h"
+#include "gameplay/pick_boxes.h"
+#include "gameplay/picking.h"
+
+namespace {
+
+// The outline stands a little off the box so it is not hidden inside the surfaces it frames.
+constexpr double kOutlineMargin = 0.02;
+
+}  // namespace
+
+// The camera is composed on the projection stack exactly as the frame does it, so the two
+// matrices read back multiply to the transform the last frame was drawn with.
+int PickWorld(int x, int y) {
+    GLdouble modelview[16];
+    GLdouble projection[16];
+    GLint viewport[4];
+    glPushMatrix();
+    ApplyCameraTransform();
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glPopMatrix();
+
+    const float windowX = static_cast<float>(x);
+    const float windowY = static_cast<float>(viewport[3] - y - 1);
+    // A pixel outside the window reads nothing and stays on the far plane: no box there.
+    GLfloat depth = 1.0f;
+    glReadPixels(x, static_cast<GLint>(windowY), 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
+
+    GLdouble world[3];
+    if (gluUnProject(windowX, windowY, depth, modelview, projection, viewport, &world[0], &world[1],
+                     &world[2]) == GL_FALSE) {
+        return -1;
+    }
+    return FindPickBox(world[0], world[1], world[2]);
+}
+
+// Drawn for the latest picked box whether or not it is enabled, until another press.
+void DrawSelectionOutline(int box) {
+    if (box < 0 || box >= kPickBoxTotal) return;
+    double a[3];
+    double b[3];
+    for (int axis = 0; axis < 3; ++axis) {
+        a[axis] = g_pickBoxes[box].min[axis] - kOutlineMargin;
+        b[axis] = g_pickBoxes[box].max[axis] + kOutlineMargin;
+    }
+    glColor3f(0.5f, 1.0f, 1.0f);
+    glBegin(GL_LINE_LOOP);
+    glVertex3d(a[0], a[1], a[2]);
+    glVertex3d(b[0], a[1], a[2]);
+    glVertex3d(b[0], b[1], a[2]);
+    glVertex3d(a[0], b[1], a[2]);
+    glEnd();
+    glBegin(GL_LINE_LOOP);
+    glVertex3d(a[0], a[1], b[2]);
+    glVertex3d(b[0], a[1], b[2]);
+    glVertex3d(b[0], b[1], b[2]);
+    glVertex3d(a[0], b[1], b[2]);
+    glEnd();
+    glBegin(GL_LINES);
+    glVertex3d(a[0], a[1], a[2]);
+    glVertex3d(a[0], a[1], b[2]);
+    glVertex3d(b[0], a[1], a[2]);
+    glVertex3d(b[0], a[1], b[2]);
+    glVertex3d(b[0], b[1], a[2]);
+    glVertex3d(b[0], b[1], b[2]);
+    glVertex3d(a[0], b[1], a[2]);
+    glVertex3d(a[0], b[1], b[2]);
+    glEnd();
+}

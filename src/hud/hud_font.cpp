@@ -1,0 +1,68 @@
+// Finding and opening the HUD font, and telling the player once when it cannot write Chinese.
+#include "hud/hud_font.h"
+
+#include <cstdio>  // Required for: std::fprintf()
+
+#include "hud/hud_text.h"
+#include "platform/glyphs.h"
+
+namespace {
+
+GlyphRasterizer g_hudFont;
+std::string g_hudFontFile;
+bool g_hudFontTried = false;
+
+// Opens the font and says, in one line, what the player will miss.
+bool OpenAndCheck(const std::string& fontFile) {
+    g_hudFontTried = true;
+    g_hudFontFile.clear();
+    if (fontFile.empty()) {
+        g_hudFont.Close();
+        std::fprintf(stderr,
+                     "escape-house: fontconfig finds no font for \"%s\"; the countdown and the "
+                     "hints are not drawn\n",
+                     kHudFontPattern);
+        return false;
+    }
+    if (!g_hudFont.Open(fontFile, kHudFontPixelHeight)) {
+        std::fprintf(stderr, "escape-house: %s: %s; the countdown and the hints are not drawn\n",
+                     fontFile.c_str(), g_hudFont.LastError().c_str());
+        return false;
+    }
+    g_hudFontFile = fontFile;
+    for (const char* hint : g_iconHints) {
+        if (!HudFontCovers(hint)) {
+            std::fprintf(stderr,
+                         "escape-house: %s: the font has no Chinese characters; the hints show "
+                         "placeholders (install a Chinese font such as fonts-wqy-microhei)\n",
+                         fontFile.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+GlyphRasterizer& HudFont() {
+    if (!g_hudFontTried) OpenAndCheck(FindFontFile(kHudFontPattern));
+    return g_hudFont;
+}
+
+bool UseHudFontFile(const std::string& fontFile) {
+    return OpenAndCheck(fontFile.empty() ? FindFontFile(kHudFontPattern) : fontFile);
+}
+
+const std::string& HudFontFile() {
+    HudFont();
+    return g_hudFontFile;
+}
+
+bool HudFontCovers(const char* utf8) {
+    GlyphRasterizer& font = HudFont();
+    if (!font.IsOpen()) return false;
+    for (char32_t c : DecodeUtf8(utf8)) {
+        if (font.Get(c).missing) return false;
+    }
+    return true;
+}

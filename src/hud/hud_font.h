@@ -1,0 +1,25 @@
+// The one font of the HUD texts (countdown and hints): found once through fontconfig among the
+// fonts that cover Chinese, rendered through FreeType at the size of a standard UI font. No
+// OpenGL here; hud_text.cpp draws the glyphs.
+#pragma once
+
+#include <string>  // Required for: std::string
+
+class GlyphRasterizer;
+
+// Pixel height of the font's em square: CJK characters come out 12 to 13 pixels high, like the
+// default UI font of a Chinese desktop.
+inline constexpr int kHudFontPixelHeight = 13;
+// What fontconfig is asked for: any sans-serif face that can write Simplified Chinese.
+inline constexpr const char* kHudFontPattern = "sans-serif:lang=zh-cn";
+
+// The HUD font, opened on first use. When no font can be opened, or the one found cannot write
+// the hint texts, one line on stderr says so; the game goes on with what the font covers.
+GlyphRasterizer& HudFont();
+// Opens `fontFile` as the HUD font instead of fontconfig's choice (an empty name goes back to
+// fontconfig). Returns whether the font can write every hint text; warns once if not.
+bool UseHudFontFile(const std::string& fontFile);
+// The file the HUD font was opened from (empty when none could be opened).
+const std::string& HudFontFile();
+// Whether the HUD font has a glyph for every character of a UTF-8 text.
+bool HudFontCovers(const char* utf8);

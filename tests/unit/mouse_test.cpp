@@ -1,0 +1,163 @@
+// The mouse callback's latching and the pick box lookup, without a window.
+#include <gtest/gtest.h>
+
+#include <GL/freeglut.h>  // Required for: GLUT_*_BUTTON, GLUT_DOWN, GLUT_UP
+
+#include "app/game_state.h"
+#include "gameplay/keypad.h"
+#include "gameplay/pick_boxes.h"
+#include "gameplay/picking.h"
+#include "platform/clock.h"
+#include "platform/toolkit.h"
+#include "rule_harness.h"
+
+namespace {
+
+int g_pickCalls = 0;
+int g_lastPickX = 0;
+int g_lastPickY = 0;
+int CountingPick(int x, int y) {
+    ++g_pickCalls;
+    g_lastPickX = x;
+    g_lastPickY = y;
+    return 6;
+}
+
+class MouseTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        StartRuleHarness();
+        g_startScreenShown = 0;
+        InstallCountingToolkit();
+        SetWorldPick(CountingPick);
+        g_pickCalls = 0;
+    }
+    void TearDown() override {
+        SetWorldPick(nullptr);
+        UseMonotonicClock();
+    }
+};
+
+TEST_F(MouseTest, ReleaseChangesNothing) {
+    g_pickedBox = 3;
+    g_messageIndex = 5;
+    g_describeMode = 1;
+    for (int button : {GLUT_LEFT_BUTTON, GLUT_MIDDLE_BUTTON, GLUT_RIGHT_BUTTON}) {
+        OnMouse(button, GLUT_UP, 400, 300);
+    }
+    EXPECT_EQ(g_pickedBox, 3);
+    EXPECT_EQ(g_messageIndex, 5);
+    EXPECT_EQ(g_describeMode, 1);
+    EXPECT_EQ(g_pickCalls, 0);
+    EXPECT_EQ(ToolkitCalls().postRedisplay, 0);
+}
+
+TEST_F(MouseTest, EachButtonLatchesItsOwnResults) {
+    g_pickedBox = 3;
+    g_describeMode = 1;
+    OnMouse(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 400, 300);
+    EXPECT_EQ(g_messageIndex, -1);
+    EXPECT_EQ(g_describeMode, 0);
+    EXPECT_EQ(g_pickedBox, 3) << "only a left press picks";
+    EXPECT_EQ(g_pickCalls, 0);
+
+    OnMouse(GLUT_RIGHT_BUTTON, GLUT_DOWN, 400, 300);
+    EXPECT_EQ(g_describeMode, 1);
+    EXPECT_EQ(g_pickedBox, 3);
+
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 123, 456);
+    EXPECT_EQ(g_describeMode, 0);
+    EXPECT_EQ(g_pickedBox, 6);
+    EXPECT_EQ(g_pickCalls, 1);
+    EXPECT_EQ(g_lastPickX, 123);
+    EXPECT_EQ(g_lastPickY, 456);
+    EXPECT_EQ(ToolkitCalls().postRedisplay, 3);
+}
+
+TEST_F(MouseTest, IconBarRegionIncludesItsEdges) {
+    struct Case {
+        int x, y;
+        bool inBar;
+    };
+    // The bar's corner is 180 by 100 pixels at the top right; these points lie on no slot.
+    const Case cases[] = {
+        {620, 1, true}, {799, 100, true}, {619, 1, false}, {799, 101, false}, {400, 50, false},
+    };
+    for (const Case& c : cases) {
+        OnMouse(GLUT_MIDDLE_BUTTON, GLUT_DOWN, c.x, c.y);
+        EXPECT_EQ(g_messageIndex, c.inBar ? 0 : -1) << c.x << ", " << c.y;
+    }
+}
+
+TEST_F(MouseTest, LeftPressOnTheIconBarAlsoPicksTheHouseBehind) {
+    g_iconOwned[4] = 1;
+    int x = 0, y = 0;
+    IconSlotPixel(4, &x, &y);
+    ASSERT_GE(x, 620);
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
+    EXPECT_EQ(g_messageIndex, 4);
+    EXPECT_EQ(g_pickedBox, 6);
+    EXPECT_EQ(g_lastPickX, x);
+    EXPECT_EQ(g_lastPickY, y);
+}
+
+TEST_F(MouseTest, KeypadTakesLeftPressesWhileShownOrOnItsBox) {
+    // Key 1's middle in window pixels: panel (-139, 154) is (361, 246).
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 361, 246);
+    EXPECT_EQ(g_keypadShown, 0) << "box 6 is not the keypad";
+    SetWorldPick([](int, int) { return kKeypadPickBox; });
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 361, 246);
+    EXPECT_EQ(g_keypadShown, 1);
+    EXPECT_EQ(g_keypad.pressCount, 1);
+    SetWorldPick(CountingPick);
+    OnMouse(GLUT_RIGHT_BUTTON, GLUT_DOWN, 361, 246);
+    EXPECT_EQ(g_keypad.pressCount, 1) << "right presses do not reach the keypad";
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 361, 246);
+    EXPECT_EQ(g_keypad.pressCount, 2);
+    EXPECT_EQ(g_keypad.lastDigit, 1);
+    EXPECT_EQ(g_keypad.digitCount, 1);
+}
+
+TEST_F(MouseTest, WindowWithoutHeightPressesNoButton) {
+    EXPECT_EQ(WindowPercent(300, 0), -1);
+    EXPECT_EQ(WindowPercent(399, 800), 49);
+    EXPECT_EQ(WindowPercent(400, 800), 50);
+    g_windowHeight = 0;
+    g_startScreenShown = 1;
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 400, 0);
+    EXPECT_EQ(g_startScreenShown, 1);
+}
+
+// Every face of every box: 0.01 outside still picks it, 0.011 outside does not.
+TEST(PickBoxTest, ToleranceOnEveryFace) {
+    for (int box = 0; box < kPickBoxTotal; ++box) {
+        const PickBox& b = g_pickBoxes[box];
+        for (int axis = 0; axis < 3; ++axis) {
+            for (int side = 0; side < 2; ++side) {
+                double point[3];
+                for (int i = 0; i < 3; ++i) point[i] = (b.min[i] + b.max[i]) / 2;
+                const double face = side == 0 ? b.min[axis] : b.max[axis];
+                const double outward = side == 0 ? -1.0 : 1.0;
+                SCOPED_TRACE(testing::Message()
+                             << "box " << box << " axis " << axis << " side " << side);
+                point[axis] = face + outward * 0.01;
+                // The hammer lies on the cabinet: below the hammer is the cabinet, box 2.
+                const int expected = box == 5 && axis == 1 && side == 0 ? 2 : box;
+                EXPECT_EQ(FindPickBox(point[0], point[1], point[2]), expected);
+                point[axis] = face + outward * 0.011;
+                EXPECT_NE(FindPickBox(point[0], point[1], point[2]), box);
+            }
+        }
+    }
+}
+
+TEST(PickBoxTest, SharedFaceGoesToTheLowerIndexAndEmptySpaceToNone) {
+    // Inside both the cabinet's and the hammer's footprint, on and near their shared plane.
+    for (double y : {3.71, 3.72, 3.73}) EXPECT_EQ(FindPickBox(4.6, y, -2.0), 2) << y;
+    EXPECT_EQ(FindPickBox(4.6, 3.75, -2.0), 5);
+    EXPECT_EQ(FindPickBox(3.0, 3.0, -1.0), -1);  // where the player starts
+    EXPECT_EQ(FindPickBox(0.0, 0.0, 0.0), -1);
+    EXPECT_EQ(FindPickBox(1e9, -1e9, 1e9), -1);
+}
+
+}  // namespace

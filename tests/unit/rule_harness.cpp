@@ -1,0 +1,144 @@
+// The windowless game loop of rule_harness.h.
+#include "rule_harness.h"
+
+#include <GL/freeglut.h>  // Required for: GLUT_LEFT_BUTTON, GLUT_DOWN, GLUT_UP
+#include <gtest/gtest.h>
+
+#include "app/countdown.h"
+#include "app/game_state.h"
+#include "gameplay/keypad.h"
+#include "gameplay/picking.h"
+#include "gameplay/progress.h"
+#include "gameplay/screens.h"
+#include "hud/icon_bar.h"
+#include "hud/info_picture.h"
+#include "platform/clock.h"
+#include "platform/toolkit.h"
+#include "world/walk_grid.h"
+#include "world/wall_layout.h"
+
+namespace {
+
+int g_boxUnderCursor = -1;
+bool g_redisplayPending = false;
+int g_lastNoteSlot = 0;
+int g_framesRun = 0;
+
+int StandInPick(int, int) {
+    return g_boxUnderCursor;
+}
+
+void RunPendingFrame() {
+    if (!g_redisplayPending) return;
+    g_redisplayPending = false;
+    RunFrameRules();
+}
+
+}  // namespace
+
+void StartRuleHarness() {
+    ResetGameStateToStart();
+    InstallCountingToolkit();
+    Toolkit().postRedisplay = [] { g_redisplayPending = true; };
+    Toolkit().drawFrameNow = [] { RunFrameRules(); };
+    SetWorldPick(StandInPick);
+    g_boxUnderCursor = -1;
+    g_redisplayPending = false;
+    g_lastNoteSlot = 0;
+    g_framesRun = 0;
+
+    // What start-up sets, in its order, without the pictures.
+    g_iconOwned[0] = 1;
+    LayOutIconSlots();
+    g_keypad.Init();
+    g_screens.Init();
+    UseManualClock(1000);
+    g_startClock = GameClock();
+    InitWalkGrid();
+    BuildWallLayout();
+    g_infoPicture.Init();
+    g_windowWidth = 800;
+    g_windowHeight = 600;
+}
+
+int RunFrameRules() {
+    ++g_framesRun;
+    g_lastNoteSlot = 0;
+    RunEndingTrigger(g_pickedBox);
+    if (g_gameMode == 0 || g_gameMode == 2) RestartGame();
+    if (g_startScreenShown || g_endScreenShown) return 0;
+    HideTakenItems(g_pickedBox);
+    GrantIcon(g_pickedBox);
+    if (g_describeMode == 0) g_lastNoteSlot = UseIcon(g_messageIndex);
+    if (g_keypadShown) g_keypad.CheckEntry();
+    return g_lastNoteSlot;
+}
+
+int LastNoteSlot() {
+    return g_lastNoteSlot;
+}
+int FramesRun() {
+    return g_framesRun;
+}
+
+void SetBoxUnderCursor(int box) {
+    g_boxUnderCursor = box;
+}
+
+void Press(int button, int x, int y) {
+    OnMouse(button, GLUT_DOWN, x, y);
+    RunPendingFrame();
+    OnMouse(button, GLUT_UP, x, y);
+    RunPendingFrame();
+}
+
+void PressOnBox(int box) {
+    SetBoxUnderCursor(box);
+    Press(GLUT_LEFT_BUTTON, 400, 300);
+}
+
+void IconSlotPixel(int icon, int* x, int* y) {
+    *x = -1;
+    *y = -1;
+    for (int barY = 0; barY <= 100; ++barY) {
+        for (int barX = 0; barX <= 180; ++barX) {
+            if (IconBarHitTest(barX, barY) == icon) {
+                *x = barX + g_windowWidth - 180;
+                *y = 100 - barY;
+                return;
+            }
+        }
+    }
+}
+
+void PressIcon(int icon) {
+    int x = 0;
+    int y = 0;
+    IconSlotPixel(icon, &x, &y);
+    ASSERT_GE(x, 0) << "no slot of the icon bar holds icon " << icon;
+    SetBoxUnderCursor(-1);
+    Press(GLUT_LEFT_BUTTON, x, y);
+}
+
+void PressKeypadCell(int cell) {
+    const KeypadPanel::Cell& c = g_keypad.cells[cell];
+    const int panelX = static_cast<int>((c.xMin + c.xMax) / 2);
+    const int panelY = static_cast<int>((c.yMin + c.yMax) / 2);
+    SetBoxUnderCursor(-1);
+    Press(GLUT_LEFT_BUTTON, panelX + g_windowWidth - 300, 400 - panelY);
+}
+
+void PressScreenAt(int percentX, int percentY) {
+    // The middle of the pixels that truncate to this percentage.
+    const int x = (2 * percentX + 1) * g_windowWidth / 200;
+    const int y = (2 * percentY + 1) * g_windowHeight / 200;
+    Press(GLUT_LEFT_BUTTON, x, y);
+}
+
+void IdleSeconds(int seconds) {
+    for (int second = 0; second < seconds; ++second) {
+        AdvanceManualClock(kClockTicksPerSecond);
+        OnIdle();
+        RunPendingFrame();
+    }
+}

@@ -1,0 +1,257 @@
+// Picking in a real window with the generated house: the pixel where a place is drawn picks
+// that place, the sky picks nothing, the icon bar does not hide the house behind it; and the
+// game played through the real frames, from the start picture to the end pictures and back.
+#include <gtest/gtest.h>
+
+#include <GL/freeglut.h>  // Required for: GLUT_LEFT_BUTTON, GLUT_DOWN
+#include <GL/glu.h>       // Required for: gluProject()
+
+#include <cmath>
+#include <string>
+
+#include "app/frame.h"
+#include "app/game_state.h"
+#include "gameplay/keypad.h"
+#include "gameplay/keypad_code.h"
+#include "gameplay/pick_boxes.h"
+#include "gameplay/picking.h"
+#include "gameplay/screens.h"
+#include "hud/icon_bar.h"
+#include "support/game_window.h"
+#include "world/walk_grid.h"
+
+namespace {
+
+// Where a test stands: on the floor plan, upstairs (floor 3) or downstairs (floor 0), facing a
+// point; the eye is one unit above the floor.
+void StandFacing(float x, float floor, float z, const double target[3]) {
+    g_playerX = x;
+    g_playerY = floor;
+    g_playerZ = z;
+    g_prevPlayerX = x;
+    g_prevPlayerZ = z;
+    g_posX = 3.0f - x;
+    g_posY = 3.0f - floor;
+    g_posZ = -1.0f - z;
+    // The camera looks along (-sin yaw, 0, -cos yaw).
+    const double dx = target[0] - x;
+    const double dz = target[2] - z;
+    g_yaw = static_cast<float>(std::atan2(-dx, -dz) * 180.0 / 3.14159265358979);
+}
+
+// The window pixel (y from the top) where a world point is drawn, through the same camera
+// transform the frame composes. False when the point lies behind the eye or off the window.
+bool PixelOf(const double point[3], int* x, int* y) {
+    GLdouble modelview[16];
+    GLdouble projection[16];
+    GLint viewport[4];
+    glPushMatrix();
+    ApplyCameraTransform();
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glPopMatrix();
+    GLdouble windowX = 0, windowY = 0, depth = 0;
+    if (gluProject(point[0], point[1], point[2], modelview, projection, viewport, &windowX,
+                   &windowY, &depth) == GL_FALSE) {
+        return false;
+    }
+    *x = static_cast<int>(windowX);
+    *y = viewport[3] - 1 - static_cast<int>(windowY);
+    return depth > 0.0 && depth < 1.0 && *x >= 0 && *x < viewport[2] && *y >= 0 && *y < viewport[3];
+}
+
+void BoxCentre(int box, double centre[3]) {
+    for (int axis = 0; axis < 3; ++axis) {
+        centre[axis] = (g_pickBoxes[box].min[axis] + g_pickBoxes[box].max[axis]) / 2;
+    }
+}
+
+float DepthAt(int x, int y) {
+    GLfloat depth = -1.0f;
+    glReadPixels(x, g_windowHeight - 1 - y, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
+    return depth;
+}
+
+std::string PngPath(const std::string& name) {
+    return std::string(ESCAPE_HOUSE_BUILD_DIR) + "/picking-" + name + ".png";
+}
+
+class PickingWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        OpenGameWindow();
+        ResetGameForTest();
+        SetWorldPick(nullptr);
+    }
+
+    // A left press through the mouse callback, then the frame it asks for.
+    static void PressAndDraw(int x, int y) {
+        OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
+        OnMouse(GLUT_LEFT_BUTTON, GLUT_UP, x, y);
+        DrawFrame();
+    }
+    static void PressPercent(int percentX, int percentY) {
+        PressAndDraw((2 * percentX + 1) * g_windowWidth / 200,
+                     (2 * percentY + 1) * g_windowHeight / 200);
+    }
+    static void PressIcon(int icon) {
+        for (int barY = 0; barY <= 100; ++barY) {
+            for (int barX = 0; barX <= 180; ++barX) {
+                if (IconBarHitTest(barX, barY) == icon) {
+                    PressAndDraw(barX + g_windowWidth - 180, 100 - barY);
+                    return;
+                }
+            }
+        }
+        ADD_FAILURE() << "no slot holds icon " << icon;
+    }
+};
+
+// A standing point for every place, chosen once: a free cell of the place's floor with a clear
+// view of the box's middle, which the camera then faces.
+struct PlaceView {
+    int box;
+    float x, z;  // where to stand; the floor follows from the box's height
+};
+const PlaceView kPlaceViews[kPickBoxTotal] = {
+    {0, 0, 0},  {1, 0, 0},  {2, 0, 0},  {3, 0, 0},  {4, 0, 0},  {5, 0, 0},
+    {6, 0, 0},  {7, 0, 0},  {8, 0, 0},  {9, 0, 0},  {10, 0, 0}, {11, 0, 0},
+    {12, 0, 0}, {13, 0, 0}, {14, 0, 0}, {15, 0, 0}, {16, 0, 0},
+};
+
+float FloorOf(int box) {
+    return g_pickBoxes[box].min[1] >= 2.5 ? 3.0f : 0.0f;
+}
+
+// Faces the place from its standing point and draws the frame; returns the pixel of the box's
+// middle.
+bool LookAtPlace(const PlaceView& view, int* x, int* y) {
+    double centre[3];
+    BoxCentre(view.box, centre);
+    StandFacing(view.x, FloorOf(view.box), view.z, centre);
+    DrawFrame();
+    return PixelOf(centre, x, y);
+}
+
+TEST_F(PickingWindowTest, EveryPlacePicksWhereItIsDrawn) {
+    for (const PlaceView& view : kPlaceViews) {
+        SCOPED_TRACE(testing::Message() << "box " << view.box);
+        ResetGameForTest();
+        const float floor = FloorOf(view.box);
+        const WalkCell& cell = g_walkGrid[CellRow(view.x)][CellColumn(view.z)];
+        EXPECT_EQ(floor == 3.0f ? cell.upper : cell.ground,
+                  floor == 3.0f ? kUpperFree : kGroundFree)
+            << "the standing point is a free cell";
+        int x = 0, y = 0;
+        ASSERT_TRUE(LookAtPlace(view, &x, &y));
+        const int picked = PickWorld(x, y);
+        if (picked != view.box) SaveWindowPng(PngPath("box" + std::to_string(view.box)));
+        EXPECT_EQ(picked, view.box) << "pixel (" << x << ", " << y << ")";
+        // The mouse callback latches the same box, and the next frame outlines it.
+        OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
+        EXPECT_EQ(g_pickedBox, view.box);
+    }
+}
+
+TEST_F(PickingWindowTest, SkyPicksNothing) {
+    // Outside the front of the house, looking away from it: only the sky box, which writes no
+    // depth.
+    const double away[3] = {6.0, 1.0, 10.0};
+    StandFacing(6.0f, 0.0f, 2.0f, away);
+    DrawFrame();
+    SaveWindowPng(PngPath("sky"));
+    for (const auto& [x, y] : {std::pair{400, 300}, std::pair{10, 10}, std::pair{790, 590},
+                               std::pair{400, 20}, std::pair{700, 50}}) {
+        EXPECT_EQ(DepthAt(x, y), 1.0f) << x << ", " << y;
+        EXPECT_EQ(PickWorld(x, y), -1) << x << ", " << y;
+    }
+    g_pickedBox = 3;
+    PressAndDraw(400, 20);
+    EXPECT_EQ(g_pickedBox, -1);
+}
+
+TEST_F(PickingWindowTest, PressOnTheIconBarAlsoPicksTheDoorBehindIt) {
+    // Before the front door, turned so that the door fills the top-right corner.
+    const double doorSide[3] = {6.745, 1.0, -9.61};
+    StandFacing(6.045f, 0.0f, -7.0f, doorSide);
+    g_yaw = 0.0f;
+    DrawFrame();
+    const int x = 700, y = 50;
+    EXPECT_LT(DepthAt(x, y), 1.0f);
+    g_iconOwned[4] = 1;
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
+    EXPECT_GE(g_messageIndex, 0) << "the press lies in the icon bar";
+    EXPECT_EQ(g_pickedBox, 12) << "and picks the door behind it";
+    DrawFrame();
+    SaveWindowPng(PngPath("door-behind-bar"));
+}
+
+TEST_F(PickingWindowTest, FromTheStartPictureThroughTheWindowWinAndBack) {
+    g_startScreenShown = 1;
+    DrawFrame();
+    GLint bound = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    EXPECT_EQ(static_cast<unsigned int>(bound), g_screens.textures[0]);
+    PressPercent(50, 70);
+    ASSERT_EQ(g_startScreenShown, 0);
+
+    // The hammer: taken on the frame after the press, then used from the bar.
+    int x = 0, y = 0;
+    ASSERT_TRUE(LookAtPlace(kPlaceViews[5], &x, &y));
+    PressAndDraw(x, y);
+    EXPECT_EQ(g_pickedBox, 5);
+    EXPECT_EQ(g_hammerVisible, 0);
+    EXPECT_EQ(g_iconOwned[3], 1);
+    SaveWindowPng(PngPath("hammer-taken"));
+    PressIcon(3);
+    EXPECT_EQ(g_iconOwned[3], 0);
+    EXPECT_EQ(g_boxEnabled[13], 1);
+
+    // The ground-floor window: the press's frame restarts, the next one shows the win.
+    ASSERT_TRUE(LookAtPlace(kPlaceViews[13], &x, &y));
+    PressAndDraw(x, y);
+    EXPECT_EQ(g_endScreenShown, 1);
+    EXPECT_EQ(g_endingCode, 3);
+    EXPECT_EQ(g_hammerVisible, 1);
+    DrawFrame();
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    EXPECT_EQ(static_cast<unsigned int>(bound), g_screens.textures[3]) << "the win picture";
+    SaveWindowPng(PngPath("win"));
+
+    // Back to the start picture, and into a new game; the latched window does not end it.
+    PressPercent(23, 76);
+    EXPECT_EQ(g_startScreenShown, 1);
+    EXPECT_EQ(g_endScreenShown, 0);
+    PressPercent(50, 70);
+    EXPECT_EQ(g_startScreenShown, 0);
+    DrawFrame();
+    EXPECT_EQ(g_endScreenShown, 0);
+    EXPECT_EQ(g_gameMode, 1);
+}
+
+TEST_F(PickingWindowTest, KeypadTakesTheCombinationAndSlidesTheBookcase) {
+    int x = 0, y = 0;
+    ASSERT_TRUE(LookAtPlace(kPlaceViews[kKeypadPickBox], &x, &y));
+    const WalkCell closed = g_walkGrid[CellRow(10.65f)][CellColumn(-0.5f)];
+    EXPECT_EQ(closed.ground, kGroundWall);
+    PressAndDraw(x, y);
+    ASSERT_EQ(g_keypadShown, 1);
+    EXPECT_EQ(g_keypad.digitCount, 0);
+
+    // Keys pressed where the panel draws them: panel (px, py) is window (px + W - 300, 400 - py).
+    for (int position = 0; position < 4; ++position) {
+        const KeypadPanel::Cell& key = g_keypad.cells[kKeypadCode[position]];
+        PressAndDraw(static_cast<int>((key.xMin + key.xMax) / 2) + g_windowWidth - 300,
+                     400 - static_cast<int>((key.yMin + key.yMax) / 2));
+        if (position == 1) SaveWindowPng(PngPath("keypad-two-digits"));
+    }
+    EXPECT_EQ(g_keypadShown, 0);
+    EXPECT_EQ(g_bookcaseOffset, -1.5f);
+    EXPECT_EQ(g_walkGrid[CellRow(10.65f)][CellColumn(-0.5f)].ground, kGroundFree)
+        << "the passage is open";
+    DrawFrame();
+    SaveWindowPng(PngPath("bookcase-open"));
+}
+
+}  // namespace

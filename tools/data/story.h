@@ -1,0 +1,140 @@
+// The story the pictures tell, in Chinese and English: the player wakes upstairs in a house
+// filling with gas and has three minutes to get out. Every text painted into a picture or a note
+// is here, in one place, so the clues can be read together:
+//   note 1 says the bookcase keypad takes the "gas check" date of the calendar, month then day;
+//   the calendar (info picture 8) circles that date; note 2 says where the front-door key and the
+//   safe key are; note 3 warns against the mouldy bread, the boiler and the upstairs window.
+#pragma once
+
+#include "gameplay/keypad_code.h"
+
+struct Bilingual {
+    const char* chinese;
+    const char* english;
+};
+
+// The calendar date the keypad code spells: month = first two digits, day = last two. Digits run
+// 1 to 9 (the keypad has no 0), so the month can only be November or December.
+inline constexpr int kGasCheckMonth = kKeypadCode[0] * 10 + kKeypadCode[1];
+inline constexpr int kGasCheckDay = kKeypadCode[2] * 10 + kKeypadCode[3];
+static_assert(kKeypadCode[0] >= 1 && kKeypadCode[1] >= 1 && kKeypadCode[2] >= 1 &&
+                  kKeypadCode[3] >= 1 && kKeypadCode[0] <= 9 && kKeypadCode[1] <= 9 &&
+                  kKeypadCode[2] <= 9 && kKeypadCode[3] <= 9,
+              "every keypad digit must be on the keypad (1 to 9)");
+static_assert(kGasCheckMonth == 11 || kGasCheckMonth == 12,
+              "the keypad code must read as a date: month 11 or 12, then the day");
+static_assert(kGasCheckDay >= 11 && kGasCheckDay <= (kGasCheckMonth == 11 ? 30 : 31),
+              "the keypad code's last two digits must be a day of that month");
+
+namespace story {
+
+// Start picture ----------------------------------------------------------------------------------
+inline constexpr Bilingual kTitle = {"逃出煤气屋", "ESCAPE HOUSE"};
+inline constexpr Bilingual kTagline = {"三分钟，逃出去！", "THREE MINUTES TO GET OUT"};
+inline constexpr Bilingual kIntro = {
+    "你在二楼的卧室里醒来，屋里满是刺鼻的煤气味：楼下的热水器在漏气，大门也锁上了。"
+    "三分钟后，煤气就会灌满整栋房子。",
+    "You wake up upstairs. The air reeks of gas: the boiler downstairs is leaking and the front "
+    "door is locked. In three minutes the whole house will be full of it."};
+inline constexpr Bilingual kGoal = {"找钥匙，读纸条，解开书柜的密码锁——活着逃出去！",
+                                    "Find the keys, read the notes, crack the bookcase lock, "
+                                    "and get out alive!"};
+inline constexpr Bilingual kControlsWalk = {
+    "W / S 前进 / 后退　　A / D 左转 / 右转　　空格 回到起点　　Enter 全屏",
+    "W / S  walk     A / D  turn     Space  back to the start     Enter  full screen"};
+inline constexpr Bilingual kControlsMouse = {
+    "左键：拿起东西、使用物品栏里的物品　　右键点物品：看提示",
+    "Left click: take things and use items in your bar     Right click an item: a hint"};
+inline constexpr Bilingual kStartButton = {"开始", "START"};
+
+// End pictures -----------------------------------------------------------------------------------
+struct Ending {
+    Bilingual title;
+    Bilingual what;  // what happened
+    Bilingual tip;   // what to try next time
+};
+inline constexpr Ending kTimeOut = {
+    {"时间到了", "TIME'S UP"},
+    {"煤气灌满了每一个房间。你的眼皮越来越沉……",
+     "The gas has filled every room. Your eyelids grow heavy..."},
+    {"提示：新鲜的面包能让你多撑十秒。", "Tip: fresh bread buys you ten more seconds."}};
+inline constexpr Ending kFall = {
+    {"摔下去了", "A LONG WAY DOWN"},
+    {"你砸碎二楼的窗户跳了出去——太高了。",
+     "You smashed the upstairs window and jumped. It was far too high."},
+    {"提示：一楼的窗户就安全多了。", "Tip: a ground-floor window is much safer."}};
+inline constexpr Ending kExplosion = {
+    {"轰！", "BOOM!"},
+    {"你用锤子砸了燃气热水器。一个火星就够了。",
+     "You hit the gas boiler with the hammer. One spark was all it took."},
+    {"提示：锤子该砸窗户，千万别砸热水器。", "Tip: the hammer is for windows, never the boiler."}};
+inline constexpr Ending kEscape = {
+    {"逃出来了！", "YOU ESCAPED!"},
+    {"你冲出屋外，深深吸了一口清晨的新鲜空气。",
+     "You burst outside and breathe the fresh morning air."},
+    {"这栋房子有两条出路：大门和一楼的窗户。另一条你找到了吗？",
+     "Two ways lead out: the front door and a ground-floor window. Can you find the other?"}};
+inline constexpr Bilingual kBackButton = {"返回", "BACK"};
+inline constexpr Bilingual kQuitButton = {"退出", "QUIT"};
+
+// Info pictures, by their number -----------------------------------------------------------------
+struct InfoCard {
+    Bilingual title;
+    Bilingual body;
+};
+inline constexpr InfoCard kInfoCards[9] = {
+    {{"没什么特别的", "Nothing special"},
+     {"这里没有能用的东西。抓紧时间，去别处找找！",
+      "Nothing useful here. Hurry and look somewhere else!"}},
+    {{"找到一把钥匙！", "You found a key!"},
+     {"钥匙放进了右上角的物品栏。点一下钥匙，再点它能打开的地方。",
+      "It is in your item bar, top right. Click the key, then click what it opens."}},
+    {{"一扇玻璃窗", "A glass window"},
+     {"窗户打不开。重东西能砸碎玻璃——可先想想这是几楼。",
+      "It won't open. Something heavy would break the glass, but think how high up you are."}},
+    {{"找到一张纸条", "You found a note"},
+     {"点物品栏里的纸条就能阅读，再点别处收起。",
+      "Click the note in your item bar to read it; click anywhere to put it away."}},
+    {{"锁住了", "Locked"},
+     {"需要钥匙。先点物品栏里的钥匙，再点这里。",
+      "You need a key. Click a key in your item bar, then click here again."}},
+    {{"一把锤子", "A hammer"},
+     {"能砸碎玻璃。点物品栏里的锤子，再点要砸的东西。砸之前想清楚！",
+      "It can smash glass. Click it in your bar, then click what to break. Think first!"}},
+    {{"一块面包", "A loaf of bread"},
+     {"吃了能多撑十秒：点物品栏里的面包。发霉的面包会让你少十秒！",
+      "Eating it buys ten seconds: click it in your bar. Mouldy bread costs you ten!"}},
+    {{"燃气热水器", "The gas boiler"},
+     {"煤气就是从这里漏出来的。千万别砸它——一个火星就会爆炸！",
+      "The gas leaks from here. Never hit it: one spark and it explodes!"}},
+    {{"墙上的日历", "A wall calendar"}, {"", ""}},
+};
+// The calendar's own words.
+inline constexpr Bilingual kCalendarMonths[2] = {{"十一月", "NOVEMBER"}, {"十二月", "DECEMBER"}};
+inline constexpr Bilingual kGasCheck = {"燃气检修", "gas check"};
+inline constexpr Bilingual kBirthday = {"生日", "birthday"};
+
+// The three large note pictures ------------------------------------------------------------------
+struct Note {
+    Bilingual heading;
+    Bilingual body;
+};
+inline constexpr Note kNotes[3] = {
+    {{"纸条一　密码锁", "NOTE 1 · THE KEYPAD"},
+     {"楼下楼梯旁门厅里的书柜上有一个密码锁。密码就是日历上圈出的“燃气检修”那天："
+      "先月份，再日期，共四位数字。日历挂在热水器那间屋的墙上。",
+      "The bookcase in the downstairs hall, by the stairs, has a keypad lock. The code is the "
+      "\"gas check\" day circled on the calendar: month first, then day, four digits. The "
+      "calendar hangs on the wall of the boiler room."}},
+    {{"纸条二　保险箱", "NOTE 2 · THE SAFE"},
+     {"大门钥匙锁在书柜后面的保险箱里；保险箱的小钥匙放在一楼的衣柜里。"
+      "面包能帮你多撑一会儿——只要它是新鲜的。",
+      "The front-door key is in the safe behind the bookcase; the little safe key is in the "
+      "wardrobe downstairs. Bread can buy you time, as long as it is fresh."}},
+    {{"纸条三　小心！", "NOTE 3 · BE CAREFUL!"},
+     {"发霉的面包会让你少十秒；千万别用锤子砸热水器；二楼的窗户太高，跳下去会摔伤。",
+      "Mouldy bread costs you ten seconds. Never take the hammer to the gas boiler. The "
+      "upstairs window is far too high to jump from."}},
+};
+
+}  // namespace story
