@@ -6,6 +6,7 @@
 // overrunning a fixed buffer.
 #pragma once
 
+#include <cstddef>      // Required for: std::size_t
 #include <cstdint>      // Required for: std::uint32_t
 #include <string_view>  // Required for: std::string_view
 
@@ -21,7 +22,7 @@ public:
     static constexpr int kWordCapacity = 128;  // 127 characters and the terminating NUL
 
     explicit WordScanner(std::string_view text)
-        : at_(text.data()), end_(text.data() + text.size()) {}
+        : begin_(text.data()), at_(text.data()), end_(text.data() + text.size()) {}
 
     // A run of non-blank characters, NUL-terminated in `word` (as a C string it ends at the
     // first NUL byte of the run, if it holds one).
@@ -41,6 +42,8 @@ public:
 
     // 1-based number of the line the scanner stands on.
     unsigned Line() const { return line_; }
+    // Characters consumed so far.
+    std::size_t Offset() const { return static_cast<std::size_t>(at_ - begin_); }
 
 private:
     // Skips blanks and line ends; false when the text ends first.
@@ -48,6 +51,7 @@ private:
     // The extent of a floating-point number as the stream would gather it, from at_.
     const char* FloatExtent() const;
 
+    const char* begin_;
     const char* at_;
     const char* end_;
     unsigned line_ = 1;

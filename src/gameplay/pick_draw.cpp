@@ -42,6 +42,9 @@ int PickWorld(int x, int y) {
 }
 
 // Drawn for the latest picked box whether or not it is enabled, until another press.
+// The models leave their last texture bound under GL_REPLACE and the light on, which would
+// paint the lines in that texture's colour or shade them dark; the lines are drawn plain cyan
+// and the texture and lighting state is handed back as the models left it.
 void DrawSelectionOutline(int box) {
     if (box < 0 || box >= kPickBoxTotal) return;
     double a[3];
@@ -50,6 +53,9 @@ void DrawSelectionOutline(int box) {
         a[axis] = g_pickBoxes[box].min[axis] - kOutlineMargin;
         b[axis] = g_pickBoxes[box].max[axis] + kOutlineMargin;
     }
+    glPushAttrib(GL_ENABLE_BIT);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
     glColor3f(0.5f, 1.0f, 1.0f);
     glBegin(GL_LINE_LOOP);
     glVertex3d(a[0], a[1], a[2]);
@@ -73,4 +79,5 @@ void DrawSelectionOutline(int box) {
     glVertex3d(a[0], b[1], a[2]);
     glVertex3d(a[0], b[1], b[2]);
     glEnd();
+    glPopAttrib();
 }

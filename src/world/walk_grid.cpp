@@ -11,8 +11,8 @@ static constexpr float kFarOutsideCell = 1.0e6f;
 std::int32_t g_gridResolution = 5;
 WalkCell g_walkGrid[kGridRows][kGridColumns];
 
-// Frees rows 0 to 69 on both floors. The bound 13.8 cells per unit plus one, evaluated in double,
-// is exactly 70 and exclusive, so row 70 keeps the zeros it was created with; both read as free.
+// Frees rows 0 to 69 on both floors. The row bound, resolution times 13.8 plus one in double, is
+// exactly 70 and exclusive, so row 70 keeps the zeros it was created with; both read as free.
 void InitWalkGrid() {
     const double rowBound = RoundedToDouble(g_gridResolution * 13.8) + 1;
     for (int row = 0; row < rowBound && row < kGridRows; ++row) {

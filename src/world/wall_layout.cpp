@@ -26,9 +26,10 @@ void WriteCell(std::int32_t row, std::int32_t column, Layer layer, std::int32_t 
 }
 
 // Writes a segment as a line one cell wide: one cell per row when it runs closer to X, one per
-// column when it runs closer to Z, both end cells included. All arithmetic is single precision,
-// and the walk along the segment advances by one cell's width from the first end, exactly as the
-// house's walls were laid out, so every wall lands in the same cells whichever end comes first.
+// column when it runs closer to Z, both end cells included. The arithmetic stays in single
+// precision step by step, since which cell an end point falls in depends on it; the walk always
+// starts from the end with the smaller X (or Z), so either order of the end points gives the same
+// cells.
 void WriteSegment(float x1, float z1, float x2, float z2, Layer layer, std::int32_t value) {
     const float cellSize = 1.0f / static_cast<float>(g_gridResolution);
     if (x1 != x2) {

@@ -2,10 +2,14 @@
 // rule, the stairs, and a long random walk through the house.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <random>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "app/game_state.h"

@@ -87,10 +87,12 @@ TextPixels ClassifyText(const std::vector<Rgb>& earlier, const Box& area) {
                 ++found.weak;
                 continue;
             }
-            const double coverage = static_cast<double>(got[widest] - old[widest]) / (text[widest] - old[widest]);
+            const double coverage =
+                static_cast<double>(got[widest] - old[widest]) / (text[widest] - old[widest]);
             bool onTheLine = coverage > -0.02 && coverage < 1.02;
             for (int c = 0; c < 3; ++c) {
-                onTheLine = onTheLine && std::abs(old[c] + coverage * (text[c] - old[c]) - got[c]) <= 3.5;
+                onTheLine =
+                    onTheLine && std::abs(old[c] + coverage * (text[c] - old[c]) - got[c]) <= 3.5;
             }
             if (!onTheLine) {
                 ++found.off;

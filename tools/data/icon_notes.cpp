@@ -12,8 +12,8 @@ namespace {
 constexpr int kWidth = 512;
 constexpr int kHeight = 256;
 
-void WriteNote(const std::filesystem::path& file, const story::Note& note, Color paper,
-               Color ink, std::uint32_t seed) {
+void WriteNote(const std::filesystem::path& file, const story::Note& note, Color paper, Color ink,
+               std::uint32_t seed) {
     // The sheet with a faint fibre texture, a darker edge and a strip of tape at the top.
     Canvas canvas(kWidth, kHeight);
     for (int y = 0; y < kHeight; ++y) {

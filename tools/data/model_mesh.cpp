@@ -7,13 +7,17 @@
 #include <stdexcept>      // Required for: std::runtime_error
 #include <unordered_map>  // Required for: std::unordered_map
 
-double Dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+double Dot(Vec3 a, Vec3 b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
 
 Vec3 Cross(Vec3 a, Vec3 b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
-double Length(Vec3 a) { return std::sqrt(Dot(a, a)); }
+double Length(Vec3 a) {
+    return std::sqrt(Dot(a, a));
+}
 
 Vec3 Normalized(Vec3 a) {
     const double length = Length(a);
@@ -173,8 +177,8 @@ void Model::Write(const std::filesystem::path& folder) const {
                     Triple(corner.position.x, corner.position.y, corner.position.z));
                 const int t = texCoords.Index(Number(corner.u) + " " + Number(corner.v));
                 const int q = normals.Index(Triple(n.x, n.y, n.z));
-                faces += " " + std::to_string(p) + "/" + std::to_string(t) + "/" +
-                         std::to_string(q);
+                faces +=
+                    " " + std::to_string(p) + "/" + std::to_string(t) + "/" + std::to_string(q);
             }
             faces += "\n";
         }
@@ -198,7 +202,8 @@ void Model::Write(const std::filesystem::path& folder) const {
         mtl += "Ka " + Colour(material.diffuse) + "\n";
         mtl += "Kd " + Colour(material.diffuse) + "\n";
         mtl += "Ks " + Colour(material.specular) + "\n";
-        // The reader gives the alpha to the latest Ka, Kd and Ks alike, so it comes after all three.
+        // The reader gives the alpha to the latest Ka, Kd and Ks alike, so it comes after all
+        // three.
         if (material.alpha < 1.0) mtl += "d " + Number(material.alpha) + "\n";
         if (material.canvas) {
             const std::string file = material.name + ".bmp";

@@ -47,6 +47,14 @@ void AddBox(Model& model, const Surface& surface, Vec3 min, Vec3 max, const UvMa
 // A box with its own surface per face, in the order +X, -X, +Y, -Y, +Z, -Z.
 void AddBoxFaces(Model& model, const Surface* const (&surfaces)[6], Vec3 min, Vec3 max,
                  const UvMapping& mapping, unsigned faces = kAllFaces);
+// One face of an axis-aligned box, laid out as AddBox lays it out (a picture on the front of a
+// cabinet, with FitUv).
+void AddBoxFace(Model& model, const Surface& surface, Vec3 min, Vec3 max, BoxFace face,
+                const UvMapping& mapping);
+// A box in one surface with one face showing its own picture once (a drawer front, a dial).
+void AddFrontedBox(Model& model, const Surface& body, const Surface& front, BoxFace frontFace,
+                   Vec3 min, Vec3 max, double bodyRepeat, unsigned faces = kAllFaces,
+                   double uTimes = 1.0);
 // A box turned in space: centre, then half its extent along three perpendicular axes.
 void AddTiltedBox(Model& model, const Surface& surface, Vec3 centre, Vec3 halfU, Vec3 halfV,
                   Vec3 halfW, const UvMapping& mapping);

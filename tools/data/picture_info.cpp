@@ -28,19 +28,19 @@ struct CardStyle {
 void PaintCard(Canvas& canvas, const CardStyle& style) {
     canvas.FillRect(0, 0, kWidth, kHeight, kFrame);
     FillRoundedRect(canvas, 4, 4, kWidth - 8, kHeight - 8, 12, kPaper);
-    FillRoundedRectGradient(canvas, 12, 12, kWidth - 24, 110, 9, style.bandTop, style.bandBottom);
+    FillRoundedRectGradient(canvas, 12, 12, kWidth - 24, 118, 9, style.bandTop, style.bandBottom);
 }
 
 void PaintCardText(Canvas& canvas, const story::InfoCard& card, const CardStyle& style) {
-    DrawTextCentered(canvas, Fonts().Font(Face::kChinese, 24), kWidth / 2, 154,
-                     card.title.chinese, kInk);
-    DrawTextCentered(canvas, Fonts().Font(Face::kSansBold, 14), kWidth / 2, 175,
-                     card.title.english, style.accent);
-    canvas.FillRect(30, 186, kWidth - 60, 2, Mix(style.accent, kPaper, 0.4));
-    const int baseline = DrawParagraph(canvas, Fonts().Font(Face::kChinese, 16), 16, 210,
+    DrawTextCentered(canvas, Fonts().Font(Face::kChinese, 24), kWidth / 2, 164, card.title.chinese,
+                     kInk);
+    DrawTextCentered(canvas, Fonts().Font(Face::kSansBold, 14), kWidth / 2, 185, card.title.english,
+                     style.accent);
+    canvas.FillRect(30, 196, kWidth - 60, 2, Mix(style.accent, kPaper, 0.4));
+    const int baseline = DrawParagraph(canvas, Fonts().Font(Face::kChinese, 16), 16, 221,
                                        kWidth - 32, 22, card.body.chinese, kInk, Align::kCentre);
     DrawParagraph(canvas, Fonts().Font(Face::kSans, 13), 14, baseline + 4, kWidth - 28, 17,
-                  card.body.english, Color{70, 70, 80}, Align::kCentre);
+                  card.body.english, Color{56, 56, 66}, Align::kCentre);
 }
 
 // Picture 8: a calendar page for the month of the gas check.
@@ -99,10 +99,10 @@ void PaintCalendar(Canvas& canvas) {
     }
     // A small blue heart by the 19th: someone's birthday.
     if (kGasCheckDay != 19) {
-        FillCircle(canvas, birthdayX + 8.5, birthdayY - 10, 2.6, Color{50, 110, 220});
-        FillCircle(canvas, birthdayX + 12.5, birthdayY - 10, 2.6, Color{50, 110, 220});
-        FillPolygon(canvas, {{birthdayX + 6, birthdayY - 9}, {birthdayX + 15, birthdayY - 9},
-                             {birthdayX + 10.5, birthdayY - 3.5}},
+        const double hx = birthdayX + 14, hy = birthdayY - 13;
+        FillCircle(canvas, hx - 2, hy, 2.4, Color{50, 110, 220});
+        FillCircle(canvas, hx + 2, hy, 2.4, Color{50, 110, 220});
+        FillPolygon(canvas, {{hx - 4.3, hy + 0.8}, {hx + 4.3, hy + 0.8}, {hx, hy + 5.5}},
                     Color{50, 110, 220});
     }
     // The gas check, ringed twice by hand in red ink.
@@ -125,8 +125,8 @@ void PaintCalendar(Canvas& canvas) {
                                 std::to_string(kGasCheckDay) + "日  " + story::kGasCheck.chinese;
     DrawTextCentered(canvas, Fonts().Font(Face::kChinese, 17), kWidth / 2,
                      static_cast<int>(legendTop) + 21, gasLine, Color{210, 30, 24});
-    const std::string gasEnglish = std::string(story::kGasCheck.english) + ": " +
-                                   month.english + " " + std::to_string(kGasCheckDay);
+    const std::string gasEnglish = std::string(story::kGasCheck.english) + ": " + month.english +
+                                   " " + std::to_string(kGasCheckDay);
     DrawTextCentered(canvas, Fonts().Font(Face::kSansBold, 12), kWidth / 2,
                      static_cast<int>(legendTop) + 38, gasEnglish, Color{210, 30, 24});
 }
@@ -135,16 +135,16 @@ void PaintCalendar(Canvas& canvas) {
 
 void WriteInfoPictures(const std::filesystem::path& pictureFolder) {
     const CardStyle styles[8] = {
-        {{120, 130, 150}, {80, 88, 108}, {70, 80, 110}},     // 0 nothing special
-        {{250, 214, 110}, {214, 158, 50}, {150, 100, 20}},   // 1 a key
-        {{90, 120, 170}, {40, 60, 110}, {40, 80, 150}},      // 2 a window
-        {{170, 190, 220}, {110, 134, 180}, {60, 80, 140}},   // 3 a note
-        {{120, 124, 134}, {70, 72, 82}, {120, 60, 40}},      // 4 locked
-        {{150, 170, 190}, {90, 110, 130}, {70, 90, 110}},    // 5 the hammer
-        {{240, 200, 140}, {200, 150, 90}, {150, 90, 30}},    // 6 the bread
-        {{250, 120, 90}, {190, 40, 30}, {190, 40, 30}},      // 7 the boiler
+        {{120, 130, 150}, {80, 88, 108}, {70, 80, 110}},    // 0 nothing special
+        {{250, 214, 110}, {214, 158, 50}, {150, 100, 20}},  // 1 a key
+        {{90, 120, 170}, {40, 60, 110}, {40, 80, 150}},     // 2 a window
+        {{170, 190, 220}, {110, 134, 180}, {60, 80, 140}},  // 3 a note
+        {{120, 124, 134}, {70, 72, 82}, {120, 60, 40}},     // 4 locked
+        {{150, 170, 190}, {90, 110, 130}, {70, 90, 110}},   // 5 the hammer
+        {{240, 200, 140}, {200, 150, 90}, {150, 90, 30}},   // 6 the bread
+        {{250, 120, 90}, {190, 40, 30}, {190, 40, 30}},     // 7 the boiler
     };
-    const Placement drawing{kWidth / 2.0, 67, 46};
+    const Placement drawing{kWidth / 2.0, 71, 48};
     for (int picture = 0; picture < 9; ++picture) {
         Canvas canvas(kWidth, kHeight);
         if (picture == 8) {
@@ -152,14 +152,31 @@ void WriteInfoPictures(const std::filesystem::path& pictureFolder) {
         } else {
             PaintCard(canvas, styles[picture]);
             switch (picture) {
-                case 0: PaintMagnifier(canvas, drawing); break;
-                case 1: PaintKey(canvas, {drawing.cx, drawing.cy, 50, -0.35}, Color{236, 188, 70}, KeyBow::kRound); break;
-                case 2: PaintCrackedWindow(canvas, {drawing.cx, drawing.cy, 48}); break;
-                case 3: PaintNote(canvas, {drawing.cx, drawing.cy, 46, -0.12}, Color{255, 252, 240}); break;
-                case 4: PaintPadlock(canvas, {drawing.cx, drawing.cy + 6, 48}); break;
-                case 5: PaintHammer(canvas, drawing); break;
-                case 6: PaintBread(canvas, {drawing.cx, drawing.cy + 4, 52}, false); break;
-                case 7: PaintBoiler(canvas, {drawing.cx - 6, drawing.cy, 48}); break;
+                case 0:
+                    PaintMagnifier(canvas, drawing);
+                    break;
+                case 1:
+                    PaintKey(canvas, {drawing.cx, drawing.cy, 50, -0.35}, Color{236, 188, 70},
+                             KeyBow::kRound);
+                    break;
+                case 2:
+                    PaintCrackedWindow(canvas, {drawing.cx, drawing.cy, 48});
+                    break;
+                case 3:
+                    PaintNote(canvas, {drawing.cx, drawing.cy, 46, -0.12}, Color{255, 252, 240});
+                    break;
+                case 4:
+                    PaintPadlock(canvas, {drawing.cx, drawing.cy + 6, 48});
+                    break;
+                case 5:
+                    PaintHammer(canvas, drawing);
+                    break;
+                case 6:
+                    PaintBread(canvas, {drawing.cx, drawing.cy + 4, 52}, false);
+                    break;
+                case 7:
+                    PaintBoiler(canvas, {drawing.cx - 6, drawing.cy, 48});
+                    break;
             }
             PaintCardText(canvas, story::kInfoCards[picture], styles[picture]);
         }

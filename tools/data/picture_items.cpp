@@ -50,8 +50,8 @@ void PaintKey(Canvas& canvas, const Placement& at, Color metal, KeyBow bow) {
             const Point centre = Place(at, -0.55, 0);
             FillCircle(canvas, centre.x, centre.y, 0.43 * at.size, dark);
             FillCircle(canvas, centre.x, centre.y, 0.36 * at.size, metal);
-            FillCircle(canvas, centre.x - 0.08 * at.size, centre.y - 0.08 * at.size,
-                       0.22 * at.size, light, 120);
+            FillCircle(canvas, centre.x - 0.08 * at.size, centre.y - 0.08 * at.size, 0.22 * at.size,
+                       light, 120);
             FillCircle(canvas, centre.x, centre.y, 0.14 * at.size, dark);
             break;
         }
@@ -112,7 +112,7 @@ void PaintBread(Canvas& canvas, const Placement& at, bool mouldy) {
         return;
     }
     // Mould: fuzzy green and dark spots, and a smell rising.
-    const double spots[7][3] = {{-0.55, -0.05, 0.2}, {0.1, 0.2, 0.24}, {0.55, -0.15, 0.17},
+    const double spots[7][3] = {{-0.55, -0.05, 0.2}, {0.1, 0.2, 0.24},  {0.55, -0.15, 0.17},
                                 {-0.2, 0.3, 0.13},   {0.35, 0.35, 0.1}, {-0.7, 0.3, 0.1},
                                 {0.7, 0.25, 0.1}};
     for (const auto& spot : spots) {
@@ -130,8 +130,9 @@ void PaintBread(Canvas& canvas, const Placement& at, bool mouldy) {
 
 void PaintNote(Canvas& canvas, const Placement& at, Color paper) {
     FillPolygon(canvas, Box(at, -0.62, -0.82, 0.66, 0.86), kOutline);
-    FillPolygon(canvas, {Place(at, -0.56, -0.76), Place(at, 0.3, -0.76), Place(at, 0.6, -0.46),
-                         Place(at, 0.6, 0.8), Place(at, -0.56, 0.8)},
+    FillPolygon(canvas,
+                {Place(at, -0.56, -0.76), Place(at, 0.3, -0.76), Place(at, 0.6, -0.46),
+                 Place(at, 0.6, 0.8), Place(at, -0.56, 0.8)},
                 paper);
     FillPolygon(canvas, {Place(at, 0.3, -0.76), Place(at, 0.3, -0.46), Place(at, 0.6, -0.46)},
                 Scale(paper, 0.75));
@@ -144,23 +145,25 @@ void PaintNote(Canvas& canvas, const Placement& at, Color paper) {
 void PaintPadlock(Canvas& canvas, const Placement& at) {
     const Point shackle = Place(at, 0, -0.3);
     StrokeCircle(canvas, shackle.x, shackle.y, 0.36 * at.size, 0.2 * at.size, kOutline);
-    StrokeCircle(canvas, shackle.x, shackle.y, 0.36 * at.size, 0.12 * at.size, Color{176, 182, 192});
+    StrokeCircle(canvas, shackle.x, shackle.y, 0.36 * at.size, 0.12 * at.size,
+                 Color{176, 182, 192});
     const Point corner = Place(at, -0.62, -0.12);
     FillRoundedRect(canvas, corner.x - 0.05 * at.size, corner.y - 0.05 * at.size, 1.34 * at.size,
                     1.04 * at.size, 0.16 * at.size, kOutline);
     FillRoundedRectGradient(canvas, corner.x, corner.y, 1.24 * at.size, 0.94 * at.size,
                             0.13 * at.size, Color{246, 200, 80}, Color{188, 128, 30});
     Disc(canvas, at, 0, 0.22, 0.13, kOutline);
-    FillPolygon(canvas, {Place(at, -0.07, 0.26), Place(at, 0.07, 0.26), Place(at, 0.1, 0.56),
-                         Place(at, -0.1, 0.56)},
+    FillPolygon(canvas,
+                {Place(at, -0.07, 0.26), Place(at, 0.07, 0.26), Place(at, 0.1, 0.56),
+                 Place(at, -0.1, 0.56)},
                 kOutline);
 }
 
 void PaintCrackedWindow(Canvas& canvas, const Placement& at) {
     const Point corner = Place(at, -0.8, -0.9);
     const double w = 1.6 * at.size, h = 1.8 * at.size;
-    FillRoundedRect(canvas, corner.x - 0.1 * at.size, corner.y - 0.1 * at.size,
-                    w + 0.2 * at.size, h + 0.2 * at.size, 0.05 * at.size, Color{110, 76, 50});
+    FillRoundedRect(canvas, corner.x - 0.1 * at.size, corner.y - 0.1 * at.size, w + 0.2 * at.size,
+                    h + 0.2 * at.size, 0.05 * at.size, Color{110, 76, 50});
     FillRoundedRectGradient(canvas, corner.x, corner.y, w, h, 0.02 * at.size, Color{150, 200, 240},
                             Color{70, 120, 180});
     Line(canvas, at, 0, -0.9, 0, 0.9, 0.09, Color{110, 76, 50});
@@ -182,8 +185,8 @@ void PaintBoiler(Canvas& canvas, const Placement& at) {
     const Point corner = Place(at, -0.55, -0.95);
     FillRoundedRect(canvas, corner.x - 0.05 * at.size, corner.y - 0.05 * at.size, 1.2 * at.size,
                     1.8 * at.size, 0.12 * at.size, kOutline);
-    FillRoundedRectGradient(canvas, corner.x, corner.y, 1.1 * at.size, 1.7 * at.size,
-                            0.1 * at.size, Color{244, 242, 236}, Color{190, 190, 184});
+    FillRoundedRectGradient(canvas, corner.x, corner.y, 1.1 * at.size, 1.7 * at.size, 0.1 * at.size,
+                            Color{244, 242, 236}, Color{190, 190, 184});
     const Point flame = Place(at, -0.3, 0.15);
     FillRoundedRect(canvas, flame.x, flame.y, 0.6 * at.size, 0.36 * at.size, 0.06 * at.size,
                     Color{30, 30, 40});
@@ -201,9 +204,15 @@ void PaintBoiler(Canvas& canvas, const Placement& at) {
     // The warning sign on its corner.
     const Point sign = Place(at, 0.62, -0.62);
     const double r = 0.4 * at.size;
-    FillPolygon(canvas, {{sign.x, sign.y - r * 1.05}, {sign.x + r, sign.y + r * 0.7}, {sign.x - r, sign.y + r * 0.7}},
+    FillPolygon(canvas,
+                {{sign.x, sign.y - r * 1.05},
+                 {sign.x + r, sign.y + r * 0.7},
+                 {sign.x - r, sign.y + r * 0.7}},
                 kOutline);
-    FillPolygon(canvas, {{sign.x, sign.y - r * 0.8}, {sign.x + r * 0.78, sign.y + r * 0.57}, {sign.x - r * 0.78, sign.y + r * 0.57}},
+    FillPolygon(canvas,
+                {{sign.x, sign.y - r * 0.8},
+                 {sign.x + r * 0.78, sign.y + r * 0.57},
+                 {sign.x - r * 0.78, sign.y + r * 0.57}},
                 Color{255, 210, 40});
     DrawLine(canvas, {sign.x, sign.y - r * 0.38}, {sign.x, sign.y + r * 0.12}, r * 0.16, kOutline);
     FillCircle(canvas, sign.x, sign.y + r * 0.34, r * 0.09, kOutline);

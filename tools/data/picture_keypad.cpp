@@ -8,8 +8,10 @@
 
 namespace {
 
-// The digit pictures are drawn into 45 by 40 display cells; they are stored at that size.
-constexpr int kDigitWidth = 45;
+// The digit pictures are drawn into 45 by 40 display cells. They are stored at 44 by 40: rows of
+// a multiple of four bytes read right whatever unpack alignment the texture upload uses.
+constexpr int kDisplayCellWidth = 45;
+constexpr int kDigitWidth = 44;
 constexpr int kDigitHeight = 40;
 
 const Color kLcdBackground{14, 28, 20};
@@ -62,13 +64,13 @@ void PaintSevenSegment(Canvas& canvas, double left, double top, double width, do
     const double slant = 0.08;
     const double baseY = top + height;
     const std::vector<Point> segments[7] = {
-        Segment(x0 + gap, yTop, x1 - gap, yTop, thickness, slant, baseY),          // a
-        Segment(x1, yTop + gap, x1, yMid - gap, thickness, slant, baseY),          // b
-        Segment(x1, yMid + gap, x1, yBottom - gap, thickness, slant, baseY),       // c
-        Segment(x0 + gap, yBottom, x1 - gap, yBottom, thickness, slant, baseY),    // d
-        Segment(x0, yMid + gap, x0, yBottom - gap, thickness, slant, baseY),       // e
-        Segment(x0, yTop + gap, x0, yMid - gap, thickness, slant, baseY),          // f
-        Segment(x0 + gap, yMid, x1 - gap, yMid, thickness, slant, baseY),          // g
+        Segment(x0 + gap, yTop, x1 - gap, yTop, thickness, slant, baseY),        // a
+        Segment(x1, yTop + gap, x1, yMid - gap, thickness, slant, baseY),        // b
+        Segment(x1, yMid + gap, x1, yBottom - gap, thickness, slant, baseY),     // c
+        Segment(x0 + gap, yBottom, x1 - gap, yBottom, thickness, slant, baseY),  // d
+        Segment(x0, yMid + gap, x0, yBottom - gap, thickness, slant, baseY),     // e
+        Segment(x0, yTop + gap, x0, yMid - gap, thickness, slant, baseY),        // f
+        Segment(x0 + gap, yMid, x1 - gap, yMid, thickness, slant, baseY),        // g
     };
     const unsigned char on = digit >= 0 ? kSegments[digit] : 0;
     for (int i = 0; i < 7; ++i) {
@@ -115,8 +117,10 @@ void PaintCloseKey(Canvas& canvas, const PixelRect& cell) {
     const int centreX = static_cast<int>(x + w / 2);
     // A cross, then the word in both languages.
     const double crossX = x + 17, crossY = y + h / 2, arm = 7;
-    DrawLine(canvas, {crossX - arm, crossY - arm}, {crossX + arm, crossY + arm}, 4, Color{255, 250, 245});
-    DrawLine(canvas, {crossX - arm, crossY + arm}, {crossX + arm, crossY - arm}, 4, Color{255, 250, 245});
+    DrawLine(canvas, {crossX - arm, crossY - arm}, {crossX + arm, crossY + arm}, 4,
+             Color{255, 250, 245});
+    DrawLine(canvas, {crossX - arm, crossY + arm}, {crossX + arm, crossY - arm}, 4,
+             Color{255, 250, 245});
     GlyphRasterizer& chinese = Fonts().Font(Face::kChinese, 18);
     GlyphRasterizer& english = Fonts().Font(Face::kSansBold, 11);
     DrawTextCentered(canvas, chinese, centreX + 10, static_cast<int>(y + h / 2 - 1), "关闭",
@@ -141,8 +145,10 @@ void WritePanel(const std::filesystem::path& file) {
         const double streak = random.Uniform(-1, 1);
         canvas.FillRect(0, y, kPanelWidth, 1, Scale(base, 1.0 + 0.05 * streak));
     }
-    StrokeRoundedRect(canvas, 2.5, 2.5, kPanelWidth - 5, kPanelHeight - 5, 12, 3, Color{30, 32, 38});
-    StrokeRoundedRect(canvas, 5.5, 5.5, kPanelWidth - 11, kPanelHeight - 11, 10, 1, Color{170, 176, 186}, 160);
+    StrokeRoundedRect(canvas, 2.5, 2.5, kPanelWidth - 5, kPanelHeight - 5, 12, 3,
+                      Color{30, 32, 38});
+    StrokeRoundedRect(canvas, 5.5, 5.5, kPanelWidth - 11, kPanelHeight - 11, 10, 1,
+                      Color{170, 176, 186}, 160);
     PaintScrew(canvas, 18, 18);
     PaintScrew(canvas, kPanelWidth - 18, 18);
     PaintScrew(canvas, 18, kPanelHeight - 14);
@@ -159,30 +165,38 @@ void WritePanel(const std::filesystem::path& file) {
                     static_cast<int>(displayRight - displayLeft),
                     static_cast<int>(displayBottom - displayTop), kLcdBackground);
     for (int i = 0; i < 4; ++i) {
-        const double cellLeft = displayLeft + i * kDigitWidth;
-        PaintSevenSegment(canvas, cellLeft + 12, displayTop + 5, kDigitWidth - 22,
+        const double cellLeft = displayLeft + i * kDisplayCellWidth;
+        PaintSevenSegment(canvas, cellLeft + 12, displayTop + 5, kDisplayCellWidth - 22,
                           kDigitHeight - 10, -1, kLcdLit, kLcdUnlit, 4.5);
     }
     GlyphRasterizer& label = Fonts().Font(Face::kChinese, 14);
     GlyphRasterizer& labelEnglish = Fonts().Font(Face::kSansBold, 10);
-    DrawTextCentered(canvas, label, kPanelWidth / 2, 27, "书柜密码锁", Color{236, 238, 242});
+    const int titleEnd = kPanelWidth / 2 + 4 + TextWidth(labelEnglish, "BOOKCASE LOCK") / 2;
+    DrawTextAt(
+        canvas, label,
+        titleEnd - TextWidth(labelEnglish, "BOOKCASE LOCK") - 8 - TextWidth(label, "书柜密码锁"),
+        27, "书柜密码锁", Color{236, 238, 242});
+    DrawTextAt(canvas, labelEnglish, titleEnd - TextWidth(labelEnglish, "BOOKCASE LOCK"), 26,
+               "BOOKCASE LOCK", Color{210, 214, 222});
     // The two lamps beside the display: red while locked.
     FillCircle(canvas, 33, displayTop + 20, 6, Color{20, 10, 10});
     FillCircle(canvas, 33, displayTop + 20, 4.5, Color{236, 52, 40});
     PaintGlow(canvas, 33, displayTop + 20, 11, Color{255, 90, 70}, 90);
     FillCircle(canvas, kPanelWidth - 33, displayTop + 20, 6, Color{20, 10, 10});
     FillCircle(canvas, kPanelWidth - 33, displayTop + 20, 4.5, Color{30, 70, 36});
-    DrawTextCentered(canvas, Fonts().Font(Face::kChinese, 13), kPanelWidth / 2, 96,
-                     "请输入四位密码", Color{236, 238, 242});
-    DrawTextCentered(canvas, labelEnglish, kPanelWidth / 2, 108, "ENTER THE 4-DIGIT CODE",
-                     Color{210, 214, 222});
+    GlyphRasterizer& hint = Fonts().Font(Face::kChinese, 13);
+    const int hintWidth =
+        TextWidth(hint, "输入四位密码") + 8 + TextWidth(labelEnglish, "ENTER 4 DIGITS");
+    const int hintEnd = DrawTextAt(canvas, hint, (kPanelWidth - hintWidth) / 2, 98, "输入四位密码",
+                                   Color{236, 238, 242});
+    DrawTextAt(canvas, labelEnglish, hintEnd + 8, 97, "ENTER 4 DIGITS", Color{210, 214, 222});
 
     // The recessed plate under the keys, then the keys on their cells.
     const PixelRect topLeft = CellInPicture(kPanelCells[1]);
     const PixelRect bottomRight = CellInPicture(kPanelCells[9]);
     const PixelRect closeCell = CellInPicture(kPanelCells[0]);
-    FillRoundedRect(canvas, topLeft.left - 8, topLeft.top - 8,
-                    bottomRight.right - topLeft.left + 16, closeCell.bottom - topLeft.top + 16, 10,
+    FillRoundedRect(canvas, topLeft.left - 7, topLeft.top - 7,
+                    bottomRight.right - topLeft.left + 14, closeCell.bottom - topLeft.top + 14, 10,
                     Color{22, 24, 28});
     for (int digit = 1; digit <= 9; ++digit) {
         PaintDigitKey(canvas, CellInPicture(kPanelCells[digit]), digit);
@@ -200,8 +214,8 @@ void WritePanel(const std::filesystem::path& file) {
 
 void WriteDigit(const std::filesystem::path& file, int digit) {
     Canvas canvas(kDigitWidth, kDigitHeight, kLcdBackground);
-    PaintSevenSegment(canvas, 12, 5, kDigitWidth - 22, kDigitHeight - 10, digit, kLcdLit,
-                      kLcdUnlit, 4.5);
+    PaintSevenSegment(canvas, 12, 5, kDigitWidth - 22, kDigitHeight - 10, digit, kLcdLit, kLcdUnlit,
+                      4.5);
     WriteTarga24Smallest(file, canvas);
 }
 

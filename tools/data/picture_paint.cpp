@@ -55,14 +55,18 @@ double HashUnit(std::int32_t x, std::int32_t y, std::int32_t z, std::uint32_t se
     return (Hash(x, y, z, seed) >> 8) / 16777216.0;
 }
 
-double Smooth(double t) { return t * t * (3.0 - 2.0 * t); }
+double Smooth(double t) {
+    return t * t * (3.0 - 2.0 * t);
+}
 
-double Lerp(double a, double b, double t) { return a + (b - a) * t; }
+double Lerp(double a, double b, double t) {
+    return a + (b - a) * t;
+}
 
 bool IsCjk(char32_t c) {
     return (c >= 0x2E80 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) ||
-           (c >= 0xFF00 && c <= 0xFFEF) || (c >= 0x3000 && c <= 0x303F) || c == U'…' ||
-           c == U'—' || c == U'“' || c == U'”';
+           (c >= 0xFF00 && c <= 0xFFEF) || (c >= 0x3000 && c <= 0x303F) || c == U'…' || c == U'—' ||
+           c == U'“' || c == U'”';
 }
 
 // Characters that may not begin a line: they stay with the character before them.
@@ -122,7 +126,9 @@ void StrokeCircle(Canvas& canvas, double cx, double cy, double radius, double wi
     const double reach = radius + width / 2 + 1;
     FillByDistance(
         canvas, cx - reach, cy - reach, cx + reach, cy + reach, color,
-        [=](double x, double y) { return std::fabs(std::hypot(x - cx, y - cy) - radius) - width / 2; },
+        [=](double x, double y) {
+            return std::fabs(std::hypot(x - cx, y - cy) - radius) - width / 2;
+        },
         alpha);
 }
 
@@ -139,8 +145,8 @@ void FillEllipse(Canvas& canvas, double cx, double cy, double rx, double ry, Col
         alpha);
 }
 
-void FillRoundedRect(Canvas& canvas, double x, double y, double width, double height,
-                     double radius, Color color, int alpha) {
+void FillRoundedRect(Canvas& canvas, double x, double y, double width, double height, double radius,
+                     Color color, int alpha) {
     const double cx = x + width / 2;
     const double cy = y + height / 2;
     FillByDistance(
@@ -171,8 +177,8 @@ void StrokeRoundedRect(Canvas& canvas, double x, double y, double width, double 
     FillByDistance(
         canvas, x - reach, y - reach, x + width + reach, y + height + reach, color,
         [=](double px, double py) {
-            return std::fabs(SignedDistanceRoundedBox(px, py, cx, cy, width / 2, height / 2,
-                                                      radius)) -
+            return std::fabs(
+                       SignedDistanceRoundedBox(px, py, cx, cy, width / 2, height / 2, radius)) -
                    lineWidth / 2;
         },
         alpha);
@@ -181,8 +187,8 @@ void StrokeRoundedRect(Canvas& canvas, double x, double y, double width, double 
 void DrawLine(Canvas& canvas, Point a, Point b, double width, Color color, int alpha) {
     const double reach = width / 2 + 1;
     FillByDistance(
-        canvas, std::min(a.x, b.x) - reach, std::min(a.y, b.y) - reach,
-        std::max(a.x, b.x) + reach, std::max(a.y, b.y) + reach, color,
+        canvas, std::min(a.x, b.x) - reach, std::min(a.y, b.y) - reach, std::max(a.x, b.x) + reach,
+        std::max(a.y, b.y) + reach, color,
         [=](double x, double y) { return DistanceToSegment(x, y, a, b) - width / 2; }, alpha);
 }
 
@@ -258,6 +264,10 @@ void PaintGlow(Canvas& canvas, double cx, double cy, double radius, Color color,
     }
 }
 
+double CellRandom(int x, int y, int z, std::uint32_t seed) {
+    return HashUnit(x, y, z, seed);
+}
+
 double ValueNoise2(double x, double y, std::uint32_t seed) {
     const double fx = std::floor(x);
     const double fy = std::floor(y);
@@ -282,7 +292,8 @@ double ValueNoise3(double x, double y, double z, std::uint32_t seed) {
     const double tz = Smooth(z - fz);
     double layer[2];
     for (int k = 0; k < 2; ++k) {
-        const double a = Lerp(HashUnit(ix, iy, iz + k, seed), HashUnit(ix + 1, iy, iz + k, seed), tx);
+        const double a =
+            Lerp(HashUnit(ix, iy, iz + k, seed), HashUnit(ix + 1, iy, iz + k, seed), tx);
         const double b =
             Lerp(HashUnit(ix, iy + 1, iz + k, seed), HashUnit(ix + 1, iy + 1, iz + k, seed), tx);
         layer[k] = Lerp(a, b, ty);
@@ -346,8 +357,9 @@ const std::string& FontBook::FileOf(Face face) {
     std::string file = FindFontFile(wanted.pattern);
     // Another family standing in would change every picture's bytes from machine to machine.
     if (file.find(wanted.fileMark) == std::string::npos) {
-        throw std::runtime_error(std::string("font \"") + wanted.pattern + "\" not found (found \"" +
-                                 file + "\"); install " + wanted.package);
+        throw std::runtime_error(std::string("font \"") + wanted.pattern +
+                                 "\" not found (found \"" + file + "\"); install " +
+                                 wanted.package);
     }
     return files_[key] = file;
 }
@@ -399,7 +411,8 @@ int DrawTextAt(Canvas& canvas, GlyphRasterizer& font, int x, int baseline, const
         if (c > U' ' && font.Get(c).missing) {
             char code[16];
             std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
-            throw std::runtime_error(std::string("the font lacks ") + code + " in \"" + utf8 + "\"");
+            throw std::runtime_error(std::string("the font lacks ") + code + " in \"" + utf8 +
+                                     "\"");
         }
     }
     return canvas.DrawText(font, x, baseline, utf8.c_str(), color);

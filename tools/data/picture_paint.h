@@ -40,8 +40,8 @@ void StrokeCircle(Canvas& canvas, double cx, double cy, double radius, double wi
                   int alpha = 255);
 void FillEllipse(Canvas& canvas, double cx, double cy, double rx, double ry, Color color,
                  int alpha = 255);
-void FillRoundedRect(Canvas& canvas, double x, double y, double width, double height,
-                     double radius, Color color, int alpha = 255);
+void FillRoundedRect(Canvas& canvas, double x, double y, double width, double height, double radius,
+                     Color color, int alpha = 255);
 // A rounded rectangle shaded from `top` at its top edge to `bottom` at its bottom edge.
 void FillRoundedRectGradient(Canvas& canvas, double x, double y, double width, double height,
                              double radius, Color top, Color bottom, int alpha = 255);
@@ -61,6 +61,8 @@ void PaintGlow(Canvas& canvas, double cx, double cy, double radius, Color color,
 
 // Noise -------------------------------------------------------------------------------------------
 
+// A random number in 0..1 for an integer lattice point, the same everywhere.
+double CellRandom(int x, int y, int z, std::uint32_t seed);
 // Smooth value noise in 0..1, the same for the same arguments everywhere.
 double ValueNoise2(double x, double y, std::uint32_t seed);
 double ValueNoise3(double x, double y, double z, std::uint32_t seed);

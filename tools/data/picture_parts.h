@@ -33,9 +33,9 @@ struct PanelCell {
 inline constexpr int kPanelWidth = 300;
 inline constexpr int kPanelHeight = 400;
 inline constexpr PanelCell kPanelCells[10] = {
-    {-95, -73, -6, -8},  {-184, 122, -95, 187}, {-95, 122, -6, 187}, {-6, 122, 83, 187},
-    {-184, 57, -95, 122}, {-95, 57, -6, 122},  {-6, 57, 83, 122},   {-184, -8, -95, 57},
-    {-95, -8, -6, 57},   {-6, -8, 83, 57},
+    {-95, -73, -6, -8},   {-184, 122, -95, 187}, {-95, 122, -6, 187}, {-6, 122, 83, 187},
+    {-184, 57, -95, 122}, {-95, 57, -6, 122},    {-6, 57, 83, 122},   {-184, -8, -95, 57},
+    {-95, -8, -6, 57},    {-6, -8, 83, 57},
 };
 // Where the entered digits appear on the panel: u 0.2 to 0.8 across, v 0.8 to 0.9 up, four
 // cells of 45 by 40 pixels.

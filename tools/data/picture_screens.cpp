@@ -1,8 +1,8 @@
 // The start picture and the four end pictures. They are stretched over the whole window, so they
 // are painted at the window's own 800 by 600 (4:3); their buttons lie exactly on the screens'
 // button rectangles, which are given in percent of the window.
-#include <algorithm>  // Required for: std::clamp()
-#include <cmath>      // Required for: std::cos(), std::sin()
+#include <algorithm>  // Required for: std::clamp(), std::max()
+#include <cmath>      // Required for: std::cos(), std::sin(), std::hypot()
 
 #include "picture_paint.h"
 #include "picture_parts.h"
@@ -58,8 +58,8 @@ void PaintGas(Canvas& canvas, double left, double top, double right, double bott
 }
 
 // The house as a dark shape against the sky, with lit windows.
-void PaintHouse(Canvas& canvas, double left, double ground, double width, double height,
-                Color wall, Color window) {
+void PaintHouse(Canvas& canvas, double left, double ground, double width, double height, Color wall,
+                Color window) {
     const double storey = height * 0.36;
     FillPolygon(canvas,
                 {{left - width * 0.06, ground - 2 * storey},
@@ -67,7 +67,8 @@ void PaintHouse(Canvas& canvas, double left, double ground, double width, double
                  {left + width * 1.06, ground - 2 * storey}},
                 Scale(wall, 0.8));
     canvas.FillRect(static_cast<int>(left + width * 0.7), static_cast<int>(ground - height * 0.92),
-                    static_cast<int>(width * 0.09), static_cast<int>(height * 0.3), Scale(wall, 0.8));
+                    static_cast<int>(width * 0.09), static_cast<int>(height * 0.3),
+                    Scale(wall, 0.8));
     canvas.FillRect(static_cast<int>(left), static_cast<int>(ground - 2 * storey),
                     static_cast<int>(width), static_cast<int>(2 * storey), wall);
     const double paneW = width * 0.16, paneH = storey * 0.45;
@@ -86,16 +87,17 @@ void PaintHouse(Canvas& canvas, double left, double ground, double width, double
         }
     }
     canvas.FillRect(static_cast<int>(left + width * 0.43), static_cast<int>(ground - storey * 0.7),
-                    static_cast<int>(width * 0.14), static_cast<int>(storey * 0.7), Scale(wall, 0.55));
+                    static_cast<int>(width * 0.14), static_cast<int>(storey * 0.7),
+                    Scale(wall, 0.55));
 }
 
 // Hills as a band of sine waves from `top` down to the bottom of the canvas.
 void PaintHills(Canvas& canvas, double baseY, double amplitude, double phase, Color color) {
     std::vector<Point> outline;
     for (int x = 0; x <= kWidth; x += 8) {
-        outline.push_back({static_cast<double>(x),
-                           baseY - amplitude * (0.6 * std::sin(x * 0.008 + phase) +
-                                                0.4 * std::sin(x * 0.021 + 2 * phase))});
+        outline.push_back(
+            {static_cast<double>(x), baseY - amplitude * (0.6 * std::sin(x * 0.008 + phase) +
+                                                          0.4 * std::sin(x * 0.021 + 2 * phase))});
     }
     outline.push_back({kWidth, kHeight});
     outline.push_back({0, kHeight});
@@ -134,15 +136,20 @@ void PaintEndButtons(Canvas& canvas) {
 void WriteStart(const std::filesystem::path& file) {
     Canvas canvas(kWidth, kHeight);
     FillVerticalGradient(canvas, 0, 0, kWidth, 240, Color{8, 10, 30}, Color{40, 40, 76});
-    FillVerticalGradient(canvas, 0, 240, kWidth, kHeight - 240, Color{18, 22, 30}, Color{8, 10, 14});
-    FillCircle(canvas, 96, 70, 26, Color{236, 232, 210});
-    FillCircle(canvas, 108, 62, 24, Color{8 + 14, 12 + 12, 42 + 4});  // a crescent: a bite of sky
+    FillVerticalGradient(canvas, 0, 240, kWidth, kHeight - 240, Color{18, 22, 30},
+                         Color{8, 10, 14});
+    // A crescent moon: the disc minus a slightly shifted disc.
     PaintGlow(canvas, 92, 72, 70, Color{160, 170, 220}, 40);
-    PaintHills(canvas, 210, 14, 0.7, Color{24, 28, 48});
-    PaintHouse(canvas, 590, 214, 150, 150, Color{20, 22, 34}, Color{250, 206, 110});
-    PaintGlow(canvas, 640, 120, 90, Color{250, 200, 110}, 30);
-    PaintGas(canvas, 540, 110, 780, 220, 14, 70, 7);
-    PaintHills(canvas, 236, 10, 2.1, Color{12, 16, 24});
+    FillByDistance(canvas, 60, 34, 130, 104, Color{236, 232, 210}, [](double x, double y) {
+        const double lit = std::hypot(x - 96, y - 70) - 26;
+        const double shadow = 24 - std::hypot(x - 108, y - 62);
+        return std::max(lit, shadow);
+    });
+    PaintHills(canvas, 178, 12, 0.7, Color{24, 28, 48});
+    PaintHouse(canvas, 606, 184, 130, 140, Color{20, 22, 34}, Color{250, 206, 110});
+    PaintGlow(canvas, 650, 100, 80, Color{250, 200, 110}, 30);
+    PaintGas(canvas, 570, 90, 760, 190, 12, 70, 7);
+    PaintHills(canvas, 196, 8, 2.1, Color{12, 16, 24});
 
     PaintTitle(canvas, story::kTitle, 92, kWhite, kInk, Color{255, 196, 80});
     DrawTextHaloCentered(canvas, Fonts().Font(Face::kChinese, 17), kWidth / 2, 166,
@@ -150,8 +157,8 @@ void WriteStart(const std::filesystem::path& file) {
                          Color{150, 236, 120}, kInk, 200);
 
     // The story on a dark panel.
-    FillRoundedRect(canvas, 40, 186, 720, 186, 14, Color{6, 8, 14}, 190);
-    StrokeRoundedRect(canvas, 40.5, 186.5, 719, 185, 14, 1, Color{120, 200, 110}, 120);
+    FillRoundedRect(canvas, 40, 186, 720, 168, 14, Color{6, 8, 14}, 190);
+    StrokeRoundedRect(canvas, 40.5, 186.5, 719, 167, 14, 1, Color{120, 200, 110}, 120);
     int baseline = 218;
     baseline = DrawParagraph(canvas, Fonts().Font(Face::kChinese, 18), 64, baseline, 672, 27,
                              story::kIntro.chinese, kWhite);
@@ -251,11 +258,12 @@ void WriteFall(const std::filesystem::path& file) {
         const double sy = random.Uniform(250, 340);
         const double size = random.Uniform(5, 13);
         const double turn = random.Uniform(0, kPi);
-        FillPolygon(canvas,
-                    {{sx + size * std::cos(turn), sy + size * std::sin(turn)},
-                     {sx + size * 0.5 * std::cos(turn + 2.2), sy + size * 0.5 * std::sin(turn + 2.2)},
-                     {sx + size * 0.8 * std::cos(turn + 4.0), sy + size * 0.8 * std::sin(turn + 4.0)}},
-                    Color{200, 214, 255}, 200);
+        FillPolygon(
+            canvas,
+            {{sx + size * std::cos(turn), sy + size * std::sin(turn)},
+             {sx + size * 0.5 * std::cos(turn + 2.2), sy + size * 0.5 * std::sin(turn + 2.2)},
+             {sx + size * 0.8 * std::cos(turn + 4.0), sy + size * 0.8 * std::sin(turn + 4.0)}},
+            Color{200, 214, 255}, 200);
     }
     PaintEndingText(canvas, story::kFall, kWhite, kInk);
     PaintEndButtons(canvas);
@@ -299,7 +307,8 @@ void WriteExplosion(const std::filesystem::path& file) {
 void WriteEscape(const std::filesystem::path& file) {
     Canvas canvas(kWidth, kHeight);
     FillVerticalGradient(canvas, 0, 0, kWidth, 250, Color{110, 160, 220}, Color{255, 196, 140});
-    FillVerticalGradient(canvas, 0, 250, kWidth, kHeight - 250, Color{90, 150, 70}, Color{40, 90, 40});
+    FillVerticalGradient(canvas, 0, 250, kWidth, kHeight - 250, Color{90, 150, 70},
+                         Color{40, 90, 40});
     PaintGlow(canvas, 520, 236, 260, Color{255, 236, 160}, 170);
     FillCircle(canvas, 520, 236, 46, Color{255, 244, 200});
     PaintHills(canvas, 236, 12, 1.3, Color{110, 150, 110});

@@ -1,7 +1,8 @@
 // The sky box: an evening sky over dark hills, with grass below. Every texel is painted from the
 // direction it stands for, so the six faces meet without seams whatever their orientation; the
 // face table below is the game's own cube (texture coordinates per corner), read backwards.
-#include <cmath>  // Required for: std::asin(), std::atan2(), std::sqrt(), std::pow()
+#include <algorithm>  // Required for: std::max(), std::min()
+#include <cmath>      // Required for: std::asin(), std::atan2(), std::sqrt(), std::pow()
 
 #include "picture_paint.h"
 #include "picture_parts.h"
@@ -23,12 +24,12 @@ struct SkyFace {
 
 // Texture (0, 0) to (1, 1) of each face as the sky box draws it, on the cube from -1 to 1.
 constexpr SkyFace kFaces[6] = {
-    {"otop.tga", {1, 1, 1}, {-2, 0, 0}, {0, 0, -2}},      // s toward -x, t toward -z
-    {"dn.tga", {-1, -1, 1}, {2, 0, 0}, {0, 0, -2}},       // s toward +x, t toward -z
-    {"ofront.tga", {-1, -1, -1}, {2, 0, 0}, {0, 2, 0}},   // z = -1
-    {"oback.tga", {1, -1, 1}, {-2, 0, 0}, {0, 2, 0}},     // z = +1
-    {"oleft.tga", {-1, -1, 1}, {0, 0, -2}, {0, 2, 0}},    // x = -1
-    {"oright.tga", {1, -1, -1}, {0, 0, 2}, {0, 2, 0}},    // x = +1
+    {"otop.tga", {1, 1, 1}, {-2, 0, 0}, {0, 0, -2}},     // s toward -x, t toward -z
+    {"dn.tga", {-1, -1, 1}, {2, 0, 0}, {0, 0, -2}},      // s toward +x, t toward -z
+    {"ofront.tga", {-1, -1, -1}, {2, 0, 0}, {0, 2, 0}},  // z = -1
+    {"oback.tga", {1, -1, 1}, {-2, 0, 0}, {0, 2, 0}},    // z = +1
+    {"oleft.tga", {-1, -1, 1}, {0, 0, -2}, {0, 2, 0}},   // x = -1
+    {"oright.tga", {1, -1, -1}, {0, 0, 2}, {0, 2, 0}},   // x = +1
 };
 
 double SmoothStep(double edge0, double edge1, double x) {
@@ -40,8 +41,8 @@ double SmoothStep(double edge0, double edge1, double x) {
 // Height of a hill line above the horizon (radians of elevation) at an azimuth; periodic, so
 // the ring of hills closes on itself.
 double HillHeight(double azimuth, double base, double phase, std::uint32_t seed) {
-    const double bumps = FractalNoise2(std::cos(azimuth) * 3.0 + 10.0, std::sin(azimuth) * 3.0 + phase,
-                                       4, seed);
+    const double bumps =
+        FractalNoise2(std::cos(azimuth) * 3.0 + 10.0, std::sin(azimuth) * 3.0 + phase, 4, seed);
     return base + 0.02 * std::sin(3 * azimuth + phase) + 0.012 * std::sin(7 * azimuth + 2 * phase) +
            0.05 * (bumps - 0.5);
 }
@@ -75,16 +76,46 @@ Color SkyColor(Direction d) {
     sky = Mix(sky, sunset, towardSun * std::exp(-std::max(0.0, elevation) * 9.0) * 0.85);
 
     // Clouds on a plane overhead, thinning out toward the horizon.
+    double clouds = 0.0;
     if (d.y > 0.02) {
         const double px = d.x / d.y * 0.9;
         const double pz = d.z / d.y * 0.9;
         const double n = FractalNoise2(px * 0.9 + 3.7, pz * 0.9 - 1.3, 5, 4242);
-        const double density = SmoothStep(0.5, 0.72, n) * SmoothStep(0.02, 0.25, d.y);
+        clouds = SmoothStep(0.5, 0.72, n) * SmoothStep(0.02, 0.25, d.y);
         const Color cloudDark{38, 36, 64};
         const Color cloudLit{170, 104, 96};
         const Color cloud =
             Mix(cloudDark, cloudLit, towardSun * 0.8 * std::exp(-elevation * 2.0) + 0.1 * n);
-        sky = Mix(sky, cloud, density * 0.9);
+        sky = Mix(sky, cloud, clouds * 0.9);
+    }
+
+    // The first stars, where the sky is dark and clear: points scattered through space around
+    // the viewer, each a soft dot a few texels wide.
+    const double starVisibility =
+        (1.0 - clouds) * SmoothStep(0.05, 0.3, d.y) * (1.0 - 0.9 * towardSun);
+    if (starVisibility > 0.0) {
+        constexpr double kCells = 40.0;
+        const int cx = static_cast<int>(std::floor(d.x * kCells));
+        const int cy = static_cast<int>(std::floor(d.y * kCells));
+        const int cz = static_cast<int>(std::floor(d.z * kCells));
+        double light = 0.0;
+        for (int ix = cx - 1; ix <= cx + 1; ++ix) {
+            for (int iy = cy - 1; iy <= cy + 1; ++iy) {
+                for (int iz = cz - 1; iz <= cz + 1; ++iz) {
+                    if (CellRandom(ix, iy, iz, 61) > 0.035) continue;
+                    Direction star{(ix + CellRandom(ix, iy, iz, 62)) / kCells,
+                                   (iy + CellRandom(ix, iy, iz, 63)) / kCells,
+                                   (iz + CellRandom(ix, iy, iz, 64)) / kCells};
+                    const double length =
+                        std::sqrt(star.x * star.x + star.y * star.y + star.z * star.z);
+                    const double cosine = (d.x * star.x + d.y * star.y + d.z * star.z) / length;
+                    const double angle = std::acos(std::min(1.0, cosine)) / (1.3 * texel);
+                    light = std::max(light, (0.35 + 0.65 * CellRandom(ix, iy, iz, 65)) *
+                                                std::exp(-angle * angle));
+                }
+            }
+        }
+        sky = Mix(sky, Color{236, 236, 255}, light * starVisibility);
     }
 
     // The moon, high opposite the sunset, with a faint halo.

@@ -73,7 +73,7 @@ inline constexpr Ending kEscape = {
     {"你冲出屋外，深深吸了一口清晨的新鲜空气。",
      "You burst outside and breathe the fresh morning air."},
     {"这栋房子有两条出路：大门和一楼的窗户。另一条你找到了吗？",
-     "Two ways lead out: the front door and a ground-floor window. Can you find the other?"}};
+     "Two ways lead out: the front door and a ground-floor window. Found both?"}};
 inline constexpr Bilingual kBackButton = {"返回", "BACK"};
 inline constexpr Bilingual kQuitButton = {"退出", "QUIT"};
 

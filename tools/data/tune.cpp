@@ -20,7 +20,9 @@ constexpr double kBeat = 60.0 / 96.0;  // 96 beats a minute
 constexpr double kBar = 4 * kBeat;
 constexpr double kPi = 3.14159265358979323846;
 
-double MidiFrequency(double note) { return 440.0 * std::pow(2.0, (note - 69.0) / 12.0); }
+double MidiFrequency(double note) {
+    return 440.0 * std::pow(2.0, (note - 69.0) / 12.0);
+}
 
 // The mix, in seconds; every voice adds itself into it.
 class Track {
@@ -124,7 +126,8 @@ void Thump(Track& mix, double start, double level) {
     for (size_t i = 0; i < count; ++i) {
         const double t = static_cast<double>(i) / kSampleRate;
         phase += 2 * kPi * (42 + 70 * std::exp(-t / 0.04)) / kSampleRate;
-        mix.Add(first + i, level * std::min(1.0, t / 0.003) * std::exp(-t / 0.09) * std::sin(phase));
+        mix.Add(first + i,
+                level * std::min(1.0, t / 0.003) * std::exp(-t / 0.09) * std::sin(phase));
     }
 }
 
@@ -174,7 +177,8 @@ void Alarm(Track& mix, double start, double end, double level) {
     for (size_t i = 0; i < count; ++i) {
         const double t = static_cast<double>(i) / kSampleRate;
         const double rise = std::min(1.0, t / 6.0);
-        const double pulse = std::sin(2 * kPi * 3.2 * t) > 0 ? 1.0 : 0.0;
+        // A soft gate: on and off three times a second without clicking.
+        const double pulse = 0.5 + 0.5 * std::tanh(6.0 * std::sin(2 * kPi * 3.2 * t));
         const double value = std::sin(2 * kPi * 880 * t) + std::sin(2 * kPi * 932.3 * t);
         mix.Add(first + i, level * rise * pulse * value * 0.5);
     }
@@ -193,8 +197,8 @@ void Compose(Track& mix) {
         double beat;
         int note;
     };
-    const Strike motif[] = {{0, 69},  {1.5, 70}, {2, 69},   {4, 65},  {5, 64},  {6, 62},
-                            {8, 69},  {9.5, 70}, {10, 72},  {11, 70}, {12, 69}, {14, 73}};
+    const Strike motif[] = {{0, 69}, {1.5, 70}, {2, 69},  {4, 65},  {5, 64},  {6, 62},
+                            {8, 69}, {9.5, 70}, {10, 72}, {11, 70}, {12, 69}, {14, 73}};
 
     Drone(mix, 0.0, kSeconds - 2.0, 0.10);
     for (int bar = 0; bar < bars; ++bar) {

@@ -1,0 +1,359 @@
+// The fixed fittings of the house: window frames and glass, the front door, the stairs between
+// the floors, the ceiling lamps and the garden seen through the windows.
+#include <algorithm>  // Required for: std::min(), std::max()
+#include <cmath>      // Required for: std::cos(), std::sin(), std::sqrt()
+
+#include "house_parts.h"
+#include "house_plan.h"
+#include "model_paint.h"
+
+namespace house {
+
+namespace {
+
+using modelpaint::Fbm;
+using modelpaint::Mix;
+using modelpaint::Scale;
+
+// Windows ---------------------------------------------------------------------------------------
+
+// A box given across the wall (along), up, and through the wall (depth), placed for a window in
+// a wall facing X (axis 0) or Z (axis 2).
+void WindowBox(Model& model, const Surface& surface, const WindowOpening& window, double along0,
+               double along1, double up0, double up1, double depth0, double depth1) {
+    Vec3 min, max;
+    if (window.axis == 2) {
+        min = V(along0, up0, depth0);
+        max = V(along1, up1, depth1);
+    } else {
+        min = V(depth0, up0, along0);
+        max = V(depth1, up1, along1);
+    }
+    AddBox(model, surface, min, max, WorldUv(0.5));
+}
+
+void BuildWindow(Model& model, const WindowOpening& window, int glass) {
+    const double along0 = window.axis == 2 ? window.min.x : window.min.z;
+    const double along1 = window.axis == 2 ? window.max.x : window.max.z;
+    const double bottom = window.min.y, top = window.max.y;
+    const double frame = 0.055;
+    const double d0 = window.glass - 0.022, d1 = window.glass + 0.022;
+    const Surface& white = TrimSurface();
+    // Frame round the opening, a mullion in wide windows, a transom across the top.
+    WindowBox(model, white, window, along0, along1, bottom, bottom + frame, d0, d1);
+    WindowBox(model, white, window, along0, along1, top - frame, top, d0, d1);
+    WindowBox(model, white, window, along0, along0 + frame, bottom, top, d0, d1);
+    WindowBox(model, white, window, along1 - frame, along1, bottom, top, d0, d1);
+    const double middle = (along0 + along1) / 2;
+    WindowBox(model, white, window, middle - frame / 2, middle + frame / 2, bottom, top, d0, d1);
+    const double transom = top - (top - bottom) * 0.3;
+    WindowBox(model, white, window, along0, along1, transom - frame / 2, transom + frame / 2, d0,
+              d1);
+    // The sill inside, a little proud of the wall.
+    const double wallFace = window.roomSide < 0 ? (window.axis == 2 ? window.min.z : window.min.x)
+                                                : (window.axis == 2 ? window.max.z : window.max.x);
+    const double sillOut = wallFace + 0.035 * window.roomSide;
+    WindowBox(model, white, window, along0 - 0.05, along1 + 0.05, bottom - 0.035, bottom + 0.005,
+              std::min(sillOut, window.glass), std::max(sillOut, window.glass));
+    // One pane of glass across the whole opening, facing the light.
+    if (window.axis == 2) {
+        AddLitRect(model, glass, V(along0, bottom, window.glass), V(along1 - along0, 0, 0),
+                   V(0, top - bottom, 0));
+    } else {
+        AddLitRect(model, glass, V(window.glass, bottom, along1), V(0, 0, along0 - along1),
+                   V(0, top - bottom, 0));
+    }
+}
+
+// The front door ----------------------------------------------------------------------------------
+
+const Surface& DoorSurface() {
+    static const Surface surface = MakeSurface("door", 128, 256, [](Canvas& canvas) {
+        const Color paint{46, 86, 62};
+        modelpaint::FillPattern(canvas, [&](double x, double y) {
+            const double grain = Fbm(x / 16, y / 64, 3, 8, 4, 201U);
+            return Scale(paint, 0.9 + 0.15 * grain);
+        });
+        // Four raised panels: lit on their upper and left bevels, shaded on the others.
+        const double panels[4][4] = {
+            {16, 20, 60, 110}, {68, 20, 112, 110}, {16, 130, 60, 236}, {68, 130, 112, 236}};
+        for (const auto& p : panels) {
+            modelpaint::FillBox(canvas, p[0], p[1], p[2], p[3], Scale(paint, 0.78));
+            modelpaint::FillBox(canvas, p[0] + 4, p[1] + 4, p[2] - 4, p[3] - 4, Scale(paint, 1.08));
+            modelpaint::FillBox(canvas, p[0], p[1], p[2], p[1] + 3, Scale(paint, 1.3));
+            modelpaint::FillBox(canvas, p[0], p[1], p[0] + 3, p[3], Scale(paint, 1.2));
+        }
+        modelpaint::DarkenEdges(canvas, 5, 0.7);
+    });
+    return surface;
+}
+
+const Surface& BrassSurface() {
+    static const Surface surface = MakePlainSurface("brass", Color{200, 160, 70});
+    return surface;
+}
+
+void BuildFrontDoor(Model& model) {
+    // Two leaves meeting in the middle, brass knobs and a keyhole plate on the room side.
+    const double middle = (kDoorMinX + kDoorMaxX) / 2;
+    const Surface& door = DoorSurface();
+    const double leaves[2][2] = {{kDoorMinX, middle}, {middle, kDoorMaxX}};
+    for (const auto& leaf : leaves) {
+        AddRect(model, door, V(leaf[0], 0.0, kDoorFrontZ), V(leaf[1] - leaf[0], 0, 0),
+                V(0, kDoorTop, 0), FitUv());
+        AddRect(model, door, V(leaf[1], 0.0, kDoorBackZ), V(leaf[0] - leaf[1], 0, 0),
+                V(0, kDoorTop, 0), FitUv());
+    }
+    // The gap between the leaves.
+    AddBox(model, MakePlainSurface("door_gap", Color{20, 24, 20}), V(middle - 0.006, 0, kDoorBackZ),
+           V(middle + 0.006, kDoorTop, kDoorFrontZ + 0.002), WorldUv(1.0));
+    for (double side : {-1.0, 1.0}) {
+        const double x = middle + side * 0.09;
+        AddCylinder(model, BrassSurface(), V(x, 1.05, kDoorFrontZ), V(0, 0, 0.045), 0.012, 8, false,
+                    false);
+        AddRect(model, BrassSurface(), V(x - 0.03, 0.98, kDoorFrontZ + 0.045), V(0.06, 0, 0),
+                V(0, 0.14, 0), FitUv());
+    }
+    AddBox(model, BrassSurface(), V(middle + 0.055, 0.86, kDoorFrontZ),
+           V(middle + 0.125, 0.98, kDoorFrontZ + 0.006), WorldUv(1.0));
+    AddBox(model, MakePlainSurface("keyhole", Color{10, 10, 10}),
+           V(middle + 0.085, 0.895, kDoorFrontZ + 0.006),
+           V(middle + 0.095, 0.935, kDoorFrontZ + 0.008), WorldUv(1.0));
+    // The frame round the opening on the room side of the wall.
+    const double face = -9.43, out = -9.41;
+    const Surface& trim = TrimSurface();
+    AddBox(model, trim, V(kDoorMinX - 0.09, 0, face), V(kDoorMinX, kDoorTop + 0.09, out),
+           WorldUv(0.5));
+    AddBox(model, trim, V(kDoorMaxX, 0, face), V(kDoorMaxX + 0.09, kDoorTop + 0.09, out),
+           WorldUv(0.5));
+    AddBox(model, trim, V(kDoorMinX, kDoorTop, face), V(kDoorMaxX, kDoorTop + 0.09, out),
+           WorldUv(0.5));
+}
+
+// The stairs ------------------------------------------------------------------------------------
+// A straight flight along the outer wall of the hall: ten steps up from the hall (X 9.8, where the
+// trigger carries the player upstairs) over the block the plan walls off, a landing, five steps
+// more and the gallery at the upper floor's height, which reaches the upstairs door at X 5.0.
+// Every step rises 0.2 and is 0.2 deep. Under the landing and the upper steps the hall stays
+// walkable, with at least 1.85 of headroom.
+
+constexpr double kStairNorth = -1.17, kStairSouth = -0.17;
+constexpr double kStairStart = 9.8, kLandingEast = 7.83, kLandingWest = 7.6;
+constexpr double kLandingHeight = 2.0, kLandingUnderside = 1.85;
+constexpr double kRise = 0.2, kRun = 0.2;
+
+void StairQuadX(Model& model, const Surface& surface, double x, double y0, double y1, int sign) {
+    // A riser (or end) facing +X or -X across the flight's width.
+    if (sign > 0) {
+        AddRect(model, surface, V(x, y0, kStairSouth), V(0, 0, kStairNorth - kStairSouth),
+                V(0, y1 - y0, 0), WorldUv(0.5));
+    } else {
+        AddRect(model, surface, V(x, y0, kStairNorth), V(0, 0, kStairSouth - kStairNorth),
+                V(0, y1 - y0, 0), WorldUv(0.5));
+    }
+}
+
+void StairTread(Model& model, const Surface& surface, double x0, double x1, double y) {
+    AddRect(model, surface, V(x0, y, kStairSouth), V(x1 - x0, 0, 0),
+            V(0, 0, kStairNorth - kStairSouth), WorldUv(0.5));
+}
+
+// The flight's side facing the hall (-Z): the quadrilateral under one step.
+void StairSide(Model& model, const Surface& surface, double x0, double x1, double bottom0,
+               double bottom1, double top) {
+    const Vec3 n{0, 0, -1};
+    const int material = model.MaterialFacing(surface, n);
+    auto corner = [&](double x, double y) {
+        return MeshVertex{V(x, y, kStairNorth), -x / 0.5, y / 0.5, n};
+    };
+    model.AddQuad(material, corner(x1, bottom1), corner(x0, bottom0), corner(x0, top),
+                  corner(x1, top));
+}
+
+void Rail(Model& model, const Surface& surface, Vec3 from, Vec3 to, double width, double height) {
+    const Vec3 along = (to - from) * 0.5;
+    const Vec3 across = Normalized(Cross(along, V(0, 1, 0))) * (width / 2);
+    const Vec3 up = Normalized(Cross(across, along)) * (height / 2);
+    AddTiltedBox(model, surface, (from + to) * 0.5, along, up, across, WorldUv(0.5));
+}
+
+void BuildStairs(Model& model) {
+    const Surface& tread = OakSurface();
+    const Surface& riser = TrimSurface();
+    const Surface& side = WallSurface(Room::kStairwell);
+    // The lower flight, on its solid block.
+    for (int step = 1; step <= 10; ++step) {
+        const double x1 = kStairStart - kRun * (step - 1);
+        const double x0 = step == 10 ? kLandingWest : kStairStart - kRun * step;
+        const double top = kRise * step;
+        StairQuadX(model, riser, x1, top - kRise, top, 1);
+        StairTread(model, tread, x0, x1, top);
+        const double sideStart = std::max(x0, kLandingEast);
+        StairSide(model, side, sideStart, x1, 0.0, 0.0, top);
+    }
+    // The landing's edge over the hall and the end of the block below it.
+    StairSide(model, side, kLandingWest, kLandingEast, kLandingUnderside, kLandingUnderside,
+              kLandingHeight);
+    StairQuadX(model, side, kLandingEast, 0.0, kLandingUnderside, -1);
+    AddRect(model, riser, V(kLandingWest, kLandingUnderside, kStairNorth),
+            V(kLandingEast - kLandingWest, 0, 0), V(0, 0, kStairSouth - kStairNorth), WorldUv(0.5));
+    // The upper flight, with a sloping underside up to the hall ceiling.
+    auto underside = [](double x) {
+        return kLandingUnderside +
+               (kLandingWest - x) * (kGroundCeiling - kLandingUnderside) / (kLandingWest - 6.6);
+    };
+    for (int step = 1; step <= 5; ++step) {
+        const double x1 = kLandingWest - kRun * (step - 1);
+        const double x0 = kLandingWest - kRun * step;
+        const double top = kLandingHeight + kRise * step;
+        StairQuadX(model, riser, x1, top - kRise, top, 1);
+        StairTread(model, tread, x0, x1, top);
+        StairSide(model, side, x0, x1, underside(x0), underside(x1), top);
+    }
+    {
+        const Vec3 n =
+            Normalized(V(-(kGroundCeiling - kLandingUnderside), -(kLandingWest - 6.6), 0));
+        const int material = model.MaterialFacing(riser, n);
+        auto corner = [&](double x, double z) {
+            return MeshVertex{V(x, underside(x), z), x / 0.5, z / 0.5, n};
+        };
+        model.AddQuad(material, corner(kLandingWest, kStairNorth),
+                      corner(kLandingWest, kStairSouth), corner(6.6, kStairSouth),
+                      corner(6.6, kStairNorth));
+    }
+    // Balustrade on the hall side: newel posts, a baluster on every step, and the handrail,
+    // which runs on along the stairwell wall up to the gallery.
+    const Surface& wood = DarkWoodSurface();
+    const double railZ = -1.15;
+    AddBox(model, wood, V(9.66, 0.0, railZ - 0.04), V(9.74, 1.35, railZ + 0.04), WorldUv(0.5));
+    AddBox(model, wood, V(7.64, kLandingHeight, railZ - 0.04), V(7.72, 3.4, railZ + 0.04),
+           WorldUv(0.5));
+    // The handrail follows the nosings 0.95 above them on the lower flight, climbs a little
+    // less steeply over the upper one and runs level along the gallery.
+    auto lowerRail = [](double x) { return kRise + (kStairStart - x) + 0.95; };
+    const Vec3 landingPost = V(7.68, lowerRail(7.68), railZ);
+    const Vec3 galleryEnd = V(6.7, kUpperFloor + 0.95, railZ);
+    auto upperRail = [&](double x) {
+        return landingPost.y + (landingPost.x - x) * (galleryEnd.y - landingPost.y) /
+                                   (landingPost.x - galleryEnd.x);
+    };
+    for (int step = 1; step <= 9; ++step) {
+        const double x = kStairStart - kRun * (step - 0.5);
+        AddBox(model, wood, V(x - 0.012, kRise * step, railZ - 0.012),
+               V(x + 0.012, lowerRail(x), railZ + 0.012), WorldUv(0.5));
+    }
+    for (int step = 1; step <= 5; ++step) {
+        const double x = kLandingWest - kRun * (step - 0.5);
+        AddBox(model, wood, V(x - 0.012, kLandingHeight + kRise * step, railZ - 0.012),
+               V(x + 0.012, upperRail(x), railZ + 0.012), WorldUv(0.5));
+    }
+    Rail(model, wood, V(9.7, lowerRail(9.7), railZ), landingPost, 0.05, 0.05);
+    Rail(model, wood, landingPost, galleryEnd, 0.05, 0.05);
+    Rail(model, wood, galleryEnd, V(5.05, galleryEnd.y, railZ), 0.05, 0.05);
+    // A plain wall rail on the other side.
+    Rail(model, wood, V(9.7, 0.95, kStairSouth - 0.03), V(6.7, 3.95, kStairSouth - 0.03), 0.04,
+         0.04);
+}
+
+// Lamps -----------------------------------------------------------------------------------------
+
+const Surface& ShadeSurface() {
+    static const Surface surface = MakeSurface("lampshade", 64, 64, [](Canvas& canvas) {
+        modelpaint::FillPattern(canvas, [](double x, double y) {
+            return modelpaint::Fabric(x / 64.0, y / 64.0, Color{246, 226, 180}, 0.03, 211U);
+        });
+    });
+    return surface;
+}
+
+void PendantLamp(Model& model, double x, double z, double ceiling, double drop) {
+    const double bottom = ceiling - drop;
+    AddBox(model, MakePlainSurface("cord", Color{30, 30, 30}),
+           V(x - 0.006, bottom + 0.2, z - 0.006), V(x + 0.006, ceiling, z + 0.006), WorldUv(1.0));
+    AddTube(model, ShadeSurface(), V(x, bottom, z), V(0, 0.2, 0), 0.22, 0.08, 16, false, true);
+    AddRoundedSolid(model, MakePlainSurface("bulb", Color{255, 250, 220}),
+                    V(x - 0.05, bottom - 0.02, z - 0.05), V(x + 0.05, bottom + 0.08, z + 0.05), 2.0,
+                    8, 6, false);
+}
+
+// The garden ------------------------------------------------------------------------------------
+
+const Surface& LeavesSurface() {
+    static const Surface surface = MakeSurface("leaves", 64, 64, [](Canvas& canvas) {
+        modelpaint::FillPattern(canvas, [](double x, double y) {
+            const double clump = Fbm(x / 8, y / 8, 4, 8, 8, 221U);
+            return Scale(Mix(Color{40, 80, 34}, Color{86, 130, 52}, clump), 0.9);
+        });
+    });
+    return surface;
+}
+
+const Surface& BarkSurface() {
+    static const Surface surface = MakeSurface("bark", 32, 64, [](Canvas& canvas) {
+        modelpaint::FillPattern(canvas, [](double x, double y) {
+            return Scale(Color{96, 72, 52},
+                         0.75 + 0.4 * modelpaint::Noise(x / 4, y / 16, 8, 4, 223U));
+        });
+    });
+    return surface;
+}
+
+const Surface& PavingSurface() {
+    static const Surface surface = MakeSurface("paving", 64, 64, [](Canvas& canvas) {
+        modelpaint::FillPattern(canvas, [](double x, double y) {
+            return modelpaint::Tiles(x / 64.0, y / 64.0, 0.5, Color{176, 170, 160},
+                                     Color{160, 152, 140}, Color{110, 120, 90}, true, 225U);
+        });
+    });
+    return surface;
+}
+
+void Tree(Model& model, double x, double z, double height) {
+    AddCylinder(model, BarkSurface(), V(x, -0.02, z), V(0, height * 0.45, 0), height * 0.05, 8,
+                false, false);
+    const double r = height * 0.3;
+    AddRoundedSolid(model, LeavesSurface(), V(x - r, height * 0.35, z - r), V(x + r, height, z + r),
+                    2.2, 12, 8, false);
+}
+
+void BuildGarden(Model& model) {
+    // The lawn: a square round the house, just below the floors.
+    AddRect(model, GrassSurface(), V(-16.0, -0.02, 16.0), V(46.0, 0, 0), V(0, 0, -46.0),
+            WorldUv(1.5));
+    // A path from the front door to the gate.
+    AddRect(model, PavingSurface(), V(5.2, -0.01, -9.8), V(1.7, 0, 0), V(0, 0, -8.0), WorldUv(1.0));
+    // A hedge round the garden, and trees.
+    const Surface& hedge = LeavesSurface();
+    AddBox(model, hedge, V(-9.0, -0.02, 8.0), V(22.0, 1.4, 9.0), WorldUv(1.0));
+    AddBox(model, hedge, V(-9.0, -0.02, -19.0), V(4.9, 1.4, -18.0), WorldUv(1.0));
+    AddBox(model, hedge, V(7.0, -0.02, -19.0), V(22.0, 1.4, -18.0), WorldUv(1.0));
+    AddBox(model, hedge, V(-9.0, -0.02, -18.0), V(-8.0, 1.4, 8.0), WorldUv(1.0));
+    AddBox(model, hedge, V(21.0, -0.02, -18.0), V(22.0, 1.4, 8.0), WorldUv(1.0));
+    Tree(model, 2.0, 5.0, 4.5);
+    Tree(model, 6.5, 6.0, 5.5);
+    Tree(model, -3.0, 3.0, 4.0);
+    Tree(model, 15.5, -7.0, 5.0);
+    Tree(model, 16.0, -2.0, 4.2);
+    Tree(model, 1.0, -14.0, 4.8);
+    Tree(model, 10.0, -14.5, 5.2);
+}
+
+}  // namespace
+
+void BuildFixtures(Model& model) {
+    const int glass = model.LitMaterial("glass", Color{150, 190, 215}, 0.3);
+    int count = 0;
+    const WindowOpening* windows = Windows(&count);
+    for (int i = 0; i < count; ++i) BuildWindow(model, windows[i], glass);
+    BuildFrontDoor(model);
+    BuildStairs(model);
+    PendantLamp(model, 7.6, -2.8, kGroundCeiling, 0.55);  // hall
+    PendantLamp(model, 3.2, -7.3, kGroundCeiling, 0.55);  // living room
+    PendantLamp(model, 8.9, -7.3, kGroundCeiling, 0.5);   // kitchen
+    PendantLamp(model, 2.5, -1.3, kGroundCeiling, 0.45);  // boiler room
+    PendantLamp(model, 11.9, -0.7, kGroundCeiling, 0.5);  // hidden room
+    PendantLamp(model, 2.45, -2.5, kUpperCeiling, 0.8);   // upstairs, over the table
+    BuildGarden(model);
+}
+
+}  // namespace house

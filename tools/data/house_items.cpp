@@ -1,0 +1,172 @@
+// The three movable models. The hammer lies on the locked cabinet upstairs (pick box 5), the
+// loaf on the kitchen worktop (pick box 8); both vanish when taken. The bookcase stands in its
+// closed place in front of the passage to the hidden room, shelves open to the hall and the
+// keypad on a shelf (pick box 15); the game slides it 1.5 towards -Z when the code is keyed in.
+#include <cmath>  // Required for: std::fmod()
+
+#include "house_parts.h"
+#include "model_paint.h"
+
+namespace house {
+
+namespace {
+
+using modelpaint::DrawDotText;
+using modelpaint::FillBox;
+using modelpaint::Scale;
+using modelpaint::StrokeLine;
+
+const Surface& HandleWood() {
+    static const Surface s = MakeSurface("handle", 64, 64, [](Canvas& c) {
+        modelpaint::FillPattern(c, [](double x, double y) {
+            return modelpaint::WoodGrain(y / 64, x / 64 * 2, Color{196, 150, 96},
+                                         Color{140, 96, 56}, 501U, 1, 2);
+        });
+    });
+    return s;
+}
+
+const Surface& HammerHead() {
+    static const Surface s = MakePlainSurface("hammer_head", Color{88, 94, 104});
+    return s;
+}
+
+const Surface& Crust() {
+    static const Surface s = MakeSurface("crust", 128, 64, [](Canvas& c) {
+        // Golden crust, paler where the top is scored across.
+        modelpaint::FillPattern(c, [](double x, double y) {
+            const double bake = modelpaint::Fbm(x / 16, y / 16, 4, 8, 4, 511U);
+            return Scale(modelpaint::Mix(Color{196, 128, 56}, Color{150, 84, 34}, bake), 1.0);
+        });
+        for (int i = 0; i < 4; ++i) {
+            const double y = 10 + i * 13;
+            StrokeLine(c, 20, y, 44, y + 9, 3.5, Color{232, 196, 130});
+        }
+    });
+    return s;
+}
+
+const Surface& ShelfWood() {
+    static const Surface s = MakeSurface("shelf", 128, 128, [](Canvas& c) {
+        modelpaint::FillPattern(c, [](double x, double y) {
+            return modelpaint::WoodGrain(x / 128 * 2, y / 128 * 2, Color{150, 100, 60},
+                                         Color{96, 60, 32}, 521U, 2, 2);
+        });
+    });
+    return s;
+}
+
+Surface BookSpine(int index) {
+    static const Color colors[6] = {{140, 40, 36},  {40, 90, 60},   {36, 60, 110},
+                                    {110, 76, 44},  {170, 130, 50}, {90, 40, 80}};
+    const Color color = colors[index % 6];
+    const std::string name = "spine" + std::to_string(index % 6);
+    return MakeSurface(name, 16, 64, [color, index](Canvas& c) {
+        modelpaint::FillPattern(c, [color](double x, double y) {
+            return Scale(color, 0.9 + 0.12 * modelpaint::Noise(x / 4, y / 8, 4, 8, 531U));
+        });
+        // Gold bands and a title block.
+        const Color gold{214, 180, 90};
+        FillBox(c, 0, 6, 16, 8, gold);
+        FillBox(c, 0, 56, 16, 58, gold);
+        FillBox(c, 4, 18 + (index % 3) * 4, 12, 34 + (index % 3) * 4, Scale(color, 0.6));
+        FillBox(c, 5, 20 + (index % 3) * 4, 11, 32 + (index % 3) * 4, gold, 0.5);
+        modelpaint::DarkenEdges(c, 1.5, 0.7);
+    });
+}
+
+const Surface& KeypadFace() {
+    static const Surface s = MakeSurface("keypad", 64, 64, [](Canvas& c) {
+        c.FillRect(0, 0, 64, 64, Color{40, 42, 46});
+        FillBox(c, 2, 2, 62, 62, Color{70, 74, 80});
+        FillBox(c, 8, 5, 56, 15, Color{30, 80, 50});
+        FillBox(c, 10, 7, 24, 13, Color{120, 230, 140});
+        for (int row = 0; row < 3; ++row) {
+            for (int column = 0; column < 3; ++column) {
+                const double x = 9 + column * 16, y = 19 + row * 14;
+                FillBox(c, x, y, x + 13, y + 11, Color{210, 212, 216});
+                FillBox(c, x, y + 10, x + 13, y + 11, Color{120, 120, 124});
+                const char digit[2] = {static_cast<char>('1' + row * 3 + column), '\0'};
+                DrawDotText(c, x + 4.5, y + 2.5, 1.0, digit, Color{20, 20, 24});
+            }
+        }
+    });
+    return s;
+}
+
+}  // namespace
+
+void BuildHammer(Model& model) {
+    // Lying on the cabinet's top (y 3.72), the handle along X, the head across it.
+    const double base = 3.72;
+    AddBox(model, HandleWood(), V(4.46, base + 0.005, -2.028), V(4.84, base + 0.038, -1.992),
+           WorldUv(0.3));
+    const Surface& steel = HammerHead();
+    AddBox(model, steel, V(4.4, base, -2.06), V(4.47, base + 0.055, -1.94), WorldUv(0.5));
+    AddCylinder(model, steel, V(4.435, base + 0.0275, -1.94), V(0, 0, 0.045), 0.03, 12, false,
+                true);
+    // The claw, split in two and curving back.
+    for (double side : {-1.0, 1.0}) {
+        const Vec3 centre = V(4.435 + side * 0.014, base + 0.03, -2.09);
+        AddTiltedBox(model, steel, centre, V(0.009, 0, 0), V(0, 0.02, 0.008),
+                     V(0, -0.006, 0.035), WorldUv(0.5));
+    }
+}
+
+void BuildBread(Model& model) {
+    // A long loaf, lying along Z on the worktop (y 0.955).
+    AddRoundedSolid(model, Crust(), V(10.046, 0.958, -9.532), V(10.154, 1.086, -9.188), 2.6, 16,
+                    12, true);
+}
+
+void BuildBookcase(Model& model) {
+    const double front = 10.65, back = 11.0, north = -1.22, south = 0.1, top = 1.7;
+    const Surface& wood = ShelfWood();
+    // Carcass: sides, back, top and the plinth.
+    AddBox(model, wood, V(front, 0.0, north), V(back, top, north + 0.04), WorldUv(0.5));
+    AddBox(model, wood, V(front, 0.0, south - 0.04), V(back, top, south), WorldUv(0.5));
+    AddBox(model, wood, V(back - 0.03, 0.0, north + 0.04), V(back, top, south - 0.04),
+           WorldUv(0.5));
+    AddBox(model, wood, V(front, top - 0.04, north + 0.04), V(back - 0.03, top, south - 0.04),
+           WorldUv(0.5));
+    AddBox(model, wood, V(front, 0.0, north + 0.04), V(back - 0.03, 0.08, south - 0.04),
+           WorldUv(0.5));
+    const double shelves[3] = {0.46, 0.86, 1.24};
+    for (double shelf : shelves) {
+        AddBox(model, wood, V(front, shelf - 0.025, north + 0.04),
+               V(back - 0.03, shelf, south - 0.04), WorldUv(0.5));
+    }
+    // Books on every shelf; on the top one they leave room round the keypad.
+    const double bottoms[4] = {0.08, 0.46, 0.86, 1.24};
+    for (int shelf = 0; shelf < 4; ++shelf) {
+        double z = north + 0.05;
+        int book = 0;
+        while (true) {
+            const double h1 = modelpaint::Hash01(shelf, book, 541U);
+            const double h2 = modelpaint::Hash01(book, shelf, 543U);
+            const double width = 0.03 + 0.035 * h1;
+            if (z + width > south - 0.05) break;
+            if (shelf == 3 && z + width > -0.82 && z < -0.28) {
+                z = -0.28;
+                continue;
+            }
+            const double height = 0.22 + 0.12 * h2;
+            const double depth = 0.19 + 0.05 * h1;
+            const int colour = static_cast<int>(h2 * 60) % 6;
+            const Surface spine = BookSpine(colour);
+            AddFrontedBox(model, spine, spine, kFaceMinusX,
+                          V(front + 0.02 + (0.24 - depth) * 0.3, bottoms[shelf], z),
+                          V(front + 0.02 + (0.24 - depth) * 0.3 + depth,
+                            bottoms[shelf] + height, z + width),
+                          0.5, kAllFaces & ~kFaceMinusY);
+            z += width + (h2 > 0.85 ? 0.04 : 0.002);
+            ++book;
+        }
+    }
+    // The keypad (pick box 15), standing on the top shelf facing the hall.
+    AddFrontedBox(model, MakePlainSurface("keypad_case", Color{50, 52, 56}), KeypadFace(), kFaceMinusX,
+                  V(10.765, 1.24, -0.595), V(10.82, 1.335, -0.505), 0.5,
+                  kAllFaces & ~kFaceMinusY);
+}
+
+}  // namespace house

@@ -1,0 +1,483 @@
+// The shell of the house: walls, floors, ceilings and roofs built from the floor plan's cells.
+//
+// The shell is a solid cut into boxes on a rectilinear grid: its planes are the cell edges of the
+// floor plan (each also 0.03 to either side, so that walls can stand back from the free cells),
+// the storey heights and the edges of every opening. A box is solid where the floor plan has a
+// wall, then openings are carved out and a few pieces added. Faces are drawn wherever solid meets
+// empty, merged into the largest rectangles of one finish, and textured by the room they face.
+#include <algorithm>  // Required for: std::sort()
+#include <cmath>      // Required for: std::floor(), std::fabs()
+#include <cstdint>    // Required for: std::uint8_t
+#include <utility>    // Required for: std::swap()
+#include <vector>     // Required for: std::vector
+
+#include "house_parts.h"
+#include "house_plan.h"
+
+namespace house {
+
+namespace {
+
+struct Box {
+    Vec3 min, max;
+    bool Contains(Vec3 p) const {
+        return p.x > min.x && p.x < max.x && p.y > min.y && p.y < max.y && p.z > min.z &&
+               p.z < max.z;
+    }
+};
+
+// A change to the solid the floor plan gives: material added, or an opening carved (whose own
+// faces may take a finish of their own).
+struct Edit {
+    bool add;
+    Box box;
+    const Surface* reveal = nullptr;
+};
+
+int RowOf(double x) {
+    return static_cast<int>(std::floor(x / kCell)) + 1;
+}
+int ColumnOf(double z) {
+    return static_cast<int>(std::floor((z + 10.0) / kCell)) + 1;
+}
+
+bool InsideHouse(int row, int column) {
+    return !Plan().Outside(row, column);
+}
+bool GroundWall(int row, int column) {
+    return row >= 0 && row < kPlanRows && column >= 0 && column < kPlanColumns &&
+           Plan().groundWall[row][column];
+}
+// The upper floor's room and the stairwell that leads down from its east side.
+bool UpperRoomCell(int row, int column) {
+    return row >= 1 && row <= 25 && column >= 26 && column <= 50;
+}
+bool StairwellCell(int row, int column) {
+    return row >= 25 && row <= 50 && column >= 44 && column <= 50;
+}
+bool UpperFootprint(int row, int column) {
+    return UpperRoomCell(row, column) || StairwellCell(row, column);
+}
+// The upper walls: the upper floor's outline from the plan, and the stairwell's walls round the
+// flight that comes up from the hall (north side, east end, and the outer wall on the south).
+bool UpperWall(int row, int column) {
+    if (row >= 0 && row < kPlanRows && column >= 0 && column < kPlanColumns &&
+        Plan().upperWall[row][column]) {
+        return true;
+    }
+    if (!StairwellCell(row, column)) return false;
+    return column == 44 || column == 50 || row == 50;
+}
+
+// Solid where the cell holds the thing and, within 0.03 of an edge, where the cell across that
+// edge holds it too: faces stand 0.03 inside the cells, never in a free one.
+template <typename Holds>
+bool SolidByCells(double x, double z, Holds holds) {
+    const int row = RowOf(x), column = ColumnOf(z);
+    if (!holds(row, column)) return false;
+    const double inRow = x - RowMinX(row), inColumn = z - ColumnMinZ(column);
+    const int dRow = inRow < kInset ? -1 : (inRow > kCell - kInset ? 1 : 0);
+    const int dColumn = inColumn < kInset ? -1 : (inColumn > kCell - kInset ? 1 : 0);
+    if (dRow != 0 && !holds(row + dRow, column)) return false;
+    if (dColumn != 0 && !holds(row, column + dColumn)) return false;
+    if (dRow != 0 && dColumn != 0 && !holds(row + dRow, column + dColumn)) return false;
+    return true;
+}
+
+bool BaseSolid(Vec3 p) {
+    if (p.y < kGroundFloor) return SolidByCells(p.x, p.z, InsideHouse);
+    if (p.y < kGroundCeiling) return SolidByCells(p.x, p.z, GroundWall);
+    if (p.y < kUpperFloor) return SolidByCells(p.x, p.z, InsideHouse);
+    if (p.y < kUpperCeiling) return SolidByCells(p.x, p.z, UpperWall);
+    if (p.y < kRoofTop) return SolidByCells(p.x, p.z, UpperFootprint);
+    return false;
+}
+
+const WindowOpening kWindows[] = {
+    // Boiler room, ground floor, south wall: breaking it is the way out.
+    {{1.63, 1.02, -0.17}, {3.55, 2.22, 0.1}, 2, -0.04, -1},
+    // Upstairs, south wall: breaking it ends in a fall.
+    {{1.65, 3.35, -0.17}, {3.51, 4.53, 0.1}, 2, -0.065, -1},
+    // Kitchen, east wall.
+    {{10.17, 1.0, -7.6}, {10.5, 2.0, -6.6}, 0, 10.27, -1},
+    // Living room, north wall above the bed.
+    {{2.45, 1.25, -9.9}, {3.55, 2.15, -9.57}, 2, -9.67, 1},
+    // Hall, south wall under the gallery of the stairs.
+    {{5.7, 0.9, -0.17}, {6.7, 1.75, 0.1}, 2, -0.1, -1},
+};
+
+std::vector<Edit> Edits() {
+    std::vector<Edit> edits;
+    auto add = [&](Vec3 min, Vec3 max) { edits.push_back(Edit{true, Box{min, max}, nullptr}); };
+    auto carve = [&](Vec3 min, Vec3 max, const Surface* reveal) {
+        edits.push_back(Edit{false, Box{min, max}, reveal});
+    };
+
+    // Backing behind openings that cut right through a wall.
+    add(V(8.0, -0.1, -9.85), V(10.4, kGroundCeiling, -9.17));   // kitchen counter recess
+    add(V(10.5, -0.1, -0.03), V(11.1, 1.8, 0.2));               // bookcase slot in the outer wall
+    add(V(11.0, -0.1, -2.8), V(11.25, kGroundCeiling, -1.43));  // behind the bookcase's open place
+    add(V(10.97, 1.72, -2.8), V(11.0, kGroundCeiling, -1.2));
+    add(V(12.95, 0.6, -1.5), V(13.2, 1.5, -0.75));  // the recess in the hidden room's east wall
+
+    // Lintels over doorways and the header between the living room and the hall.
+    add(V(4.83, 2.3, -1.03), V(5.17, kGroundCeiling, -0.17));     // boiler room to hall
+    add(V(4.83, 5.1, -1.03), V(4.97, kUpperCeiling, -0.17));      // upstairs to the stairwell
+    add(V(7.23, 2.3, -8.03), V(7.37, kGroundCeiling, -6.57));     // living room to kitchen
+    add(V(5.2, 2.5, -5.2), V(7.23, kGroundCeiling, -4.8));        // living room to hall
+    add(V(10.83, 1.72, -1.03), V(10.97, kGroundCeiling, -0.17));  // over the hidden passage
+
+    // Windows.
+    for (const WindowOpening& window : kWindows) carve(window.min, window.max, &TrimSurface());
+    // The front door and its frame.
+    carve(V(kDoorMinX, 0.0, -9.9), V(kDoorMaxX, kDoorTop, -9.43), &TrimSurface());
+    // The kitchen counter stands in a recess behind the wall's line, tiled at the back.
+    carve(V(8.23, 0.0, -9.65), V(10.17, 2.35, -9.03), &TileSurface());
+    // The built-in wardrobe's recess in the living room's west wall.
+    carve(V(1.23, 0.0, -8.15), V(1.37, 2.3, -6.12), &OakSurface());
+    // The wall safe in the back of the alcove in the hidden room.
+    carve(V(11.43, 0.17, -1.92), V(11.94, 0.69, -1.83), &SteelSurface());
+    // The little recess in the corner of the hidden room's east wall.
+    carve(V(12.83, 0.75, -1.23), V(13.0, 1.35, -0.92), &DarkWoodSurface());
+    // Where the bookcase stands and where it slides to: a pocket in the wall at X 10.9, down
+    // into the outer wall at its south end.
+    carve(V(10.595, kGroundFloor, -2.75), V(11.0, 1.72, 0.1), nullptr);
+    // The upstairs east wall stands further back, so that the picture hangs at X 4.9.
+    carve(V(4.83, kUpperFloor, -4.77), V(4.9, kUpperCeiling, -1.03), nullptr);
+    // The stairwell's opening in the hall ceiling, east of the gallery.
+    carve(V(6.6, kGroundCeiling, -1.23), V(9.83, kUpperFloor, -0.17), nullptr);
+    return edits;
+}
+
+// Breakpoints along one axis, sorted, with near-duplicates merged.
+std::vector<double> Sorted(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    std::vector<double> result;
+    for (double value : values) {
+        if (result.empty() || value - result.back() > 1e-6) result.push_back(value);
+    }
+    return result;
+}
+
+// How one face is finished: its surface and how the texture lies on it.
+struct FaceStyle {
+    enum class Uv { kWall, kAtlas, kWorld };
+    const Surface* surface = nullptr;
+    Uv uv = Uv::kWorld;
+    double base = 0.0, height = 1.0, repeat = 1.0;  // kWall: storey bottom and height
+    AtlasArea atlas{0, 0, 1, 1};
+    double shade = -1.0;  // below 0: by the face's direction
+
+    bool operator==(const FaceStyle& other) const {
+        return surface == other.surface && uv == other.uv && base == other.base &&
+               height == other.height && repeat == other.repeat && atlas.minX == other.atlas.minX &&
+               atlas.minZ == other.atlas.minZ && shade == other.shade;
+    }
+};
+
+class Shell {
+public:
+    Shell() : edits_(Edits()) {
+        std::vector<double> xs, ys, zs;
+        for (int row = 0; row <= kPlanRows; ++row) {
+            const double edge = RowMinX(row);
+            xs.insert(xs.end(), {edge - kInset, edge, edge + kInset});
+        }
+        for (int column = 0; column <= kPlanColumns; ++column) {
+            const double edge = ColumnMinZ(column);
+            zs.insert(zs.end(), {edge - kInset, edge, edge + kInset});
+        }
+        ys = {-0.1, kGroundFloor, kGroundCeiling, kUpperFloor, kUpperCeiling, kRoofTop};
+        for (const Edit& edit : edits_) {
+            xs.insert(xs.end(), {edit.box.min.x, edit.box.max.x});
+            ys.insert(ys.end(), {edit.box.min.y, edit.box.max.y});
+            zs.insert(zs.end(), {edit.box.min.z, edit.box.max.z});
+        }
+        axes_[0] = Sorted(xs);
+        axes_[1] = Sorted(ys);
+        axes_[2] = Sorted(zs);
+        for (int a = 0; a < 3; ++a) count_[a] = static_cast<int>(axes_[a].size()) - 1;
+        solid_.assign(static_cast<size_t>(count_[0]) * count_[1] * count_[2], 0);
+        for (int i = 0; i < count_[0]; ++i) {
+            for (int j = 0; j < count_[1]; ++j) {
+                for (int k = 0; k < count_[2]; ++k) {
+                    const Vec3 p = Centre(i, j, k);
+                    bool solid = BaseSolid(p);
+                    for (const Edit& edit : edits_) {
+                        if (edit.box.Contains(p)) solid = edit.add;
+                    }
+                    solid_[Index(i, j, k)] = solid ? 1 : 0;
+                }
+            }
+        }
+    }
+
+    void Emit(Model& model) {
+        for (int axis = 0; axis < 3; ++axis) {
+            const int axisU = (axis + 1) % 3, axisV = (axis + 2) % 3;
+            const int countU = count_[axisU], countV = count_[axisV];
+            std::vector<int> mask(static_cast<size_t>(countU) * countV);
+            for (int plane = 0; plane <= count_[axis]; ++plane) {
+                for (int sign : {1, -1}) {
+                    for (int iu = 0; iu < countU; ++iu) {
+                        for (int iv = 0; iv < countV; ++iv) {
+                            mask[static_cast<size_t>(iu) * countV + iv] =
+                                FaceAt(axis, plane, sign, axisU, iu, axisV, iv);
+                        }
+                    }
+                    MergeAndEmit(model, axis, plane, sign, axisU, axisV, mask);
+                }
+            }
+        }
+    }
+
+private:
+    size_t Index(int i, int j, int k) const {
+        return (static_cast<size_t>(i) * count_[1] + j) * count_[2] + k;
+    }
+    Vec3 Centre(int i, int j, int k) const {
+        return {(axes_[0][i] + axes_[0][i + 1]) / 2, (axes_[1][j] + axes_[1][j + 1]) / 2,
+                (axes_[2][k] + axes_[2][k + 1]) / 2};
+    }
+    bool Solid(const int (&index)[3]) const {
+        for (int a = 0; a < 3; ++a) {
+            if (index[a] < 0 || index[a] >= count_[a]) return false;
+        }
+        return solid_[Index(index[0], index[1], index[2])] != 0;
+    }
+    // The centre of a cell that may lie one step outside the grid.
+    double CentreOn(int axis, int index) const {
+        if (index < 0) return axes_[axis][0] - 0.05;
+        if (index >= count_[axis]) return axes_[axis][count_[axis]] + 0.05;
+        return (axes_[axis][index] + axes_[axis][index + 1]) / 2;
+    }
+
+    // The style id of the face between cells plane-1 and plane on `axis` that faces `sign`, or
+    // -1 where there is none.
+    int FaceAt(int axis, int plane, int sign, int axisU, int iu, int axisV, int iv) {
+        int below[3], above[3];
+        below[axis] = plane - 1;
+        above[axis] = plane;
+        below[axisU] = above[axisU] = iu;
+        below[axisV] = above[axisV] = iv;
+        const bool solidBelow = Solid(below), solidAbove = Solid(above);
+        const int* empty = nullptr;
+        if (sign > 0 && solidBelow && !solidAbove) empty = above;
+        if (sign < 0 && solidAbove && !solidBelow) empty = below;
+        if (empty == nullptr) return -1;
+        Vec3 centre;
+        double* coordinate[3] = {&centre.x, &centre.y, &centre.z};
+        for (int a = 0; a < 3; ++a) *coordinate[a] = CentreOn(a, empty[a]);
+        Vec3 normal;
+        double* component[3] = {&normal.x, &normal.y, &normal.z};
+        *component[axis] = sign;
+        return StyleId(StyleFor(normal, axes_[axis][plane], centre));
+    }
+
+    FaceStyle StyleFor(Vec3 normal, double planeCoordinate, Vec3 emptyCentre) const {
+        FaceStyle style;
+        for (const Edit& edit : edits_) {
+            if (!edit.add && edit.reveal != nullptr && edit.box.Contains(emptyCentre)) {
+                style.surface = edit.reveal;
+            }
+        }
+        if (style.surface != nullptr) {
+            style.repeat = 0.5;
+            return style;
+        }
+        const Room room = RoomAt(emptyCentre.x, emptyCentre.y, emptyCentre.z);
+        if (normal.y > 0.5) {
+            if (std::fabs(planeCoordinate - kGroundFloor) < 1e-6 && room != Room::kOutside) {
+                style.surface = &GroundFloorSurface();
+                style.uv = FaceStyle::Uv::kAtlas;
+                style.atlas = kGroundAtlas;
+            } else if (std::fabs(planeCoordinate - kUpperFloor) < 1e-6 &&
+                       (room == Room::kBedroom || room == Room::kStairwell)) {
+                style.surface = &UpperFloorSurface();
+                style.uv = FaceStyle::Uv::kAtlas;
+                style.atlas = kUpperAtlas;
+            } else if (room == Room::kOutside) {
+                style.surface = &RoofSurface();
+            } else {
+                style.surface = &TrimSurface();
+                style.repeat = 0.5;
+            }
+            return style;
+        }
+        if (normal.y < -0.5) {
+            if (room == Room::kOutside) {
+                style.surface = &OutsideWallSurface();
+            } else if (std::fabs(planeCoordinate - kGroundCeiling) < 1e-6) {
+                style.surface = &GroundCeilingSurface();
+                style.uv = FaceStyle::Uv::kAtlas;
+                style.atlas = kGroundAtlas;
+                style.shade = 0.76;
+            } else if (std::fabs(planeCoordinate - kUpperCeiling) < 1e-6) {
+                style.surface = &UpperCeilingSurface();
+                style.uv = FaceStyle::Uv::kAtlas;
+                style.atlas = kUpperAtlas;
+                style.shade = 0.76;
+            } else {
+                style.surface = &TrimSurface();
+                style.repeat = 0.5;
+                style.shade = 0.7;
+            }
+            return style;
+        }
+        if (room == Room::kOutside) {
+            style.surface = &OutsideWallSurface();
+            style.repeat = 2.0;
+            return style;
+        }
+        if (emptyCentre.y > kGroundCeiling && emptyCentre.y < kUpperFloor) {
+            style.surface = &TrimSurface();
+            style.repeat = 0.5;
+            return style;
+        }
+        style.surface = &WallSurface(room);
+        style.uv = FaceStyle::Uv::kWall;
+        style.repeat = WallRepeat(room);
+        const bool upper = emptyCentre.y > kUpperFloor;
+        style.base = upper ? kUpperFloor : kGroundFloor;
+        style.height = upper ? kUpperCeiling - kUpperFloor : kGroundCeiling - kGroundFloor;
+        return style;
+    }
+
+    int StyleId(const FaceStyle& style) {
+        for (size_t i = 0; i < styles_.size(); ++i) {
+            if (styles_[i] == style) return static_cast<int>(i);
+        }
+        styles_.push_back(style);
+        return static_cast<int>(styles_.size()) - 1;
+    }
+
+    // Greedy merging: each run of one style grows along u, then along v while whole rows match.
+    void MergeAndEmit(Model& model, int axis, int plane, int sign, int axisU, int axisV,
+                      std::vector<int>& mask) {
+        const int countU = count_[axisU], countV = count_[axisV];
+        for (int iu = 0; iu < countU; ++iu) {
+            for (int iv = 0; iv < countV; ++iv) {
+                const int style = mask[static_cast<size_t>(iu) * countV + iv];
+                if (style < 0) continue;
+                int endV = iv + 1;
+                while (endV < countV && mask[static_cast<size_t>(iu) * countV + endV] == style) {
+                    ++endV;
+                }
+                int endU = iu + 1;
+                for (;;) {
+                    if (endU >= countU) break;
+                    bool same = true;
+                    for (int v = iv; v < endV && same; ++v) {
+                        same = mask[static_cast<size_t>(endU) * countV + v] == style;
+                    }
+                    if (!same) break;
+                    ++endU;
+                }
+                for (int u = iu; u < endU; ++u) {
+                    for (int v = iv; v < endV; ++v) mask[static_cast<size_t>(u) * countV + v] = -1;
+                }
+                EmitRect(model, axis, axes_[axis][plane], sign, axisU, axes_[axisU][iu],
+                         axes_[axisU][endU], axisV, axes_[axisV][iv], axes_[axisV][endV],
+                         styles_[static_cast<size_t>(style)]);
+            }
+        }
+    }
+
+    void EmitRect(Model& model, int axis, double at, int sign, int axisU, double u0, double u1,
+                  int axisV, double v0, double v1, const FaceStyle& style) {
+        auto point = [&](double u, double v) {
+            double c[3];
+            c[axis] = at;
+            c[axisU] = u;
+            c[axisV] = v;
+            return Vec3{c[0], c[1], c[2]};
+        };
+        Vec3 normal;
+        double* component[3] = {&normal.x, &normal.y, &normal.z};
+        *component[axis] = sign;
+        Vec3 corners[4] = {point(u0, v0), point(u1, v0), point(u1, v1), point(u0, v1)};
+        if (sign < 0) std::swap(corners[1], corners[3]);
+        const int material = style.shade >= 0.0 ? model.ShadedMaterial(*style.surface, style.shade)
+                                                : model.MaterialFacing(*style.surface, normal);
+        MeshVertex vertices[4];
+        const Vec3 right{normal.z, 0.0, -normal.x};
+        for (int i = 0; i < 4; ++i) {
+            const Vec3 p = corners[i];
+            MeshVertex& vertex = vertices[i];
+            vertex.position = p;
+            vertex.normal = normal;
+            switch (style.uv) {
+                case FaceStyle::Uv::kWall:
+                    vertex.u = Dot(p, right) / style.repeat;
+                    vertex.v = (p.y - style.base) / style.height;
+                    break;
+                case FaceStyle::Uv::kAtlas:
+                    vertex.u = (p.x - style.atlas.minX) / style.atlas.sizeX;
+                    vertex.v = (p.z - style.atlas.minZ) / style.atlas.sizeZ;
+                    break;
+                case FaceStyle::Uv::kWorld:
+                    if (std::fabs(normal.y) > 0.5) {
+                        vertex.u = p.x / style.repeat;
+                        vertex.v = p.z / style.repeat;
+                    } else {
+                        vertex.u = Dot(p, right) / style.repeat;
+                        vertex.v = p.y / style.repeat;
+                    }
+                    break;
+            }
+        }
+        model.AddQuad(material, vertices[0], vertices[1], vertices[2], vertices[3]);
+    }
+
+    std::vector<Edit> edits_;
+    std::vector<double> axes_[3];
+    int count_[3] = {0, 0, 0};
+    std::vector<std::uint8_t> solid_;
+    std::vector<FaceStyle> styles_;
+};
+
+}  // namespace
+
+const WindowOpening* Windows(int* count) {
+    *count = static_cast<int>(sizeof kWindows / sizeof kWindows[0]);
+    return kWindows;
+}
+
+Room RoomAt(double x, double y, double z) {
+    int row = RowOf(x), column = ColumnOf(z);
+    const bool upperStorey = y >= kUpperFloor;
+    auto isWall = [&](int r, int c) { return upperStorey ? UpperWall(r, c) : GroundWall(r, c); };
+    // A point just off a wall face lies in the wall's cell; the room is across the nearest edge.
+    if (isWall(row, column)) {
+        const double inRow = x - RowMinX(row), inColumn = z - ColumnMinZ(column);
+        const int dRow = inRow < 0.05 ? -1 : (inRow > kCell - 0.05 ? 1 : 0);
+        const int dColumn = inColumn < 0.05 ? -1 : (inColumn > kCell - 0.05 ? 1 : 0);
+        if (dRow != 0 && !isWall(row + dRow, column)) {
+            row += dRow;
+        } else if (dColumn != 0 && !isWall(row, column + dColumn)) {
+            column += dColumn;
+        } else if (dRow != 0 && dColumn != 0) {
+            row += dRow;
+            column += dColumn;
+        }
+    }
+    if (y < kGroundCeiling) {
+        if (Plan().Outside(row, column)) return Room::kOutside;
+        if (x < 4.9 && z > -5.0) return Room::kBoilerRoom;
+        if (x > 11.0 && z > -2.1) return Room::kHiddenRoom;
+        if (x > 7.3 && z < -5.0) return Room::kKitchen;
+        return Room::kLivingRoom;
+    }
+    if (y < kUpperCeiling) {
+        if (UpperRoomCell(row, column)) return Room::kBedroom;
+        if (StairwellCell(row, column)) return Room::kStairwell;
+    }
+    return Room::kOutside;
+}
+
+void BuildShell(Model& model) {
+    Shell shell;
+    shell.Emit(model);
+}
+
+}  // namespace house
