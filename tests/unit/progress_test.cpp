@@ -192,18 +192,6 @@ TEST_F(ProgressTest, BreadsMoveTheCountdownOncePerPress) {
     ExpectEndScreen(0);
 }
 
-TEST_F(ProgressTest, RightPressOnABreadOnlyDescribesIt) {
-    PressOnBox(8);
-    const ClockTicks before = g_startClock;
-    int x = 0, y = 0;
-    IconSlotPixel(1, &x, &y);
-    Press(GLUT_RIGHT_BUTTON, x, y);
-    RunFrameRules();
-    EXPECT_EQ(g_describeMode, 1);
-    EXPECT_EQ(g_startClock, before);
-    EXPECT_TRUE(Owns(1));
-}
-
 TEST_F(ProgressTest, PickedBoxOutlivesTheRestartWithoutEndingAgain) {
     PressOnBox(5);
     PressIcon(3);
@@ -233,6 +221,27 @@ TEST_F(ProgressTest, PickedBoxOutlivesTheRestartWithoutEndingAgain) {
     PressOnBox(5);
     EXPECT_EQ(g_hammerVisible, 0);
     EXPECT_TRUE(Owns(3));
+}
+
+// Each ending locks all four ending boxes itself, before the restart locks the rest.
+TEST(ProgressRuleTest, EndingTriggerLocksTheFourEndingBoxes) {
+    struct Case {
+        int box, gameMode, endingCode;
+    };
+    for (const Case& c : {Case{4, 0, 1}, Case{12, 2, 3}, Case{13, 2, 3}, Case{14, 0, 2}}) {
+        SCOPED_TRACE(c.box);
+        StartRuleHarness();
+        for (int box : {2, 4, 10, 12, 13, 14}) g_boxEnabled[box] = 1;
+        RunEndingTrigger(c.box);
+        EXPECT_EQ(g_gameMode, c.gameMode);
+        EXPECT_EQ(g_endingCode, c.endingCode);
+        for (int box : {4, 12, 13, 14}) EXPECT_EQ(g_boxEnabled[box], 0) << box;
+        EXPECT_EQ(g_boxEnabled[2], 1);
+        EXPECT_EQ(g_boxEnabled[10], 1);
+        g_gameMode = 1;
+        RunEndingTrigger(c.box);
+        EXPECT_EQ(g_gameMode, 1) << "a locked ending box ends nothing";
+    }
 }
 
 TEST(ProgressRuleTest, RulesIgnoreNoBoxAndOutOfRangeValues) {

@@ -6,6 +6,7 @@
 #include <GL/freeglut.h>  // Required for: GLUT_LEFT_BUTTON, GLUT_DOWN
 #include <GL/glu.h>       // Required for: gluProject()
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -109,29 +110,45 @@ protected:
 };
 
 // A standing point for every place, chosen once: a free cell of the place's floor with a clear
-// view of the box's middle, which the camera then faces.
+// view of the box, which the camera then faces. The aim is the box's middle, except for the
+// two small things lying on furniture, where it is the furniture's top inside the box.
 struct PlaceView {
     int box;
-    float x, z;  // where to stand; the floor follows from the box's height
+    float x, z;   // where to stand; the floor follows from the box's height
+    double aimY;  // height aimed at; 0 for the middle of the box
 };
 const PlaceView kPlaceViews[kPickBoxTotal] = {
-    {0, 0, 0},  {1, 0, 0},  {2, 0, 0},  {3, 0, 0},  {4, 0, 0},  {5, 0, 0},
-    {6, 0, 0},  {7, 0, 0},  {8, 0, 0},  {9, 0, 0},  {10, 0, 0}, {11, 0, 0},
-    {12, 0, 0}, {13, 0, 0}, {14, 0, 0}, {15, 0, 0}, {16, 0, 0},
+    {0, 4.2f, -1.0f, 3.44},  // note 1: the table top under it, from the stairs' end
+    {1, 3.9f, -3.1f, 3.28},  // key 1: the top of the crate in the corner
+    {2, 2.2f, -0.8f, 0},     // the cabinet, from beside the bed
+    {3, 3.3f, -2.5f, 0},     // the picture over the cabinet
+    {4, 1.7f, -2.4f, 0},     // the upstairs window
+    {5, 2.5f, -0.7f, 0},     // the hammer on the cabinet
+    {6, 3.4f, -7.4f, 0},     // the radio on the low table
+    {7, 3.8f, -7.5f, 0},     // the wardrobe
+    {8, 9.7f, -6.9f, 0},     // the bread on the kitchen counter
+    {9, 6.6f, -7.9f, 0},     // the nightstand
+    {10, 12.0f, -4.6f, 0},   // the wall safe
+    {11, 11.1f, -0.5f, 0},   // the picture in the room behind the bookcase
+    {12, 7.0f, -7.4f, 0},    // the front door
+    {13, 4.5f, -1.9f, 0},    // the ground-floor window
+    {14, 3.7f, -1.1f, 0},    // the gas boiler
+    {15, 9.0f, -2.3f, 0},    // the keypad on the bookcase
+    {16, 4.9f, -0.6f, 0},    // the calendar, through the doorway
 };
 
 float FloorOf(int box) {
     return g_pickBoxes[box].min[1] >= 2.5 ? 3.0f : 0.0f;
 }
 
-// Faces the place from its standing point and draws the frame; returns the pixel of the box's
-// middle.
+// Faces the place from its standing point and draws the frame; returns the pixel aimed at.
 bool LookAtPlace(const PlaceView& view, int* x, int* y) {
-    double centre[3];
-    BoxCentre(view.box, centre);
-    StandFacing(view.x, FloorOf(view.box), view.z, centre);
+    double aim[3];
+    BoxCentre(view.box, aim);
+    if (view.aimY != 0) aim[1] = view.aimY;
+    StandFacing(view.x, FloorOf(view.box), view.z, aim);
     DrawFrame();
-    return PixelOf(centre, x, y);
+    return PixelOf(aim, x, y);
 }
 
 TEST_F(PickingWindowTest, EveryPlacePicksWhereItIsDrawn) {
@@ -154,28 +171,60 @@ TEST_F(PickingWindowTest, EveryPlacePicksWhereItIsDrawn) {
     }
 }
 
-TEST_F(PickingWindowTest, SkyPicksNothing) {
-    // Outside the front of the house, looking away from it: only the sky box, which writes no
-    // depth.
+// The outline of the latched box, in plain cyan round the box, whether or not it is enabled.
+TEST_F(PickingWindowTest, PickedBoxIsOutlinedInCyan) {
+    const auto cyanPixels = [](int* left, int* right) {
+        int count = 0;
+        *left = 800;
+        *right = -1;
+        for (int y = 0; y < 600; ++y) {
+            for (int x = 0; x < 800; ++x) {
+                const Rgb pixel = PixelAt(x, y);
+                if (pixel.r >= 120 && pixel.r <= 136 && pixel.g >= 250 && pixel.b >= 250) {
+                    ++count;
+                    *left = std::min(*left, x);
+                    *right = std::max(*right, x);
+                }
+            }
+        }
+        return count;
+    };
+    int x = 0, y = 0, left = 0, right = 0;
+    ASSERT_TRUE(LookAtPlace(kPlaceViews[2], &x, &y));
+    EXPECT_EQ(cyanPixels(&left, &right), 0);
+    g_pickedBox = 2;  // the cabinet, still locked
+    DrawFrame();
+    SaveWindowPng(PngPath("outline"));
+    EXPECT_GT(cyanPixels(&left, &right), 200);
+    EXPECT_LT(left, x);
+    EXPECT_GT(right, x);
+}
+
+TEST_F(PickingWindowTest, SkyAndGardenPickNothing) {
+    // In the garden in front of the house, looking away from it: the sky box, which writes no
+    // depth, over a hedge, a tree and the lawn, none of them a place.
     const double away[3] = {6.0, 1.0, 10.0};
     StandFacing(6.0f, 0.0f, 2.0f, away);
     DrawFrame();
     SaveWindowPng(PngPath("sky"));
-    for (const auto& [x, y] : {std::pair{400, 300}, std::pair{10, 10}, std::pair{790, 590},
-                               std::pair{400, 20}, std::pair{700, 50}}) {
-        EXPECT_EQ(DepthAt(x, y), 1.0f) << x << ", " << y;
+    for (const auto& [x, y] :
+         {std::pair{10, 10}, std::pair{500, 100}, std::pair{790, 200}, std::pair{700, 50}}) {
+        EXPECT_EQ(DepthAt(x, y), 1.0f) << "sky at " << x << ", " << y;
+        EXPECT_EQ(PickWorld(x, y), -1) << x << ", " << y;
+    }
+    for (const auto& [x, y] : {std::pair{500, 300}, std::pair{400, 550}, std::pair{250, 300}}) {
+        EXPECT_LT(DepthAt(x, y), 1.0f) << "garden at " << x << ", " << y;
         EXPECT_EQ(PickWorld(x, y), -1) << x << ", " << y;
     }
     g_pickedBox = 3;
-    PressAndDraw(400, 20);
+    PressAndDraw(500, 100);
     EXPECT_EQ(g_pickedBox, -1);
 }
 
 TEST_F(PickingWindowTest, PressOnTheIconBarAlsoPicksTheDoorBehindIt) {
     // Before the front door, turned so that the door fills the top-right corner.
-    const double doorSide[3] = {6.745, 1.0, -9.61};
-    StandFacing(6.045f, 0.0f, -7.0f, doorSide);
-    g_yaw = 0.0f;
+    const double straightAhead[3] = {6.045, 1.0, -9.61};
+    StandFacing(6.045f, 0.0f, -7.0f, straightAhead);
     DrawFrame();
     const int x = 700, y = 50;
     EXPECT_LT(DepthAt(x, y), 1.0f);

@@ -52,7 +52,9 @@ void BuildWindow(Model& model, const WindowOpening& window, int glass) {
     // The sill inside, a little proud of the wall.
     const double wallFace = window.roomSide < 0 ? (window.axis == 2 ? window.min.z : window.min.x)
                                                 : (window.axis == 2 ? window.max.z : window.max.x);
-    const double sillOut = wallFace + 0.035 * window.roomSide;
+    // No further out than the cell the wall stands in: a tenth of a unit from any free cell's
+    // centre.
+    const double sillOut = wallFace + 0.025 * window.roomSide;
     WindowBox(model, white, window, along0 - 0.05, along1 + 0.05, bottom - 0.035, bottom + 0.005,
               std::min(sillOut, window.glass), std::max(sillOut, window.glass));
     // One pane of glass across the whole opening, facing the light.
@@ -94,40 +96,46 @@ const Surface& BrassSurface() {
 }
 
 void BuildFrontDoor(Model& model) {
-    // Two leaves meeting in the middle, brass knobs and a keyhole plate on the room side.
-    const double middle = (kDoorMinX + kDoorMaxX) / 2;
+    // Two leaves meeting in the middle inside a frame, brass knobs and a keyhole plate on the
+    // room side.
+    const double left = kDoorMinX + kDoorFrame, right = kDoorMaxX - kDoorFrame;
+    const double top = kDoorTop - kDoorFrame;
+    const double middle = (left + right) / 2;
     const Surface& door = DoorSurface();
-    const double leaves[2][2] = {{kDoorMinX, middle}, {middle, kDoorMaxX}};
+    const double leaves[2][2] = {{left, middle}, {middle, right}};
     for (const auto& leaf : leaves) {
-        AddRect(model, door, V(leaf[0], 0.0, kDoorFrontZ), V(leaf[1] - leaf[0], 0, 0),
-                V(0, kDoorTop, 0), FitUv());
-        AddRect(model, door, V(leaf[1], 0.0, kDoorBackZ), V(leaf[0] - leaf[1], 0, 0),
-                V(0, kDoorTop, 0), FitUv());
+        AddRect(model, door, V(leaf[0], 0.0, kDoorFrontZ), V(leaf[1] - leaf[0], 0, 0), V(0, top, 0),
+                FitUv());
+        AddRect(model, door, V(leaf[1], 0.0, kDoorBackZ), V(leaf[0] - leaf[1], 0, 0), V(0, top, 0),
+                FitUv());
     }
     // The gap between the leaves.
     AddBox(model, MakePlainSurface("door_gap", Color{20, 24, 20}), V(middle - 0.006, 0, kDoorBackZ),
-           V(middle + 0.006, kDoorTop, kDoorFrontZ + 0.002), WorldUv(1.0));
+           V(middle + 0.006, top, kDoorFrontZ + 0.002), WorldUv(1.0));
     for (double side : {-1.0, 1.0}) {
-        const double x = middle + side * 0.09;
-        AddCylinder(model, BrassSurface(), V(x, 1.05, kDoorFrontZ), V(0, 0, 0.045), 0.012, 8, false,
+        const double x = middle + side * 0.1;
+        AddBox(model, BrassSurface(), V(x - 0.025, 0.97, kDoorFrontZ),
+               V(x + 0.025, 1.13, kDoorFrontZ + 0.008), WorldUv(1.0));
+        AddCylinder(model, BrassSurface(), V(x, 1.05, kDoorFrontZ), V(0, 0, 0.04), 0.01, 8, false,
                     false);
-        AddRect(model, BrassSurface(), V(x - 0.03, 0.98, kDoorFrontZ + 0.045), V(0.06, 0, 0),
-                V(0, 0.14, 0), FitUv());
+        AddRoundedSolid(model, BrassSurface(), V(x - 0.03, 1.02, kDoorFrontZ + 0.035),
+                        V(x + 0.03, 1.08, kDoorFrontZ + 0.065), 2.0, 10, 6, false);
     }
-    AddBox(model, BrassSurface(), V(middle + 0.055, 0.86, kDoorFrontZ),
-           V(middle + 0.125, 0.98, kDoorFrontZ + 0.006), WorldUv(1.0));
+    AddBox(model, BrassSurface(), V(middle + 0.06, 0.84, kDoorFrontZ),
+           V(middle + 0.12, 0.94, kDoorFrontZ + 0.006), WorldUv(1.0));
     AddBox(model, MakePlainSurface("keyhole", Color{10, 10, 10}),
-           V(middle + 0.085, 0.895, kDoorFrontZ + 0.006),
-           V(middle + 0.095, 0.935, kDoorFrontZ + 0.008), WorldUv(1.0));
-    // The frame round the opening on the room side of the wall.
-    const double face = -9.43, out = -9.41;
+           V(middle + 0.085, 0.87, kDoorFrontZ + 0.006),
+           V(middle + 0.095, 0.91, kDoorFrontZ + 0.008), WorldUv(1.0));
+    // The frame inside the opening, flush with the wall's face: the recess round the door is as
+    // wide as the door, so the frame cannot stand on the wall beside it.
+    const double face = -9.43;
     const Surface& trim = TrimSurface();
-    AddBox(model, trim, V(kDoorMinX - 0.09, 0, face), V(kDoorMinX, kDoorTop + 0.09, out),
+    AddBox(model, trim, V(kDoorMinX, 0, kDoorFrontZ), V(kDoorMinX + kDoorFrame, kDoorTop, face),
            WorldUv(0.5));
-    AddBox(model, trim, V(kDoorMaxX, 0, face), V(kDoorMaxX + 0.09, kDoorTop + 0.09, out),
+    AddBox(model, trim, V(kDoorMaxX - kDoorFrame, 0, kDoorFrontZ), V(kDoorMaxX, kDoorTop, face),
            WorldUv(0.5));
-    AddBox(model, trim, V(kDoorMinX, kDoorTop, face), V(kDoorMaxX, kDoorTop + 0.09, out),
-           WorldUv(0.5));
+    AddBox(model, trim, V(kDoorMinX, kDoorTop - kDoorFrame, kDoorFrontZ),
+           V(kDoorMaxX, kDoorTop, face), WorldUv(0.5));
 }
 
 // The stairs ------------------------------------------------------------------------------------

@@ -16,11 +16,11 @@ namespace house {
 
 namespace {
 
-using modelpaint::DrawDotText;
 using modelpaint::DotTextWidth;
+using modelpaint::DrawDotText;
+using modelpaint::Fbm;
 using modelpaint::FillBox;
 using modelpaint::FillDisc;
-using modelpaint::Fbm;
 using modelpaint::Mix;
 using modelpaint::Noise;
 using modelpaint::Scale;
@@ -52,7 +52,9 @@ void Legs(Model& model, const Surface& surface, Footprint f, double inset, doubl
 
 // Textures ---------------------------------------------------------------------------------------
 
-Surface Plain(const char* name, Color color) { return MakePlainSurface(name, color); }
+Surface Plain(const char* name, Color color) {
+    return MakePlainSurface(name, color);
+}
 
 const Surface& Linen() {
     static const Surface s = MakeSurface("linen", 64, 64, [](Canvas& c) {
@@ -66,8 +68,8 @@ const Surface& Linen() {
 const Surface& Quilt() {
     // Patchwork of faded squares, a quarter unit each.
     static const Surface s = MakeSurface("quilt", 128, 128, [](Canvas& c) {
-        const Color patches[5] = {{176, 84, 70}, {220, 196, 140}, {96, 126, 150}, {150, 160, 96},
-                                  {206, 150, 110}};
+        const Color patches[5] = {
+            {176, 84, 70}, {220, 196, 140}, {96, 126, 150}, {150, 160, 96}, {206, 150, 110}};
         modelpaint::FillPattern(c, [&](double x, double y) {
             const int px = static_cast<int>(x / 32), py = static_cast<int>(y / 32);
             const Color base = patches[(px * 3 + py * 2 + (px * py) % 3) % 5];
@@ -235,8 +237,8 @@ const Surface& KitchenDoors() {
 const Surface& Worktop() {
     static const Surface s = MakeSurface("worktop", 64, 64, [](Canvas& c) {
         modelpaint::FillPattern(c, [](double x, double y) {
-            const double speck = modelpaint::Hash01(static_cast<int>(x * 2), static_cast<int>(y * 2),
-                                                    351U);
+            const double speck =
+                modelpaint::Hash01(static_cast<int>(x * 2), static_cast<int>(y * 2), 351U);
             return Scale(Color{196, 190, 178}, speck > 0.9 ? 0.75 : 0.95 + 0.05 * speck);
         });
     });
@@ -293,8 +295,8 @@ const Surface& Landscape() {
         FillBox(c, 78, 84, 83, 92, Color{80, 60, 40});
         // Gilt frame.
         for (int i = 0; i < 12; ++i) {
-            const Color gold = Mix(Color{120, 86, 30}, Color{226, 190, 100},
-                                   std::fabs(i - 6.0) < 3 ? 1.0 : 0.4);
+            const Color gold =
+                Mix(Color{120, 86, 30}, Color{226, 190, 100}, std::fabs(i - 6.0) < 3 ? 1.0 : 0.4);
             FillBox(c, i, i, 256 - i, i + 1, gold);
             FillBox(c, i, 127 - i, 256 - i, 128 - i, Scale(gold, 0.8));
             FillBox(c, i, i, i + 1, 128 - i, gold);
@@ -312,7 +314,8 @@ const Surface& Seascape() {
             return Mix(Color{40, 80, 120}, Color{70, 120, 150}, wave * (y - 30) / 34);
         });
         // A sailing boat.
-        for (int i = 0; i < 14; ++i) FillBox(c, 60, 14 + i, 61 + i * 0.8, 15 + i, Color{246, 244, 236});
+        for (int i = 0; i < 14; ++i)
+            FillBox(c, 60, 14 + i, 61 + i * 0.8, 15 + i, Color{246, 244, 236});
         FillBox(c, 52, 29, 76, 33, Color{110, 60, 40});
         for (int i = 0; i < 6; ++i) {
             FillBox(c, i, i, 128 - i, i + 1, Color{40, 30, 24});
@@ -430,12 +433,15 @@ const Surface& RadioFront() {
                                          Color{70, 40, 20}, 411U);
         });
         // Speaker cloth on the left, dial on the right.
-        modelpaint::FillPattern(c, [&](double x, double y) {
-            const Color wood = c.Get(static_cast<int>(x), static_cast<int>(y));
-            if (x < 12 || x > 74 || y < 16 || y > 112) return wood;
-            const double weave = std::sin(x * 2.2) * std::sin(y * 2.2);
-            return Scale(Color{196, 170, 120}, 0.85 + 0.1 * weave);
-        }, 1);
+        modelpaint::FillPattern(
+            c,
+            [&](double x, double y) {
+                const Color wood = c.Get(static_cast<int>(x), static_cast<int>(y));
+                if (x < 12 || x > 74 || y < 16 || y > 112) return wood;
+                const double weave = std::sin(x * 2.2) * std::sin(y * 2.2);
+                return Scale(Color{196, 170, 120}, 0.85 + 0.1 * weave);
+            },
+            1);
         for (int i = 0; i < 5; ++i) FillBox(c, 12, 30 + i * 18, 74, 33 + i * 18, Color{90, 56, 30});
         FillBox(c, 82, 20, 118, 70, Color{236, 214, 160});
         for (int i = 0; i < 7; ++i) FillBox(c, 86 + i * 5, 56, 87 + i * 5, 64, Color{60, 50, 40});
@@ -450,7 +456,8 @@ const Surface& RadioFront() {
 const Surface& BoilerPaint() {
     static const Surface s = MakeSurface("boiler", 128, 128, [](Canvas& c) {
         modelpaint::FillPattern(c, [](double x, double y) {
-            Color paint = Scale(Color{176, 58, 40}, 0.85 + 0.2 * Fbm(x / 16, y / 16, 4, 8, 8, 421U));
+            Color paint =
+                Scale(Color{176, 58, 40}, 0.85 + 0.2 * Fbm(x / 16, y / 16, 4, 8, 8, 421U));
             // Rivet seams round the drum.
             const double seam = std::fmod(y, 32.0);
             if (seam < 2.0) paint = Scale(paint, 0.7);
@@ -547,16 +554,16 @@ const Surface& ClockFace() {
 
 void BuildUpstairsBed(Model& model) {
     const CellRange cells = SegmentCells(9, 11);  // against the west wall
-    const Footprint f = FootprintOf(cells.firstRow + 1, cells.lastRow, cells.firstColumn,
-                                    cells.lastColumn);
+    const Footprint f =
+        FootprintOf(cells.firstRow + 1, cells.lastRow, cells.firstColumn, cells.lastColumn);
     const double y = kUpperFloor;
     const Surface& oak = OakSurface();
     Legs(model, oak, f, 0.0, 0.07, y, y + 0.12);
     AddBox(model, oak, V(f.minX, y + 0.12, f.minZ), V(f.maxX, y + 0.3, f.maxZ), WorldUv(0.5));
-    AddBox(model, Linen(), V(f.minX + 0.03, y + 0.3, f.minZ + 0.07), V(f.maxX - 0.03, y + 0.46,
-           f.maxZ - 0.07), WorldUv(0.5), kAllFaces & ~kFaceMinusY);
-    AddBox(model, Quilt(), V(f.minX + 0.015, y + 0.22, f.minZ + 0.62), V(f.maxX - 0.015, y + 0.49,
-           f.maxZ - 0.065), WorldUv(0.6), kAllFaces & ~kFaceMinusY);
+    AddBox(model, Linen(), V(f.minX + 0.03, y + 0.3, f.minZ + 0.07),
+           V(f.maxX - 0.03, y + 0.46, f.maxZ - 0.07), WorldUv(0.5), kAllFaces & ~kFaceMinusY);
+    AddBox(model, Quilt(), V(f.minX + 0.015, y + 0.22, f.minZ + 0.62),
+           V(f.maxX - 0.015, y + 0.49, f.maxZ - 0.065), WorldUv(0.6), kAllFaces & ~kFaceMinusY);
     AddRoundedSolid(model, Linen(), V(f.minX + 0.12, y + 0.44, f.minZ + 0.1),
                     V(f.maxX - 0.12, y + 0.58, f.minZ + 0.42), 3.0, 12, 8, false);
     AddBox(model, oak, V(f.minX, y, f.minZ), V(f.maxX, y + 0.95, f.minZ + 0.06), WorldUv(0.5));
@@ -565,8 +572,8 @@ void BuildUpstairsBed(Model& model) {
 
 void BuildCrateAndKey(Model& model) {
     const CellRange cells = SegmentCells(12, 13);  // the north-west corner
-    const Footprint f = FootprintOf(cells.firstRow + 1, cells.lastRow, cells.firstColumn + 1,
-                                    cells.lastColumn);
+    const Footprint f =
+        FootprintOf(cells.firstRow + 1, cells.lastRow, cells.firstColumn + 1, cells.lastColumn);
     const double y = kUpperFloor, top = y + 0.255;
     AddBox(model, CrateWood(), V(f.minX, y, f.minZ), V(f.maxX, top, f.maxZ), FitUv(),
            kAllFaces & ~kFaceMinusY);
@@ -585,8 +592,8 @@ void BuildCrateAndKey(Model& model) {
 
 void BuildUpstairsTable(Model& model) {
     const CellRange cells = SegmentCells(14, 17);
-    const Footprint f = FootprintOf(cells.firstRow, cells.lastRow, cells.firstColumn,
-                                    cells.lastColumn);
+    const Footprint f =
+        FootprintOf(cells.firstRow, cells.lastRow, cells.firstColumn, cells.lastColumn);
     const double y = kUpperFloor, top = 3.43;
     const Surface& pine = PineSurface();
     AddBox(model, pine, V(f.minX, top - 0.04, f.minZ), V(f.maxX, top, f.maxZ), WorldUv(0.5));
@@ -604,8 +611,8 @@ void BuildUpstairsTable(Model& model) {
                 V(0, 0.012, 0), 0.05, 12, false, true);
     AddCylinder(model, Plain("wax", Color{240, 232, 210}), V(2.78, top + 0.012, -1.92),
                 V(0, 0.12, 0), 0.022, 10, false, true);
-    AddBox(model, Plain("book_red", Color{140, 40, 36}), V(2.3, top, -2.25), V(2.58, top + 0.045,
-           -1.9), WorldUv(1.0), kAllFaces & ~kFaceMinusY);
+    AddBox(model, Plain("book_red", Color{140, 40, 36}), V(2.3, top, -2.25),
+           V(2.58, top + 0.045, -1.9), WorldUv(1.0), kAllFaces & ~kFaceMinusY);
     AddBox(model, Plain("pages", Color{236, 228, 206}), V(2.31, top + 0.006, -2.245),
            V(2.581, top + 0.039, -1.905), WorldUv(1.0), kFacePlusX | kFacePlusZ);
 }
@@ -614,8 +621,8 @@ void BuildCabinetAndPicture(Model& model) {
     // The locked cabinet against the east wall (pick box 2), its top at 3.72 where the hammer
     // lies; above it the picture (pick box 3).
     const CellRange cells = SegmentCells(18, 20);
-    const Footprint f = FootprintOf(cells.firstRow, cells.lastRow - 1, cells.firstColumn,
-                                    cells.lastColumn);
+    const Footprint f =
+        FootprintOf(cells.firstRow, cells.lastRow - 1, cells.firstColumn, cells.lastColumn);
     const double front = 4.385, back = 4.9, y = kUpperFloor, top = 3.72;
     const double minZ = f.minZ, maxZ = std::min(f.maxZ, -1.67);
     AddBox(model, DarkWoodSurface(), V(front + 0.02, y, minZ + 0.02),
@@ -627,7 +634,8 @@ void BuildCabinetAndPicture(Model& model) {
            WorldUv(1.0), kFacePlusY | kFaceMinusY | kFacePlusZ | kFaceMinusZ);
 }
 
-// The ground floor ---------------------------------------------------------------------------------
+// The ground floor
+// ---------------------------------------------------------------------------------
 
 void BuildBoiler(Model& model) {
     // A big horizontal gas boiler (pick box 14): the drum on two saddles, the burner at its east
@@ -639,8 +647,8 @@ void BuildBoiler(Model& model) {
     AddFrontedBox(model, Plain("burner_case", Color{120, 40, 30}), BurnerPanel(), kFacePlusX,
                   V(3.5, 0.08, -3.85), V(3.77, 1.25, -2.55), 0.5, kAllFaces & ~kFaceMinusY);
     for (double x : {1.45, 3.05}) {
-        AddBox(model, Plain("saddle", Color{50, 50, 54}), V(x, 0.0, -3.62), V(x + 0.15, 0.42,
-               -2.78), WorldUv(1.0), kAllFaces & ~kFaceMinusY);
+        AddBox(model, Plain("saddle", Color{50, 50, 54}), V(x, 0.0, -3.62),
+               V(x + 0.15, 0.42, -2.78), WorldUv(1.0), kAllFaces & ~kFaceMinusY);
     }
     AddCylinder(model, steel, V(1.7, axisY + radius - 0.05, axisZ), V(0, 2.9 - 1.45, 0), 0.05, 10,
                 false, false);
@@ -649,8 +657,8 @@ void BuildBoiler(Model& model) {
     AddCylinder(model, Plain("valve", Color{200, 40, 30}), V(2.9, 1.8, -3.0), V(0, 0.03, 0), 0.1,
                 12, true, true);
     // Warning plates on the drum's south and north sides.
-    AddRect(model, DangerSign(), V(1.95, 0.62, axisZ + radius + 0.012), V(0.9, 0, 0),
-            V(0, 0.42, 0), FitUv());
+    AddRect(model, DangerSign(), V(1.95, 0.62, axisZ + radius + 0.012), V(0.9, 0, 0), V(0, 0.42, 0),
+            FitUv());
     AddRect(model, DangerSign(), V(2.85, 0.62, axisZ - radius - 0.012), V(-0.9, 0, 0),
             V(0, 0.42, 0), FitUv());
 }
@@ -658,16 +666,15 @@ void BuildBoiler(Model& model) {
 void BuildCalendar(Model& model) {
     // A grey meter box high on the boiler room's west wall, the calendar hanging on its door
     // (pick box 16).
-    AddBox(model, MeterBox(), V(0.23, 1.88, -2.72), V(0.33, 2.44, -2.31), WorldUv(0.5),
+    AddBox(model, MeterBox(), V(0.17, 1.88, -2.72), V(0.33, 2.44, -2.31), WorldUv(0.5),
            kAllFaces & ~kFaceMinusX);
-    AddBoxFace(model, Calendar(), V(0.33, 1.99, -2.66), V(0.334, 2.29, -2.37), kFacePlusX,
-               FitUv());
+    AddBoxFace(model, Calendar(), V(0.33, 1.99, -2.66), V(0.334, 2.29, -2.37), kFacePlusX, FitUv());
 }
 
 void BuildSideboardAndRadio(Model& model) {
     const CellRange cells = SegmentCells(68, 70);
-    const Footprint f = FootprintOf(cells.firstRow, cells.lastRow, cells.firstColumn,
-                                    cells.lastColumn - 1);
+    const Footprint f =
+        FootprintOf(cells.firstRow, cells.lastRow, cells.firstColumn, cells.lastColumn - 1);
     const double top = 0.59;
     const Surface& oak = OakSurface();
     Legs(model, DarkWoodSurface(), f, 0.03, 0.05, 0.0, 0.08);
@@ -677,26 +684,26 @@ void BuildSideboardAndRadio(Model& model) {
            kAllFaces & ~kFacePlusZ);
     // The radio (pick box 6), facing the room.
     const Surface& walnut = DarkWoodSurface();
-    AddFrontedBox(model, walnut, RadioFront(), kFaceMinusZ, V(3.26, top, -5.64), V(3.56, 0.78,
-                  -5.36), 0.5, kAllFaces & ~kFaceMinusY);
+    AddFrontedBox(model, walnut, RadioFront(), kFaceMinusZ, V(3.26, top, -5.64),
+                  V(3.56, 0.78, -5.36), 0.5, kAllFaces & ~kFaceMinusY);
     AddCylinder(model, walnut, V(3.41, 0.7, -5.635), V(0, 0, 0.27), 0.14, 16, true, true);
     for (double x : {3.47, 3.52}) {
         AddCylinder(model, Plain("knob", Color{40, 30, 20}), V(x, 0.63, -5.64), V(0, 0, -0.015),
                     0.014, 8, false, true);
     }
     // A vase of flowers at the other end.
-    AddTube(model, Plain("vase", Color{60, 90, 140}), V(2.55, top, -5.6), V(0, 0.2, 0), 0.05,
-            0.035, 10, false, false);
+    AddTube(model, Plain("vase", Color{60, 90, 140}), V(2.55, top, -5.6), V(0, 0.2, 0), 0.05, 0.035,
+            10, false, false);
     for (int i = 0; i < 5; ++i) {
         const double a = i * 1.3;
-        const Vec3 head = V(2.55 + std::cos(a) * 0.06, top + 0.3 + 0.03 * (i % 2),
-                            -5.6 + std::sin(a) * 0.06);
-        AddRoundedSolid(model, Plain(i % 2 ? "petal_red" : "petal_yellow",
-                                     i % 2 ? Color{210, 60, 60} : Color{240, 200, 70}),
-                        head - V(0.03, 0.025, 0.03), head + V(0.03, 0.025, 0.03), 2.0, 8, 5,
-                        false);
+        const Vec3 head =
+            V(2.55 + std::cos(a) * 0.06, top + 0.3 + 0.03 * (i % 2), -5.6 + std::sin(a) * 0.06);
+        AddRoundedSolid(model,
+                        Plain(i % 2 ? "petal_red" : "petal_yellow",
+                              i % 2 ? Color{210, 60, 60} : Color{240, 200, 70}),
+                        head - V(0.03, 0.025, 0.03), head + V(0.03, 0.025, 0.03), 2.0, 8, 5, false);
     }
-    AddBoxFace(model, Flowers(), V(2.6, 1.1, -5.25), V(3.6, 1.6, -5.23), kFaceMinusZ, FitUv());
+    AddBoxFace(model, Flowers(), V(2.6, 1.1, -5.19), V(3.6, 1.6, -5.17), kFaceMinusZ, FitUv());
 }
 
 void BuildWardrobe(Model& model) {
@@ -711,18 +718,18 @@ void BuildWardrobe(Model& model) {
 
 void BuildLivingRoomBed(Model& model) {
     const CellRange cells = SegmentCells(74, 75);  // along the north wall
-    Footprint f = FootprintOf(cells.firstRow, cells.lastRow, cells.firstColumn + 1,
-                              cells.lastColumn);
+    Footprint f =
+        FootprintOf(cells.firstRow, cells.lastRow, cells.firstColumn + 1, cells.lastColumn);
     f.maxX = 4.13;  // the nightstand stands at its head
     const Surface& oak = OakSurface();
     Legs(model, oak, f, 0.0, 0.07, 0.0, 0.12);
     AddBox(model, oak, V(f.minX, 0.12, f.minZ), V(f.maxX, 0.3, f.maxZ), WorldUv(0.5));
-    AddBox(model, Linen(), V(f.minX + 0.07, 0.3, f.minZ + 0.03), V(f.maxX - 0.07, 0.46,
-           f.maxZ - 0.03), WorldUv(0.5), kAllFaces & ~kFaceMinusY);
-    AddBox(model, RedBlanket(), V(f.minX + 0.065, 0.22, f.minZ + 0.015), V(3.45, 0.49,
-           f.maxZ - 0.015), WorldUv(0.5), kAllFaces & ~kFaceMinusY);
-    AddRoundedSolid(model, Linen(), V(3.62, 0.44, f.minZ + 0.12), V(4.0, 0.58, f.maxZ - 0.1),
-                    3.0, 12, 8, false);
+    AddBox(model, Linen(), V(f.minX + 0.07, 0.3, f.minZ + 0.03),
+           V(f.maxX - 0.07, 0.46, f.maxZ - 0.03), WorldUv(0.5), kAllFaces & ~kFaceMinusY);
+    AddBox(model, RedBlanket(), V(f.minX + 0.065, 0.22, f.minZ + 0.015),
+           V(3.45, 0.49, f.maxZ - 0.015), WorldUv(0.5), kAllFaces & ~kFaceMinusY);
+    AddRoundedSolid(model, Linen(), V(3.62, 0.44, f.minZ + 0.12), V(4.0, 0.58, f.maxZ - 0.1), 3.0,
+                    12, 8, false);
     AddBox(model, oak, V(f.maxX - 0.06, 0.0, f.minZ), V(f.maxX, 1.0, f.maxZ), WorldUv(0.5));
     AddBox(model, oak, V(f.minX, 0.0, f.minZ), V(f.minX + 0.06, 0.62, f.maxZ), WorldUv(0.5));
 }
@@ -742,8 +749,8 @@ void BuildNightstand(Model& model) {
 
 void BuildSideTable(Model& model) {
     const CellRange cells = SegmentCells(65, 67);  // by the wall between boiler room and hall
-    const Footprint f = FootprintOf(cells.firstRow + 1, cells.lastRow, cells.firstColumn,
-                                    cells.lastColumn);
+    const Footprint f =
+        FootprintOf(cells.firstRow + 1, cells.lastRow, cells.firstColumn, cells.lastColumn);
     const Surface& walnut = DarkWoodSurface();
     AddBox(model, walnut, V(f.minX, 0.57, f.minZ), V(f.maxX, 0.61, f.maxZ), WorldUv(0.5));
     Legs(model, walnut, f, 0.02, 0.04, 0.0, 0.57);
@@ -757,8 +764,8 @@ void BuildSideTable(Model& model) {
 void BuildSofa(Model& model) {
     const CellRange sofaCells = SegmentCells(56, 57);
     const CellRange endCells = SegmentCells(61, 62);
-    const Footprint f = FootprintOf(sofaCells.firstRow, endCells.lastRow,
-                                    sofaCells.firstColumn + 1, sofaCells.lastColumn);
+    const Footprint f = FootprintOf(sofaCells.firstRow, endCells.lastRow, sofaCells.firstColumn + 1,
+                                    sofaCells.lastColumn);
     const Surface& velvet = Velvet();
     Legs(model, DarkWoodSurface(), f, 0.03, 0.05, 0.0, 0.06);
     AddBox(model, velvet, V(f.minX, 0.06, f.minZ), V(f.maxX, 0.3, f.maxZ), WorldUv(0.5),
@@ -777,23 +784,23 @@ void BuildSofa(Model& model) {
            kAllFaces & ~kFaceMinusY);
     // The footstool in front of it.
     const CellRange stool = SegmentCells(58, 60);
-    const Footprint s = FootprintOf(stool.firstRow, stool.lastRow, stool.firstColumn,
-                                    stool.lastColumn);
+    const Footprint s =
+        FootprintOf(stool.firstRow, stool.lastRow, stool.firstColumn, stool.lastColumn);
     const Footprint stoolFootprint{s.minX, s.maxX, f.maxZ + 0.005, s.maxZ};
     Legs(model, DarkWoodSurface(), stoolFootprint, 0.03, 0.05, 0.0, 0.06);
     AddBox(model, velvet, V(s.minX, 0.06, stoolFootprint.minZ), V(s.maxX, 0.38, s.maxZ),
            WorldUv(0.5), kAllFaces & ~kFaceMinusY);
     // A painting above the sofa.
-    AddBoxFace(model, Seascape(), V(8.55, 1.25, -4.77), V(9.65, 1.85, -4.75), kFacePlusZ, FitUv());
+    AddBoxFace(model, Seascape(), V(8.55, 1.25, -4.83), V(9.65, 1.85, -4.81), kFacePlusZ, FitUv());
 }
 
 void BuildKitchenCounter(Model& model) {
     // In the recess behind the kitchen's north wall line: cupboards, worktop, sink and hob, wall
     // cupboards above; the bread (its own model) lies at the east end of the worktop.
-    const double minX = 8.23, maxX = 10.17, back = -9.62, front = -9.03;
+    const double minX = 8.17, maxX = 10.23, back = -9.62, front = -9.03;
     const double width = maxX - minX;
-    AddBox(model, Plain("plinth", Color{60, 60, 60}), V(minX, 0.0, back), V(maxX, 0.08,
-           front - 0.04), WorldUv(1.0), kFacePlusZ);
+    AddBox(model, Plain("plinth", Color{60, 60, 60}), V(minX, 0.0, back),
+           V(maxX, 0.08, front - 0.04), WorldUv(1.0), kFacePlusZ);
     AddFrontedBox(model, KitchenDoors(), KitchenDoors(), kFacePlusZ, V(minX, 0.08, back),
                   V(maxX, 0.9, front), 0.5, kFacePlusZ, 4.0);
     AddBox(model, Worktop(), V(minX, 0.9, -9.65), V(maxX, 0.955, front + 0.02), WorldUv(0.5),
@@ -803,16 +810,17 @@ void BuildKitchenCounter(Model& model) {
     AddBox(model, SteelSurface(), V(8.78, 1.14, -9.56), V(8.82, 1.18, -9.4), WorldUv(0.5));
     AddBoxFace(model, Hob(), V(9.3, 0.955, -9.52), V(9.8, 0.96, -9.1), kFacePlusY, FitUv());
     for (int i = 0; i < 3; ++i) {
-        AddCylinder(model, Plain(i == 1 ? "jar_blue" : "jar_white",
-                                 i == 1 ? Color{90, 120, 170} : Color{230, 226, 214}),
-                    V(8.34 + i * 0.09, 0.955, -9.55), V(0, 0.14 + 0.02 * i, 0), 0.035, 10,
-                    false, true);
+        AddCylinder(model,
+                    Plain(i == 1 ? "jar_blue" : "jar_white",
+                          i == 1 ? Color{90, 120, 170} : Color{230, 226, 214}),
+                    V(8.34 + i * 0.09, 0.955, -9.55), V(0, 0.14 + 0.02 * i, 0), 0.035, 10, false,
+                    true);
     }
     AddFrontedBox(model, KitchenDoors(), KitchenDoors(), kFacePlusZ, V(minX, 1.65, back),
                   V(maxX, 2.35, front), 0.5, kFacePlusZ | kFaceMinusY, 4.0);
     (void)width;
     // A clock on the kitchen's east wall, high up.
-    AddCylinder(model, ClockFace(), V(10.17, 2.25, -8.3), V(-0.03, 0, 0), 0.16, 24, false, true);
+    AddCylinder(model, ClockFace(), V(10.23, 2.25, -8.3), V(-0.03, 0, 0), 0.16, 24, false, true);
 }
 
 void BuildSafe(Model& model) {

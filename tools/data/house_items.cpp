@@ -2,7 +2,8 @@
 // loaf on the kitchen worktop (pick box 8); both vanish when taken. The bookcase stands in its
 // closed place in front of the passage to the hidden room, shelves open to the hall and the
 // keypad on a shelf (pick box 15); the game slides it 1.5 towards -Z when the code is keyed in.
-#include <cmath>  // Required for: std::fmod()
+#include <algorithm>  // Required for: std::min()
+#include <cmath>      // Required for: std::fmod()
 
 #include "house_parts.h"
 #include "model_paint.h"
@@ -57,8 +58,8 @@ const Surface& ShelfWood() {
 }
 
 Surface BookSpine(int index) {
-    static const Color colors[6] = {{140, 40, 36},  {40, 90, 60},   {36, 60, 110},
-                                    {110, 76, 44},  {170, 130, 50}, {90, 40, 80}};
+    static const Color colors[6] = {{140, 40, 36}, {40, 90, 60},   {36, 60, 110},
+                                    {110, 76, 44}, {170, 130, 50}, {90, 40, 80}};
     const Color color = colors[index % 6];
     const std::string name = "spine" + std::to_string(index % 6);
     return MakeSurface(name, 16, 64, [color, index](Canvas& c) {
@@ -108,33 +109,43 @@ void BuildHammer(Model& model) {
     // The claw, split in two and curving back.
     for (double side : {-1.0, 1.0}) {
         const Vec3 centre = V(4.435 + side * 0.014, base + 0.03, -2.09);
-        AddTiltedBox(model, steel, centre, V(0.009, 0, 0), V(0, 0.02, 0.008),
-                     V(0, -0.006, 0.035), WorldUv(0.5));
+        AddTiltedBox(model, steel, centre, V(0.009, 0, 0), V(0, 0.02, 0.008), V(0, -0.006, 0.035),
+                     WorldUv(0.5));
     }
 }
 
 void BuildBread(Model& model) {
     // A long loaf, lying along Z on the worktop (y 0.955).
-    AddRoundedSolid(model, Crust(), V(10.046, 0.958, -9.532), V(10.154, 1.086, -9.188), 2.6, 16,
-                    12, true);
+    AddRoundedSolid(model, Crust(), V(10.046, 0.958, -9.532), V(10.154, 1.086, -9.188), 2.6, 16, 12,
+                    true);
 }
 
 void BuildBookcase(Model& model) {
-    const double front = 10.65, back = 11.0, north = -1.22, south = 0.1, top = 1.7;
+    // The bookcase's back is cut away at its north end, where the end of the wall at X 10.9
+    // stands behind it while it is closed.
+    const double front = 10.65, back = 11.0, north = -1.22, south = 0.1, top = 1.78;
+    const double notchBack = 10.827, notchEnd = -1.03;
     const Surface& wood = ShelfWood();
-    // Carcass: sides, back, top and the plinth.
-    AddBox(model, wood, V(front, 0.0, north), V(back, top, north + 0.04), WorldUv(0.5));
+    const double board = 0.025;
+    // Carcass: the two sides, the backs, the top and the plinth.
+    AddBox(model, wood, V(front, 0.0, north), V(notchBack, top, north + 0.04), WorldUv(0.5));
     AddBox(model, wood, V(front, 0.0, south - 0.04), V(back, top, south), WorldUv(0.5));
-    AddBox(model, wood, V(back - 0.03, 0.0, north + 0.04), V(back, top, south - 0.04),
+    AddBox(model, wood, V(back - 0.03, 0.0, notchEnd), V(back, top, south - 0.04), WorldUv(0.5));
+    AddBox(model, wood, V(notchBack - 0.03, 0.0, north + 0.04), V(notchBack, top, notchEnd),
            WorldUv(0.5));
-    AddBox(model, wood, V(front, top - 0.04, north + 0.04), V(back - 0.03, top, south - 0.04),
+    AddBox(model, wood, V(notchBack, 0.0, notchEnd), V(back - 0.03, top, notchEnd + 0.02),
            WorldUv(0.5));
-    AddBox(model, wood, V(front, 0.0, north + 0.04), V(back - 0.03, 0.08, south - 0.04),
-           WorldUv(0.5));
-    const double shelves[3] = {0.46, 0.86, 1.24};
-    for (double shelf : shelves) {
-        AddBox(model, wood, V(front, shelf - 0.025, north + 0.04),
-               V(back - 0.03, shelf, south - 0.04), WorldUv(0.5));
+    // Top, plinth and shelves, each in the notched part and the full-depth part.
+    const double levels[5][2] = {{top - 0.04, top},
+                                 {0.0, 0.08},
+                                 {0.46 - board, 0.46},
+                                 {0.86 - board, 0.86},
+                                 {1.24 - board, 1.24}};
+    for (const auto& level : levels) {
+        AddBox(model, wood, V(front, level[0], north + 0.04),
+               V(notchBack - 0.03, level[1], notchEnd), WorldUv(0.5));
+        AddBox(model, wood, V(front, level[0], notchEnd), V(back - 0.03, level[1], south - 0.04),
+               WorldUv(0.5));
     }
     // Books on every shelf; on the top one they leave room round the keypad.
     const double bottoms[4] = {0.08, 0.46, 0.86, 1.24};
@@ -151,21 +162,23 @@ void BuildBookcase(Model& model) {
                 continue;
             }
             const double height = 0.22 + 0.12 * h2;
-            const double depth = 0.19 + 0.05 * h1;
+            // Books in the notched part are shallower.
+            const double room = z < notchEnd + 0.01 ? notchBack - 0.03 - front - 0.02 : 0.3;
+            const double depth = std::min(0.19 + 0.05 * h1, room);
             const int colour = static_cast<int>(h2 * 60) % 6;
             const Surface spine = BookSpine(colour);
-            AddFrontedBox(model, spine, spine, kFaceMinusX,
-                          V(front + 0.02 + (0.24 - depth) * 0.3, bottoms[shelf], z),
-                          V(front + 0.02 + (0.24 - depth) * 0.3 + depth,
-                            bottoms[shelf] + height, z + width),
-                          0.5, kAllFaces & ~kFaceMinusY);
+            const double x0 = front + 0.02;
+            AddFrontedBox(model, spine, spine, kFaceMinusX, V(x0, bottoms[shelf], z),
+                          V(x0 + depth, bottoms[shelf] + height, z + width), 0.5,
+                          kAllFaces & ~kFaceMinusY);
             z += width + (h2 > 0.85 ? 0.04 : 0.002);
+            if (z < notchEnd + 0.02 && z + 0.065 > notchEnd) z = notchEnd + 0.022;
             ++book;
         }
     }
     // The keypad (pick box 15), standing on the top shelf facing the hall.
-    AddFrontedBox(model, MakePlainSurface("keypad_case", Color{50, 52, 56}), KeypadFace(), kFaceMinusX,
-                  V(10.765, 1.24, -0.595), V(10.82, 1.335, -0.505), 0.5,
+    AddFrontedBox(model, MakePlainSurface("keypad_case", Color{50, 52, 56}), KeypadFace(),
+                  kFaceMinusX, V(10.765, 1.24, -0.595), V(10.82, 1.335, -0.505), 0.5,
                   kAllFaces & ~kFaceMinusY);
 }
 

@@ -48,6 +48,7 @@ const WindowOpening* Windows(int* count);
 // The front door's opening in the north wall, with the door leaf standing in it.
 inline constexpr double kDoorMinX = 5.13, kDoorMaxX = 6.96, kDoorTop = 2.74;
 inline constexpr double kDoorFrontZ = -9.605, kDoorBackZ = -9.655;
+inline constexpr double kDoorFrame = 0.07;
 
 // Textures ------------------------------------------------------------------------------------
 // Walls of a room: the picture covers one storey from floor (v = 0) to ceiling (v = 1) and

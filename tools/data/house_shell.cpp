@@ -32,7 +32,15 @@ struct Edit {
     bool add;
     Box box;
     const Surface* reveal = nullptr;
+    // A carve inside a room's walls whose faces take that room's finish.
+    bool ofRoom = false;
+    Room room = Room::kOutside;
 };
+
+// The bookcase pocket's ceiling, just above the bookcase, and the head of the passage, just
+// above the heights the player's walk is kept clear in.
+constexpr double kPocketTop = 1.79;
+constexpr double kPassageTop = 1.805;
 
 int RowOf(double x) {
     return static_cast<int>(std::floor(x / kCell)) + 1;
@@ -99,9 +107,9 @@ const WindowOpening kWindows[] = {
     // Upstairs, south wall: breaking it ends in a fall.
     {{1.65, 3.35, -0.17}, {3.51, 4.53, 0.1}, 2, -0.065, -1},
     // Kitchen, east wall.
-    {{10.17, 1.0, -7.6}, {10.5, 2.0, -6.6}, 0, 10.27, -1},
+    {{10.23, 1.0, -7.6}, {10.5, 2.0, -6.6}, 0, 10.3, -1},
     // Living room, north wall above the bed.
-    {{2.45, 1.25, -9.9}, {3.55, 2.15, -9.57}, 2, -9.67, 1},
+    {{2.45, 1.25, -9.9}, {3.55, 2.15, -9.63}, 2, -9.7, 1},
     // Hall, south wall under the gallery of the stairs.
     {{5.7, 0.9, -0.17}, {6.7, 1.75, 0.1}, 2, -0.1, -1},
 };
@@ -112,38 +120,46 @@ std::vector<Edit> Edits() {
     auto carve = [&](Vec3 min, Vec3 max, const Surface* reveal) {
         edits.push_back(Edit{false, Box{min, max}, reveal});
     };
+    auto carveIn = [&](Room room, Vec3 min, Vec3 max) {
+        edits.push_back(Edit{false, Box{min, max}, nullptr, true, room});
+    };
 
     // Backing behind openings that cut right through a wall.
     add(V(8.0, -0.1, -9.85), V(10.4, kGroundCeiling, -9.17));   // kitchen counter recess
-    add(V(10.5, -0.1, -0.03), V(11.1, 1.8, 0.2));               // bookcase slot in the outer wall
+    add(V(10.5, -0.1, -0.03), V(11.1, 1.9, 0.2));               // bookcase slot in the outer wall
     add(V(11.0, -0.1, -2.8), V(11.25, kGroundCeiling, -1.43));  // behind the bookcase's open place
-    add(V(10.97, 1.72, -2.8), V(11.0, kGroundCeiling, -1.2));
+    add(V(10.97, kPocketTop, -2.8), V(11.0, kGroundCeiling, -1.2));
     add(V(12.95, 0.6, -1.5), V(13.2, 1.5, -0.75));  // the recess in the hidden room's east wall
 
     // Lintels over doorways and the header between the living room and the hall.
-    add(V(4.83, 2.3, -1.03), V(5.17, kGroundCeiling, -0.17));     // boiler room to hall
-    add(V(4.83, 5.1, -1.03), V(4.97, kUpperCeiling, -0.17));      // upstairs to the stairwell
-    add(V(7.23, 2.3, -8.03), V(7.37, kGroundCeiling, -6.57));     // living room to kitchen
-    add(V(5.2, 2.5, -5.2), V(7.23, kGroundCeiling, -4.8));        // living room to hall
-    add(V(10.83, 1.72, -1.03), V(10.97, kGroundCeiling, -0.17));  // over the hidden passage
+    add(V(4.83, 2.3, -1.03), V(5.17, kGroundCeiling, -0.17));  // boiler room to hall
+    add(V(4.83, 5.1, -1.03), V(4.97, kUpperCeiling, -0.17));   // upstairs to the stairwell
+    add(V(7.23, 2.3, -8.03), V(7.37, kGroundCeiling, -6.57));  // living room to kitchen
+    add(V(5.2, 2.5, -5.2), V(7.23, kGroundCeiling, -4.8));     // living room to hall
+    add(V(10.83, kPassageTop, -1.03), V(10.97, kGroundCeiling, -0.17));  // over the passage
 
     // Windows.
     for (const WindowOpening& window : kWindows) carve(window.min, window.max, &TrimSurface());
     // The front door and its frame.
     carve(V(kDoorMinX, 0.0, -9.9), V(kDoorMaxX, kDoorTop, -9.43), &TrimSurface());
     // The kitchen counter stands in a recess behind the wall's line, tiled at the back.
-    carve(V(8.23, 0.0, -9.65), V(10.17, 2.35, -9.03), &TileSurface());
+    carve(V(8.17, 0.0, -9.65), V(10.23, 2.35, -9.03), &TileSurface());
     // The built-in wardrobe's recess in the living room's west wall.
     carve(V(1.23, 0.0, -8.15), V(1.37, 2.3, -6.12), &OakSurface());
     // The wall safe in the back of the alcove in the hidden room.
     carve(V(11.43, 0.17, -1.92), V(11.94, 0.69, -1.83), &SteelSurface());
     // The little recess in the corner of the hidden room's east wall.
     carve(V(12.83, 0.75, -1.23), V(13.0, 1.35, -0.92), &DarkWoodSurface());
-    // Where the bookcase stands and where it slides to: a pocket in the wall at X 10.9, down
-    // into the outer wall at its south end.
-    carve(V(10.595, kGroundFloor, -2.75), V(11.0, 1.72, 0.1), nullptr);
+    // Where the bookcase slides to: a pocket in the wall at X 10.9, under a ceiling low enough
+    // that the wall still shows above it (these cells stop the player while the bookcase is
+    // closed). Where it stands closed, round the end of the wall at X 10.9 and down into the
+    // outer wall, the opening reaches above head height: those cells are walked once it is open.
+    carveIn(Room::kLivingRoom, V(10.595, kGroundFloor, -2.75), V(11.0, kPocketTop, -1.4));
+    carveIn(Room::kLivingRoom, V(10.595, kGroundFloor, -1.4), V(11.0, kPassageTop, -1.2));
+    carveIn(Room::kLivingRoom, V(10.595, kGroundFloor, -1.2), V(10.83, kPassageTop, -1.03));
+    carveIn(Room::kLivingRoom, V(10.595, kGroundFloor, -1.03), V(11.0, kPassageTop, 0.1));
     // The upstairs east wall stands further back, so that the picture hangs at X 4.9.
-    carve(V(4.83, kUpperFloor, -4.77), V(4.9, kUpperCeiling, -1.03), nullptr);
+    carveIn(Room::kBedroom, V(4.83, kUpperFloor, -4.83), V(4.9, kUpperCeiling, -1.03));
     // The stairwell's opening in the hall ceiling, east of the gallery.
     carve(V(6.6, kGroundCeiling, -1.23), V(9.83, kUpperFloor, -0.17), nullptr);
     return edits;
@@ -285,7 +301,10 @@ private:
             style.repeat = 0.5;
             return style;
         }
-        const Room room = RoomAt(emptyCentre.x, emptyCentre.y, emptyCentre.z);
+        Room room = RoomAt(emptyCentre.x, emptyCentre.y, emptyCentre.z);
+        for (const Edit& edit : edits_) {
+            if (edit.ofRoom && edit.box.Contains(emptyCentre)) room = edit.room;
+        }
         if (normal.y > 0.5) {
             if (std::fabs(planeCoordinate - kGroundFloor) < 1e-6 && room != Room::kOutside) {
                 style.surface = &GroundFloorSurface();

@@ -4,6 +4,7 @@
 // walls and under furniture taken from the floor plan's cells), and the materials of the fittings.
 #include <algorithm>  // Required for: std::min(), std::max(), std::clamp()
 #include <cmath>      // Required for: std::exp(), std::sqrt(), std::fabs(), std::floor()
+#include <vector>     // Required for: std::vector
 
 #include "house_parts.h"
 #include "house_plan.h"
@@ -40,11 +41,14 @@ double WallShadow(double height) {
 Surface WallFinish(const char* name, double repeat,
                    const std::function<Color(double u, double height)>& finish) {
     return MakeSurface(name, kWallWidth, kWallHeight, [&](Canvas& canvas) {
-        modelpaint::FillPattern(canvas, [&](double x, double y) {
-            const double u = x / kWallWidth * repeat;
-            const double height = (1.0 - y / kWallHeight) * kStoreyHeight;
-            return Scale(finish(u, height), WallShadow(height));
-        });
+        modelpaint::FillPattern(
+            canvas,
+            [&](double x, double y) {
+                const double u = x / kWallWidth * repeat;
+                const double height = (1.0 - y / kWallHeight) * kStoreyHeight;
+                return Scale(finish(u, height), WallShadow(height));
+            },
+            1);
     });
 }
 
@@ -239,11 +243,25 @@ Surface PlanPicture(const char* name, int width, int height, const AtlasArea& ar
         auto worldX = [&](double px) { return area.minX + px / width * area.sizeX; };
         auto worldZ = [&](double py) { return area.minZ + (1.0 - py / height) * area.sizeZ; };
         modelpaint::FillPattern(
-            canvas, [&](double px, double py) { return colorAt(worldX(px), worldZ(py)); });
+            canvas, [&](double px, double py) { return colorAt(worldX(px), worldZ(py)); }, 1);
+        // The shadow varies slowly: worked out on a grid four pixels apart and blended between.
+        constexpr int kStep = 4;
+        const int gridW = width / kStep + 2, gridH = height / kStep + 2;
+        std::vector<double> grid(static_cast<size_t>(gridW) * gridH);
+        for (int gy = 0; gy < gridH; ++gy) {
+            for (int gx = 0; gx < gridW; ++gx) {
+                grid[static_cast<size_t>(gy) * gridW + gx] = ContactShadow(
+                    worldX(gx * kStep), worldZ(gy * kStep), reach, strength, blocking);
+            }
+        }
+        auto at = [&](int x, int y) { return grid[static_cast<size_t>(y) * gridW + x]; };
         for (int py = 0; py < height; ++py) {
             for (int px = 0; px < width; ++px) {
-                const double shadow =
-                    ContactShadow(worldX(px + 0.5), worldZ(py + 0.5), reach, strength, blocking);
+                const double fx = (px + 0.5) / kStep, fy = (py + 0.5) / kStep;
+                const int gx = static_cast<int>(fx), gy = static_cast<int>(fy);
+                const double tx = fx - gx, ty = fy - gy;
+                const double shadow = (at(gx, gy) * (1 - tx) + at(gx + 1, gy) * tx) * (1 - ty) +
+                                      (at(gx, gy + 1) * (1 - tx) + at(gx + 1, gy + 1) * tx) * ty;
                 canvas.Set(px, py, Scale(canvas.Get(px, py), shadow));
             }
         }

@@ -19,10 +19,18 @@ struct Vec3 {
     double x = 0.0, y = 0.0, z = 0.0;
 };
 
-inline Vec3 operator+(Vec3 a, Vec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-inline Vec3 operator-(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-inline Vec3 operator*(Vec3 a, double s) { return {a.x * s, a.y * s, a.z * s}; }
-inline Vec3 operator*(double s, Vec3 a) { return {a.x * s, a.y * s, a.z * s}; }
+inline Vec3 operator+(Vec3 a, Vec3 b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+inline Vec3 operator-(Vec3 a, Vec3 b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+inline Vec3 operator*(Vec3 a, double s) {
+    return {a.x * s, a.y * s, a.z * s};
+}
+inline Vec3 operator*(double s, Vec3 a) {
+    return {a.x * s, a.y * s, a.z * s};
+}
 double Dot(Vec3 a, Vec3 b);
 Vec3 Cross(Vec3 a, Vec3 b);
 double Length(Vec3 a);
@@ -61,7 +69,8 @@ public:
 
     // An untextured material lit by the game's light; alpha below 1 makes it see-through (the game
     // adds such faces onto what lies behind them, weighted by alpha).
-    int LitMaterial(const std::string& name, Color diffuse, double alpha, Color specular = {0, 0, 0});
+    int LitMaterial(const std::string& name, Color diffuse, double alpha,
+                    Color specular = {0, 0, 0});
     // The material that shows `surface` at brightness `shade` (rounded to steps of 0.05).
     int ShadedMaterial(const Surface& surface, double shade);
     // The same for a face with this normal.

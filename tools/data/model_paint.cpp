@@ -38,9 +38,9 @@ std::uint8_t Channel(double value) {
 }  // namespace
 
 double Hash01(int a, int b, std::uint32_t seed) {
-    const std::uint32_t h =
-        Mix32(static_cast<std::uint32_t>(a) * 0x9e3779b1U ^
-              Mix32(static_cast<std::uint32_t>(b) + 0x632be5abU) ^ Mix32(seed * 0x85ebca77U + 1U));
+    const std::uint32_t h = Mix32(static_cast<std::uint32_t>(a) * 0x9e3779b1U ^
+                                  (static_cast<std::uint32_t>(b) * 0x85ebca77U + 0x632be5abU) ^
+                                  (seed * 0xc2b2ae3dU + 0x27d4eb2fU));
     return (h & 0xffffffU) / static_cast<double>(0x1000000);
 }
 
@@ -242,8 +242,7 @@ double DotTextWidth(double cell, const char* text) {
     return width > 0.0 ? width - cell : 0.0;
 }
 
-double DrawDotText(Canvas& canvas, double x, double y, double cell, const char* text,
-                   Color color) {
+double DrawDotText(Canvas& canvas, double x, double y, double cell, const char* text, Color color) {
     double pen = x;
     for (const char* c = text; *c != '\0'; ++c) {
         const DotGlyph* glyph = FindGlyph(*c);
@@ -286,8 +285,10 @@ Color Floorboards(double u, double v, double width, double length, Color light, 
     // Dark joints between boards, a little wider at the ends.
     const double edgeAcross = std::min(acrossBoard, width - acrossBoard);
     const double edgeAlong = std::min(alongBoard, length - alongBoard);
-    if (edgeAcross < width * 0.04) wood = Mix(wood, Scale(dark, 0.45), 0.85);
-    if (edgeAlong < width * 0.05) wood = Mix(wood, Scale(dark, 0.45), 0.7);
+    // Soft-edged joints, so that the boards stay smooth when painted one sample per pixel.
+    const double across = std::clamp(edgeAcross / (width * 0.09), 0.0, 1.0);
+    const double along = std::clamp(edgeAlong / (width * 0.1), 0.0, 1.0);
+    wood = Mix(Scale(dark, 0.5), wood, std::min(across * across, 0.3 + 0.7 * along));
     return wood;
 }
 

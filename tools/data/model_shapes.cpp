@@ -84,8 +84,8 @@ void AddBoxFace(Model& model, const Surface& surface, Vec3 min, Vec3 max, BoxFac
 
 void AddBoxFaces(Model& model, const Surface* const (&surfaces)[6], Vec3 min, Vec3 max,
                  const UvMapping& mapping, unsigned faces) {
-    const BoxFace order[6] = {kFacePlusX, kFaceMinusX, kFacePlusY,
-                              kFaceMinusY, kFacePlusZ, kFaceMinusZ};
+    const BoxFace order[6] = {kFacePlusX,  kFaceMinusX, kFacePlusY,
+                              kFaceMinusY, kFacePlusZ,  kFaceMinusZ};
     for (int i = 0; i < 6; ++i) {
         if (faces & order[i]) AddBoxFace(model, *surfaces[i], min, max, order[i], mapping);
     }

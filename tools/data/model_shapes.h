@@ -17,7 +17,9 @@ struct UvMapping {
     double vTimes = 1.0;
 };
 
-inline UvMapping WorldUv(double repeat) { return UvMapping{UvMapping::Kind::kWorld, repeat, 1, 1}; }
+inline UvMapping WorldUv(double repeat) {
+    return UvMapping{UvMapping::Kind::kWorld, repeat, 1, 1};
+}
 inline UvMapping FitUv(double uTimes = 1.0, double vTimes = 1.0) {
     return UvMapping{UvMapping::Kind::kFit, 1.0, uTimes, vTimes};
 }

@@ -54,7 +54,9 @@ bool g_strict = false;
     std::exit(status);
 }
 
-[[noreturn]] void BadCommand(const std::string& message) { Fail(2, message); }
+[[noreturn]] void BadCommand(const std::string& message) {
+    Fail(2, message);
+}
 
 bool ParseInt(const std::string& word, long min, long max, long* value) {
     if (word.empty()) return false;
@@ -81,7 +83,9 @@ std::string Number(float value) {
     std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
     return text;
 }
-std::string Number(int value) { return std::to_string(value); }
+std::string Number(int value) {
+    return std::to_string(value);
+}
 
 struct StateEntry {
     std::string key;
@@ -143,7 +147,8 @@ std::string StateValue(const std::string& key) {
         if (entry.key != name) continue;
         std::string value = entry.value;
         if (dot == std::string::npos) {
-            if (value.size() >= 2 && value.front() == '"') value = value.substr(1, value.size() - 2);
+            if (value.size() >= 2 && value.front() == '"')
+                value = value.substr(1, value.size() - 2);
             return value;
         }
         long index = 0;
@@ -161,10 +166,10 @@ std::string StateValue(const std::string& key) {
 // ---- strict checks ----------------------------------------------------------------------------
 
 std::string PrintedPose() {
-    return "x " + Number(g_playerX) + " y " + Number(g_playerY) + " z " + Number(g_playerZ) + " yaw " +
-           Number(g_yaw) + " pos " + Number(g_posX) + " " + Number(g_posY) + " " + Number(g_posZ);
+    return "x " + Number(g_playerX) + " y " + Number(g_playerY) + " z " + Number(g_playerZ) +
+           " yaw " + Number(g_yaw) + " pos " + Number(g_posX) + " " + Number(g_posY) + " " +
+           Number(g_posZ);
 }
-
 
 void CheckFrame() {
     const GLenum error = glGetError();
@@ -188,11 +193,13 @@ void CheckPoseAfterKey(unsigned char key, float beforeX, float beforeZ, float be
     if (std::fabs(g_posX - (3.0f - g_playerX)) > kTolerance ||
         std::fabs(g_posY - (3.0f - g_playerY)) > kTolerance ||
         std::fabs(g_posZ - (-1.0f - g_playerZ)) > kTolerance) {
-        Fail(3, "pose relation broken after key " + std::to_string(key) + " (" + PrintedPose() + ")");
+        Fail(3,
+             "pose relation broken after key " + std::to_string(key) + " (" + PrintedPose() + ")");
     }
     const bool step = key == 'w' || key == 'W' || key == 's' || key == 'S';
     if (!step || g_playerY != beforeY) return;  // turns, resets and stairs make no wall test
-    const bool moved = CellRow(g_playerX) != CellRow(beforeX) || CellColumn(g_playerZ) != CellColumn(beforeZ);
+    const bool moved =
+        CellRow(g_playerX) != CellRow(beforeX) || CellColumn(g_playerZ) != CellColumn(beforeZ);
     if (moved && IsWallCell(g_playerX, g_playerZ, g_playerY)) {
         Fail(3, "stepped into a wall cell (" + PrintedPose() + ")");
     }
@@ -201,10 +208,14 @@ void CheckPoseAfterKey(unsigned char key, float beforeX, float beforeZ, float be
 // ---- commands ---------------------------------------------------------------------------------
 
 bool ParseKey(const std::string& word, unsigned char* key) {
-    if (word == "enter") *key = 13;
-    else if (word == "esc") *key = 27;
-    else if (word == "space") *key = 32;
-    else if (word.size() == 1) *key = static_cast<unsigned char>(word[0]);
+    if (word == "enter")
+        *key = 13;
+    else if (word == "esc")
+        *key = 27;
+    else if (word == "space")
+        *key = 32;
+    else if (word.size() == 1)
+        *key = static_cast<unsigned char>(word[0]);
     else {
         long code = 0;
         if (!ParseInt(word, 0, 255, &code)) return false;
@@ -214,10 +225,14 @@ bool ParseKey(const std::string& word, unsigned char* key) {
 }
 
 bool ParseButton(const std::string& word, int* button) {
-    if (word == "left") *button = GLUT_LEFT_BUTTON;
-    else if (word == "right") *button = GLUT_RIGHT_BUTTON;
-    else if (word == "middle") *button = GLUT_MIDDLE_BUTTON;
-    else return false;
+    if (word == "left")
+        *button = GLUT_LEFT_BUTTON;
+    else if (word == "right")
+        *button = GLUT_RIGHT_BUTTON;
+    else if (word == "middle")
+        *button = GLUT_MIDDLE_BUTTON;
+    else
+        return false;
     return true;
 }
 
@@ -226,7 +241,8 @@ void ExpectScreen(const std::string& picture, double tolerance) {
     int width = 0, height = 0;
     if (!LastFrame(&frame, &width, &height)) Fail(1, "expect-screen: no frame presented yet");
     CTargaImage image;
-    if (!image.LoadFile(DataPath(picture).c_str())) Fail(1, "expect-screen: cannot read " + picture);
+    if (!image.LoadFile(DataPath(picture).c_str()))
+        Fail(1, "expect-screen: cannot read " + picture);
     // Sample a grid away from the edges, where filtering of the stretched picture blurs little.
     double total = 0;
     int samples = 0;
@@ -235,8 +251,10 @@ void ExpectScreen(const std::string& picture, double tolerance) {
             const int x = width * i / 32;
             const int y = height * j / 24;  // from the top
             const int u = static_cast<int>(static_cast<double>(x) / width * image.Width());
-            const int v = static_cast<int>(static_cast<double>(height - 1 - y) / height * image.Height());
-            const std::uint8_t* expected = image.Pixels() + (static_cast<size_t>(v) * image.Width() + u) * 3;
+            const int v =
+                static_cast<int>(static_cast<double>(height - 1 - y) / height * image.Height());
+            const std::uint8_t* expected =
+                image.Pixels() + (static_cast<size_t>(v) * image.Width() + u) * 3;
             const std::uint8_t* shown = &frame[(static_cast<size_t>(y) * width + x) * 3];
             for (int c = 0; c < 3; ++c) total += std::fabs(double(expected[c]) - double(shown[c]));
             ++samples;
@@ -325,11 +343,13 @@ void Run(const std::string& line) {
         if (!LastFrame(&frame, &width, &height) || values[0] >= width || values[1] >= height) {
             Fail(1, "expect-pixel: no such pixel in the last frame");
         }
-        const std::uint8_t* pixel = &frame[(static_cast<size_t>(values[1]) * width + values[0]) * 3];
+        const std::uint8_t* pixel =
+            &frame[(static_cast<size_t>(values[1]) * width + values[0]) * 3];
         for (int c = 0; c < 3; ++c) {
             if (std::labs(long(pixel[c]) - values[2 + c]) > values[5]) {
-                Fail(1, "expect-pixel " + args[0] + " " + args[1] + ": found " + std::to_string(pixel[0]) +
-                            " " + std::to_string(pixel[1]) + " " + std::to_string(pixel[2]));
+                Fail(1, "expect-pixel " + args[0] + " " + args[1] + ": found " +
+                            std::to_string(pixel[0]) + " " + std::to_string(pixel[1]) + " " +
+                            std::to_string(pixel[2]));
             }
         }
     } else if (command == "expect-screen") {
@@ -359,7 +379,8 @@ int main(int argc, char** argv) {
     if (!arguments.empty() && arguments.front() != "-") {
         file.open(arguments.front());
         if (!file) {
-            std::fprintf(stderr, "escape-house-replay: %s: cannot open the script\n", arguments.front().c_str());
+            std::fprintf(stderr, "escape-house-replay: %s: cannot open the script\n",
+                         arguments.front().c_str());
             return 2;
         }
         input = &file;

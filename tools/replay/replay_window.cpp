@@ -33,7 +33,8 @@ void CaptureAndPresent() {
     if (!bottomFirst.empty()) {
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadBuffer(GL_BACK);
-        glReadPixels(0, 0, g_frameWidth, g_frameHeight, GL_RGB, GL_UNSIGNED_BYTE, bottomFirst.data());
+        glReadPixels(0, 0, g_frameWidth, g_frameHeight, GL_RGB, GL_UNSIGNED_BYTE,
+                     bottomFirst.data());
     }
     g_frame.resize(bottomFirst.size());
     const size_t rowBytes = static_cast<size_t>(g_frameWidth) * 3;
@@ -107,4 +108,6 @@ bool WriteShot(const std::string& path, std::string* error) {
     return true;
 }
 
-int PresentedFrames() { return g_presented; }
+int PresentedFrames() {
+    return g_presented;
+}

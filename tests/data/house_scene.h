@@ -1,0 +1,109 @@
+// The generated models as the game reads them, for the checks of the house: triangles in world
+// coordinates, a ray caster over them, and the cells a player can stand in, found by walking the
+// game's own walkability grid from the start.
+#pragma once
+
+#include <memory>  // Required for: std::unique_ptr
+#include <string>  // Required for: std::string
+#include <vector>  // Required for: std::vector
+
+#include "gameplay/pick_boxes.h"
+
+namespace housecheck {
+
+struct Point {
+    double x = 0, y = 0, z = 0;
+};
+inline Point operator+(Point a, Point b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+inline Point operator-(Point a, Point b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+inline Point operator*(Point a, double s) {
+    return {a.x * s, a.y * s, a.z * s};
+}
+
+struct Triangle {
+    Point a, b, c;
+};
+
+struct Box {
+    Point min, max;
+    Box Grown(double by) const {
+        return {{min.x - by, min.y - by, min.z - by}, {max.x + by, max.y + by, max.z + by}};
+    }
+    bool Contains(Point p) const {
+        return p.x >= min.x && p.x <= max.x && p.y >= min.y && p.y <= max.y && p.z >= min.z &&
+               p.z <= max.z;
+    }
+};
+
+Box PickBox(int index);
+
+// One model read with the game's reader (materials, textures, then the OBJ text), each face as
+// a triangle moved by `offset`. A failed or stopped read is recorded in *error.
+struct LoadedModel {
+    std::vector<Triangle> triangles;
+    std::string error;
+    std::string warning;
+    int faceCount = 0;
+    int positionCount = 0;
+    int normalCount = 0;
+    int texCoordCount = 0;
+    int materialCount = 0;
+    int bitmapCount = 0;
+};
+LoadedModel LoadModel(const std::string& name, Point offset = {});
+std::string ModelBase(const std::string& name);
+
+bool TriangleTouchesBox(const Triangle& triangle, const Box& box);
+Box BoundsOf(const std::vector<Triangle>& triangles);
+
+// Nearest hits of rays against a set of triangles.
+class RayCaster {
+public:
+    explicit RayCaster(std::vector<Triangle> triangles);
+    ~RayCaster();
+    // The distance along `direction` (unit length) to the nearest triangle beyond `minT`, and
+    // where it is; false when nothing is hit before maxT.
+    bool Nearest(Point origin, Point direction, double minT, double maxT, double* t) const;
+    // True when some triangle reaches into the box.
+    bool AnyInBox(const Box& box) const;
+    const std::vector<Triangle>& Triangles() const { return triangles_; }
+
+private:
+    struct Node;
+    std::vector<Triangle> triangles_;
+    std::vector<Node> nodes_;
+    std::vector<int> order_;
+    int Build(int first, int count);
+};
+
+// The four models read once: the house, the hammer and the bread where they lie, and the
+// bookcase, with every triangle gathered for rays with the bookcase closed (offset 0) and open
+// (moved 1.5 towards -Z, as the game draws it once the keypad code is keyed in).
+struct HouseScene {
+    LoadedModel house, hammer, bread, bookcase;
+    std::unique_ptr<RayCaster> closed;
+    std::unique_ptr<RayCaster> open;
+    const RayCaster& For(bool passageOpen) const { return passageOpen ? *open : *closed; }
+};
+const HouseScene& Scene();
+inline constexpr double kBookcaseOpenOffset = -1.5;
+
+// A grid cell the player can stand in after a step (stairs triggers carry the player on and are
+// never stood in; the two stair landings that fall inside a wall cell are left out as well).
+struct StandingCell {
+    int row = 0, column = 0;
+    bool upper = false;
+    double FloorY() const { return upper ? 3.0 : 0.0; }
+    Point Eye() const;
+};
+// Walks the game's grid from the start cell, upstairs, in all eight directions and through the
+// stairs, with the bookcase passage closed or open.
+std::vector<StandingCell> StandingCells(bool passageOpen);
+// The game's grid after the layout (and the passage opened if asked): wall cells per floor.
+bool IsWallCell(int row, int column, bool upper, bool passageOpen);
+
+}  // namespace housecheck

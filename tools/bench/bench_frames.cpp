@@ -1,0 +1,204 @@
+// Frames of the house at 800 by 600 from five fixed poses: the whole frame against a bare one
+// (clear and swap only, what any frame costs at least), the part the HUD texts take of it once
+// their glyphs are cached, and the pick the mouse callback makes on the frame's depth buffer.
+// Every timed piece ends with glFinish, so what the renderer queued is paid for where it was
+// queued.
+#include <GL/freeglut.h>  // Required for: glutMainLoopEvent(), glutSwapBuffers()
+#include <png.h>          // Required for: png_image_write_to_file()
+
+#include <algorithm>  // Required for: std::copy_n()
+#include <cstdio>     // Required for: std::snprintf(), std::fprintf()
+
+#include "app/frame.h"
+#include "app/game_state.h"
+#include "app/scene.h"
+#include "bench.h"
+#include "gameplay/picking.h"
+#include "hud/hud_text.h"
+#include "platform/clock.h"
+#include "platform/toolkit.h"
+
+namespace {
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+
+struct Pose {
+    const char* name;
+    float x, y, z, yaw;  // floor position and heading, as the keyboard leaves them
+};
+
+// Both floors, looking into rooms, down the stairs and along the long ground-floor hall.
+constexpr Pose kPoses[5] = {
+    {"upstairs start", 3.0f, 3.0f, -1.0f, 0.0f},
+    {"upstairs, back to the wall", 3.0f, 3.0f, -1.0f, 180.0f},
+    {"upstairs, towards the stairs", 2.0f, 3.0f, -4.2f, 270.0f},
+    {"ground floor hall", 6.0f, 0.0f, -3.0f, 0.0f},
+    {"ground floor, corner view", 9.5f, 0.0f, -6.0f, 225.0f},
+};
+
+void Place(const Pose& pose) {
+    g_playerX = pose.x;
+    g_playerY = pose.y;
+    g_playerZ = pose.z;
+    g_prevPlayerX = pose.x;
+    g_prevPlayerZ = pose.z;
+    g_yaw = pose.yaw;
+    g_posX = 3.0f - pose.x;
+    g_posY = 3.0f - pose.y;
+    g_posZ = -1.0f - pose.z;
+}
+
+void Present() {
+    glutSwapBuffers();
+    glFinish();
+}
+
+std::vector<unsigned char> g_capture;  // top row first
+
+void CaptureAndPresent() {
+    std::vector<unsigned char> bottomFirst(static_cast<std::size_t>(kWidth) * kHeight * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, bottomFirst.data());
+    g_capture.resize(bottomFirst.size());
+    const std::size_t rowBytes = static_cast<std::size_t>(kWidth) * 3;
+    for (int row = 0; row < kHeight; ++row) {
+        std::copy_n(&bottomFirst[rowBytes * static_cast<std::size_t>(kHeight - 1 - row)], rowBytes,
+                    &g_capture[rowBytes * static_cast<std::size_t>(row)]);
+    }
+    Present();
+}
+
+void WriteShot(const std::string& folder, int pose) {
+    Toolkit().swapBuffers = CaptureAndPresent;
+    OnDisplay();
+    Toolkit().swapBuffers = Present;
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = kWidth;
+    image.height = kHeight;
+    image.format = PNG_FORMAT_RGB;
+    const std::string path = folder + "/pose" + std::to_string(pose + 1) + ".png";
+    if (png_image_write_to_file(&image, path.c_str(), 0, g_capture.data(), 0, nullptr) == 0) {
+        std::fprintf(stderr, "escape-house-bench: cannot write %s\n", path.c_str());
+    }
+}
+
+// The HUD corner as the frame sets it up for its texts (overlay projection, corner viewport,
+// no depth test, no light, no texture, the text colour), with `draw` run at the countdown's
+// raster position; everything is put back after.
+void InHudCorner(const std::function<void()>& draw) {
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, 180, 0, 100, -1, 1);
+    glViewport(kWidth - 180, kHeight - 100, 180, 100);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glColor3f(1.0f, 0.8f, 0.6f);
+    draw();
+    glEnable(GL_LIGHTING);
+    glEnable(GL_DEPTH_TEST);
+    glViewport(0, 0, kWidth, kHeight);
+    glPopMatrix();
+}
+
+}  // namespace
+
+void BenchFrames(const BenchCounts& counts, const std::string& shotFolder,
+                 std::vector<BenchRow>* rows, std::string* renderer) {
+    int argc = 1;
+    char name[] = "escape-house-bench";
+    char* argv[] = {name, nullptr};
+    CreateGameWindow(&argc, argv);
+    for (int i = 0; i < 8; ++i) glutMainLoopEvent();
+    UseManualClock(0);
+    InitScene();
+    OnReshape(kWidth, kHeight);
+    *renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    Toolkit().swapBuffers = Present;
+    Toolkit().postRedisplay = [] {};
+    // In the house, as after the start button.
+    g_startScreenShown = 0;
+    g_endScreenShown = 0;
+
+    std::vector<double> fullFrames, countdownTexts, hintTexts, picks;
+    for (int p = 0; p < 5; ++p) {
+        Place(kPoses[p]);
+        for (int warm = 0; warm < 3; ++warm) OnDisplay();  // glyphs cached, textures resident
+        if (!shotFolder.empty()) WriteShot(shotFolder, p);
+
+        std::vector<double> full, bare;
+        for (int run = 0; run < counts.frameRuns; ++run) {
+            double start = NowSeconds();
+            OnDisplay();
+            full.push_back(NowSeconds() - start);
+            start = NowSeconds();
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            Present();
+            bare.push_back(NowSeconds() - start);
+        }
+        const double fullSeconds = Median(full);
+        const double bareSeconds = Median(bare);
+        fullFrames.push_back(fullSeconds);
+
+        BenchRow row;
+        row.what = "Frame 800x600, pose " + std::to_string(p + 1) + " (" + kPoses[p].name + ")";
+        row.ours = FormatSeconds(fullSeconds);
+        row.reference = FormatSeconds(bareSeconds) + " bare";
+        row.ratio = FormatRatio(fullSeconds / bareSeconds);
+        rows->push_back(row);
+
+        // The texts on the frame just drawn; the cost of an empty glFinish is taken off.
+        OnDisplay();
+        const double finishOnly = MedianSeconds(counts.frameRuns, [] { glFinish(); });
+        const double countdown = MedianSeconds(counts.frameRuns, [] {
+            InHudCorner([] {
+                glRasterPos2i(136, 47);
+                DrawHudText(g_timeText);
+            });
+            glFinish();
+        });
+        const double hint = MedianSeconds(counts.frameRuns, [] {
+            InHudCorner([] {
+                glRasterPos2i(0, 80);
+                DrawIconHint(0);
+            });
+            glFinish();
+        });
+        countdownTexts.push_back(countdown > finishOnly ? countdown - finishOnly : 0.0);
+        hintTexts.push_back(hint > finishOnly ? hint - finishOnly : 0.0);
+
+        // The pick as a left press at the centre and at four other points finds it.
+        const int points[5][2] = {{400, 300}, {200, 150}, {600, 150}, {200, 450}, {600, 450}};
+        for (const auto& point : points) {
+            picks.push_back(
+                MedianSeconds(counts.pickRuns / 5 + 1, [&] { PickWorld(point[0], point[1]); }));
+        }
+    }
+
+    const double frame = Median(fullFrames);
+    const double countdown = Median(countdownTexts);
+    const double hint = Median(hintTexts);
+    BenchRow text;
+    text.what = "Text in a frame: the countdown (glyphs cached)";
+    text.ours = FormatSeconds(countdown);
+    text.reference = FormatSeconds(frame) + " frame";
+    text.ratio = FormatPercent(countdown / frame);
+    text.goal = "< 5 % of a frame";
+    text.verdict = Verdict(countdown / frame < 0.05);
+    rows->push_back(text);
+    BenchRow both;
+    both.what = "Text in a frame: countdown and a hint (right press)";
+    both.ours = FormatSeconds(countdown + hint);
+    both.reference = FormatSeconds(frame) + " frame";
+    both.ratio = FormatPercent((countdown + hint) / frame);
+    both.goal = "< 5 % of a frame";
+    both.verdict = Verdict((countdown + hint) / frame < 0.05);
+    rows->push_back(both);
+    BenchRow pick;
+    pick.what = "Pick: depth read and un-project (25 presses)";
+    pick.ours = FormatSeconds(Median(picks));
+    rows->push_back(pick);
+}
