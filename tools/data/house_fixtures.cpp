@@ -187,14 +187,15 @@ void Rail(Model& model, const Surface& surface, Vec3 from, Vec3 to, double width
 
 void BuildStairs(Model& model) {
     const Surface& tread = OakSurface();
+    const Surface& riserFace = DarkWoodSurface();
     const Surface& riser = TrimSurface();
-    const Surface& side = WallSurface(Room::kStairwell);
+    const Surface& side = TrimSurface();
     // The lower flight, on its solid block.
     for (int step = 1; step <= 10; ++step) {
         const double x1 = kStairStart - kRun * (step - 1);
         const double x0 = step == 10 ? kLandingWest : kStairStart - kRun * step;
         const double top = kRise * step;
-        StairQuadX(model, riser, x1, top - kRise, top, 1);
+        StairQuadX(model, riserFace, x1, top - kRise, top, 1);
         StairTread(model, tread, x0, x1, top);
         const double sideStart = std::max(x0, kLandingEast);
         StairSide(model, side, sideStart, x1, 0.0, 0.0, top);
@@ -214,7 +215,7 @@ void BuildStairs(Model& model) {
         const double x1 = kLandingWest - kRun * (step - 1);
         const double x0 = kLandingWest - kRun * step;
         const double top = kLandingHeight + kRise * step;
-        StairQuadX(model, riser, x1, top - kRise, top, 1);
+        StairQuadX(model, riserFace, x1, top - kRise, top, 1);
         StairTread(model, tread, x0, x1, top);
         StairSide(model, side, x0, x1, underside(x0), underside(x1), top);
     }

@@ -187,10 +187,35 @@ const Surface& CabinetFront() {
 }
 
 const Surface& WardrobeFront() {
-    static const Surface s = MakeSurface("wardrobe_front", 128, 128, [](Canvas& c) {
-        PaintDoors(c, 2, false, false, Color{170, 120, 72}, Color{110, 70, 36});
-        // Tall doors: long brass pulls.
-        for (double x : {60.0, 68.0}) FillBox(c, x - 1.5, 48, x + 1.5, 72, Color{210, 180, 100});
+    // Two tall doors, each with a raised panel above and below, long brass pulls by the middle,
+    // a cornice along the top and a plinth along the bottom.
+    static const Surface s = MakeSurface("wardrobe_front", 256, 256, [](Canvas& c) {
+        const Color wood{172, 122, 74}, dark{106, 68, 36};
+        modelpaint::FillPattern(
+            c,
+            [&](double x, double y) {
+                return modelpaint::WoodGrain(x / 256 * 2, y / 256 * 3, wood, dark, 341U);
+            },
+            1);
+        FillBox(c, 0, 0, 256, 14, Scale(wood, 0.8));
+        FillBox(c, 0, 12, 256, 14, Scale(dark, 0.6));
+        FillBox(c, 0, 244, 256, 256, Scale(dark, 0.7));
+        for (int door = 0; door < 2; ++door) {
+            const double x0 = door * 128 + 6, x1 = door * 128 + 122;
+            const double panels[2][2] = {{26, 126}, {138, 232}};
+            for (const auto& p : panels) {
+                FillBox(c, x0 + 12, p[0], x1 - 12, p[1], Scale(dark, 0.85), 0.6);
+                FillBox(c, x0 + 16, p[0] + 4, x1 - 16, p[1] - 4, Scale(wood, 1.08));
+                FillBox(c, x0 + 12, p[0], x1 - 12, p[0] + 3, Scale(wood, 1.3), 0.8);
+                FillBox(c, x0 + 12, p[0], x0 + 15, p[1], Scale(wood, 1.2), 0.8);
+            }
+        }
+        FillBox(c, 126, 14, 130, 244, Scale(dark, 0.45));
+        for (double x : {117.0, 139.0}) {
+            FillBox(c, x - 2, 98, x + 2, 160, Color{214, 184, 104});
+            FillBox(c, x + 1, 98, x + 2, 160, Color{150, 120, 60});
+        }
+        FillDisc(c, 128, 150, 3, Color{40, 30, 20});
     });
     return s;
 }

@@ -480,11 +480,15 @@ Room RoomAt(double x, double y, double z) {
             column += dColumn;
         }
     }
+    // Rooms are told apart by the centre of the cell the point belongs to. The strip just inside
+    // the passage (X 11.0 to 11.2) still belongs to the hall: seen from the hall past the
+    // bookcase, it must not give the hidden room away.
+    const double cellX = (row - 0.5) * kCell, cellZ = -10.0 + (column - 0.5) * kCell;
     if (y < kGroundCeiling) {
         if (Plan().Outside(row, column)) return Room::kOutside;
-        if (x < 4.9 && z > -5.0) return Room::kBoilerRoom;
-        if (x > 11.0 && z > -2.1) return Room::kHiddenRoom;
-        if (x > 7.3 && z < -5.0) return Room::kKitchen;
+        if (cellX < 4.85 && cellZ > -5.0) return Room::kBoilerRoom;
+        if (cellX > 11.2 && cellZ > -2.1) return Room::kHiddenRoom;
+        if (cellX > 7.4 && cellZ < -5.0) return Room::kKitchen;
         return Room::kLivingRoom;
     }
     if (y < kUpperCeiling) {

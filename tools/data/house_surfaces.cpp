@@ -66,15 +66,19 @@ Color LivingWall(double u, double height) {
     if (Skirting(height, 0.12, &color)) return color;
     if (height > 2.84) return Color{236, 232, 222};  // cornice
     if (height > 2.8) return Color{200, 196, 186};
-    // Cream paper with soft stripes and a small motif between them.
-    const double stripe = std::fabs(std::fmod(u, 0.125) - 0.0625) / 0.0625;
-    Color paper = Mix(Color{226, 206, 164}, Color{214, 190, 146}, SmoothStep(0.6, 0.75, stripe));
-    const double motifU = std::fmod(u + 0.0625, 0.125) - 0.0625;
-    const double motifV = std::fmod(height, 0.25) - 0.125;
-    const double dot = std::sqrt(motifU * motifU * 4 + motifV * motifV);
-    if (dot < 0.03) paper = Mix(paper, Color{176, 120, 96}, SmoothStep(0.03, 0.02, dot));
+    // Cream paper: pairs of fine gold lines, a small four-petalled flower between them.
+    Color paper{228, 212, 172};
+    const double across = std::fmod(u, 0.125);
+    if (across < 0.004 || (across > 0.009 && across < 0.012)) paper = Color{200, 172, 118};
+    const double stagger = std::fmod(u, 0.25) < 0.125 ? 0.0 : 0.1;
+    const double fu = std::fmod(u, 0.125) - 0.0625;
+    const double fv = std::fmod(height + stagger, 0.2) - 0.1;
+    const double radius = std::sqrt(fu * fu + fv * fv);
+    const double petals = 0.011 + 0.007 * std::fabs(std::cos(2.0 * std::atan2(fv, fu)));
+    if (radius < petals) paper = Mix(paper, Color{188, 132, 104}, 0.45);
+    if (radius < 0.004) paper = Color{200, 172, 118};
     const double wear = Fbm(u * 8, height * 2, 3, 4, 0, 21U);
-    return Scale(paper, 0.94 + 0.1 * wear);
+    return Scale(paper, 0.95 + 0.08 * wear);
 }
 
 Color BoilerWall(double u, double height) {
@@ -109,22 +113,23 @@ Color HiddenWall(double u, double height) {
 }
 
 Color BedroomWall(double u, double height) {
-    // White boards up to the wainscot rail, blue-grey paper with tiny flowers above.
-    if (height < 0.9) {
+    // White boards up to the wainscot rail, blue-grey paper with tiny pale flowers above.
+    if (height < 0.6) {
         const double board = std::fmod(u, 0.125) / 0.125;
         Color paint{226, 224, 214};
-        if (board < 0.05) paint = Scale(paint, 0.72);
+        if (board < 0.05) paint = Scale(paint, 0.75);
         if (height < 0.1) paint = Scale(paint, 0.85);
         return paint;
     }
-    if (height < 0.96) return height < 0.93 ? Color{214, 210, 198} : Color{238, 236, 228};
-    if (height > 2.82) return Color{230, 228, 220};
-    Color paper{150, 170, 182};
+    if (height < 0.66) return height < 0.63 ? Color{214, 210, 198} : Color{238, 236, 228};
+    if (height > 2.74) return Color{230, 228, 220};
+    Color paper{156, 174, 186};
+    const double stagger = std::fmod(u, 0.25) < 0.125 ? 0.0 : 0.075;
     const double fu = std::fmod(u, 0.125) - 0.0625;
-    const double fv =
-        std::fmod(height + (std::fmod(u, 0.25) < 0.125 ? 0.0 : 0.0625), 0.125) - 0.0625;
+    const double fv = std::fmod(height + stagger, 0.15) - 0.075;
     const double flower = std::sqrt(fu * fu + fv * fv);
-    if (flower < 0.016) paper = Mix(paper, Color{236, 226, 206}, SmoothStep(0.016, 0.01, flower));
+    if (flower < 0.011)
+        paper = Mix(paper, Color{222, 216, 200}, SmoothStep(0.011, 0.006, flower) * 0.7);
     return Scale(paper, 0.95 + 0.08 * Fbm(u * 8, height * 2, 3, 4, 0, 61U));
 }
 

@@ -8,6 +8,10 @@
 //   resize W H       the reshape callback (and the window, when both sizes are positive)
 //   shot FILE.png    the last presented frame as a PNG
 //   state            one line of JSON with the game state
+//   walk X Z         key presses (through the keyboard callback) that walk the player to (X, Z)
+//                    on the current floor, or onto the stairs that lead to the other floor
+//   face X Z         A or D presses until the player looks towards (X, Z)
+//   clickat B X Y Z  a click of button B on the pixel where world point (X, Y, Z) is drawn now
 //   expect KEY VALUE           stops with status 1 unless the state's KEY (iconOwned.4 for an
 //                              entry) prints as VALUE
 //   expect-near KEY VALUE TOL  the same for a number, within TOL
@@ -19,6 +23,7 @@
 // that GL reports no error and the projection stack is back to one matrix, and after every key
 // that the pose relations and the wall rule hold; a violation stops the run with status 3.
 #include <GL/freeglut.h>  // Required for: GLUT_LEFT_BUTTON, GLUT_DOWN, GLUT_UP
+#include <GL/glu.h>       // Required for: gluProject()
 
 #include <cerrno>    // Required for: errno
 #include <cmath>     // Required for: std::fabs()
@@ -40,6 +45,7 @@
 #include "platform/data_path.h"
 #include "platform/toolkit.h"
 #include "replay_window.h"
+#include "route.h"
 #include "world/movement.h"
 #include "world/walk_grid.h"
 
@@ -266,6 +272,25 @@ void ExpectScreen(const std::string& picture, double tolerance) {
     }
 }
 
+// The window pixel (top-left origin) where world point (x, y, z) is drawn by the current camera.
+bool ProjectToPixel(double x, double y, double z, int* pixelX, int* pixelY) {
+    GLdouble modelview[16], projection[16];
+    GLint viewport[4];
+    glPushMatrix();
+    ApplyCameraTransform();
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glPopMatrix();
+    GLdouble windowX = 0, windowY = 0, depth = 0;
+    if (gluProject(x, y, z, modelview, projection, viewport, &windowX, &windowY, &depth) != GL_TRUE)
+        return false;
+    *pixelX = static_cast<int>(std::lround(windowX));
+    *pixelY = viewport[3] - 1 - static_cast<int>(std::lround(windowY));
+    return depth > 0.0 && depth < 1.0 && *pixelX >= 0 && *pixelX < viewport[2] && *pixelY >= 0 &&
+           *pixelY < viewport[3];
+}
+
 void Run(const std::string& line) {
     std::istringstream words(line);
     std::string command;
@@ -295,6 +320,34 @@ void Run(const std::string& line) {
         }
         OnMouse(button, GLUT_DOWN, static_cast<int>(x), static_cast<int>(y));
         OnMouse(button, GLUT_UP, static_cast<int>(x), static_cast<int>(y));
+    } else if (command == "walk" || command == "face") {
+        need(2);
+        double x = 0, z = 0;
+        if (!ParseDouble(args[0], &x) || !ParseDouble(args[1], &z))
+            BadCommand("bad point " + args[0] + " " + args[1]);
+        if (command == "face") {
+            TurnTowards(static_cast<float>(x), static_cast<float>(z));
+        } else {
+            std::string reason;
+            if (!WalkTo(static_cast<float>(x), static_cast<float>(z), &reason)) {
+                Fail(1, "walk " + args[0] + " " + args[1] + ": " + reason + " (" + PrintedPose() +
+                            ")");
+            }
+        }
+    } else if (command == "clickat") {
+        need(4);
+        int button = 0;
+        double point[3] = {};
+        if (!ParseButton(args[0], &button)) BadCommand("bad button " + args[0]);
+        for (int i = 0; i < 3; ++i) {
+            if (!ParseDouble(args[1 + i], &point[i])) BadCommand("bad point " + args[1 + i]);
+        }
+        int x = 0, y = 0;
+        if (!ProjectToPixel(point[0], point[1], point[2], &x, &y)) {
+            Fail(1, "clickat: the point is not in view (" + PrintedPose() + ")");
+        }
+        OnMouse(button, GLUT_DOWN, x, y);
+        OnMouse(button, GLUT_UP, x, y);
     } else if (command == "frame") {
         need(0);
         OnDisplay();
