@@ -4,82 +4,23 @@
 // covers the passage and slides into free space.
 #include <gtest/gtest.h>
 
-#include <algorithm>  // Required for: std::sort()
-#include <cmath>      // Required for: std::sqrt(), std::atan2(), std::fabs()
-#include <string>     // Required for: std::string
-#include <vector>     // Required for: std::vector
+#include <cmath>   // Required for: std::sqrt()
+#include <string>  // Required for: std::string
+#include <vector>  // Required for: std::vector
 
 #include "data/house_scene.h"
 
 namespace {
 
 using housecheck::Box;
+using housecheck::FindSighting;
+using housecheck::kNearPlane;
 using housecheck::PickBox;
 using housecheck::Point;
 using housecheck::Scene;
+using housecheck::Sighting;
 using housecheck::StandingCell;
 using housecheck::StandingCells;
-
-constexpr double kPi = 3.14159265358979323846;
-// The view spans 30 degrees from top to bottom; the player cannot look up or down.
-constexpr double kLargestElevation = 14.5 * kPi / 180.0;
-// Nothing nearer than the near clipping plane is drawn.
-constexpr double kNearPlane = 0.1;
-
-// Where the player stands to see each box, for the message when none is found.
-struct Sighting {
-    bool found = false;
-    StandingCell cell;
-    Point target;
-    double distance = 0.0;
-};
-
-// The first standing cell (nearest first, from 0.5 units away) from whose eye a line of sight to
-// a point of the box, within the view's height, ends on a surface inside the box.
-Sighting FindSighting(int boxIndex, bool passageOpen) {
-    const Box box = PickBox(boxIndex);
-    const bool upstairs = box.min.y >= 2.5;
-    std::vector<StandingCell> cells;
-    for (const StandingCell& cell : StandingCells(passageOpen)) {
-        if (cell.upper == upstairs) cells.push_back(cell);
-    }
-    const Point middle = (box.min + box.max) * 0.5;
-    auto horizontal = [&](const StandingCell& cell) {
-        const Point eye = cell.Eye();
-        return std::sqrt((eye.x - middle.x) * (eye.x - middle.x) +
-                         (eye.z - middle.z) * (eye.z - middle.z));
-    };
-    std::sort(cells.begin(), cells.end(), [&](const StandingCell& a, const StandingCell& b) {
-        return horizontal(a) < horizontal(b);
-    });
-    const housecheck::RayCaster& scene = Scene().For(passageOpen);
-    const Box hitBox = box.Grown(0.01);
-    constexpr int kSteps = 5;
-    for (const StandingCell& cell : cells) {
-        if (horizontal(cell) < 0.5) continue;
-        const Point eye = cell.Eye();
-        for (int i = 0; i < kSteps; ++i) {
-            for (int j = 0; j < kSteps; ++j) {
-                for (int k = 0; k < kSteps; ++k) {
-                    const Point target{box.min.x + (box.max.x - box.min.x) * (i + 0.5) / kSteps,
-                                       box.min.y + (box.max.y - box.min.y) * (j + 0.5) / kSteps,
-                                       box.min.z + (box.max.z - box.min.z) * (k + 0.5) / kSteps};
-                    const Point line = target - eye;
-                    const double across = std::sqrt(line.x * line.x + line.z * line.z);
-                    if (std::fabs(std::atan2(line.y, across)) > kLargestElevation) continue;
-                    const double length = std::sqrt(across * across + line.y * line.y);
-                    const Point direction = line * (1.0 / length);
-                    double t = 0.0;
-                    if (!scene.Nearest(eye, direction, kNearPlane, length + 1.0, &t)) continue;
-                    if (hitBox.Contains(eye + direction * t)) {
-                        return Sighting{true, cell, target, t};
-                    }
-                }
-            }
-        }
-    }
-    return Sighting{};
-}
 
 class PickBoxPlace : public testing::TestWithParam<int> {};
 

@@ -3,7 +3,7 @@
 #include "data/house_scene.h"
 
 #include <algorithm>  // Required for: std::sort(), std::min(), std::max()
-#include <cmath>      // Required for: std::fabs()
+#include <cmath>      // Required for: std::fabs(), std::sqrt(), std::atan2()
 #include <deque>      // Required for: std::deque
 #include <fstream>    // Required for: std::ifstream
 #include <set>        // Required for: std::set
@@ -324,6 +324,53 @@ std::vector<StandingCell> StandingCells(bool passageOpen) {
         }
     }
     return cells;
+}
+
+Sighting FindSighting(int boxIndex, bool passageOpen) {
+    constexpr double kPi = 3.14159265358979323846;
+    constexpr double kLargestElevation = 14.5 * kPi / 180.0;
+    const Box box = PickBox(boxIndex);
+    const bool upstairs = box.min.y >= 2.5;
+    std::vector<StandingCell> cells;
+    for (const StandingCell& cell : StandingCells(passageOpen)) {
+        if (cell.upper == upstairs) cells.push_back(cell);
+    }
+    const Point middle = (box.min + box.max) * 0.5;
+    auto horizontal = [&](const StandingCell& cell) {
+        const Point eye = cell.Eye();
+        return std::sqrt((eye.x - middle.x) * (eye.x - middle.x) +
+                         (eye.z - middle.z) * (eye.z - middle.z));
+    };
+    std::stable_sort(cells.begin(), cells.end(), [&](const StandingCell& a, const StandingCell& b) {
+        return horizontal(a) < horizontal(b);
+    });
+    const RayCaster& scene = Scene().For(passageOpen);
+    constexpr int kSteps = 5;
+    for (const StandingCell& cell : cells) {
+        if (horizontal(cell) < 0.5) continue;
+        const Point eye = cell.Eye();
+        for (int i = 0; i < kSteps; ++i) {
+            for (int j = 0; j < kSteps; ++j) {
+                for (int k = 0; k < kSteps; ++k) {
+                    const Point target{box.min.x + (box.max.x - box.min.x) * (i + 0.5) / kSteps,
+                                       box.min.y + (box.max.y - box.min.y) * (j + 0.5) / kSteps,
+                                       box.min.z + (box.max.z - box.min.z) * (k + 0.5) / kSteps};
+                    const Point line = target - eye;
+                    const double across = std::sqrt(line.x * line.x + line.z * line.z);
+                    if (std::fabs(std::atan2(line.y, across)) > kLargestElevation) continue;
+                    const double length = std::sqrt(across * across + line.y * line.y);
+                    const Point direction = line * (1.0 / length);
+                    double t = 0.0;
+                    if (!scene.Nearest(eye, direction, kNearPlane, length + 1.0, &t)) continue;
+                    const Point hit = eye + direction * t;
+                    if (FindPickBox(hit.x, hit.y, hit.z) == boxIndex) {
+                        return Sighting{true, cell, target, hit};
+                    }
+                }
+            }
+        }
+    }
+    return Sighting{};
 }
 
 }  // namespace housecheck

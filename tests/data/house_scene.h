@@ -100,6 +100,23 @@ struct StandingCell {
     double FloorY() const { return upper ? 3.0 : 0.0; }
     Point Eye() const;
 };
+// Nothing nearer to the eye than the near clipping plane is drawn.
+inline constexpr double kNearPlane = 0.1;
+
+// Where the player stands to see a pick box: the eye's cell, the point aimed at, and where the
+// line of sight first meets the house (inside the box, and the game's box lookup gives that box
+// for it, so that a click there picks it).
+struct Sighting {
+    bool found = false;
+    StandingCell cell;
+    Point target;
+    Point hit;
+};
+// The first standing cell, nearest first from 0.5 units away, from whose eye such a line of
+// sight lies within the view's height (the view spans 30 degrees from top to bottom and the
+// player cannot look up or down).
+Sighting FindSighting(int box, bool passageOpen);
+
 // Walks the game's grid from the start cell, upstairs, in all eight directions and through the
 // stairs, with the bookcase passage closed or open.
 std::vector<StandingCell> StandingCells(bool passageOpen);
