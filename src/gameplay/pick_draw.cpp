@@ -16,16 +16,35 @@ constexpr double kOutlineMargin = 0.02;
 
 // The camera is composed on the projection stack exactly as the frame does it, so the two
 // matrices read back multiply to the transform the last frame was drawn with.
-int PickWorld(int x, int y) {
-    GLdouble modelview[16];
-    GLdouble projection[16];
-    GLint viewport[4];
+CameraMatrices ReadCameraMatrices() {
+    CameraMatrices camera;
     glPushMatrix();
     ApplyCameraTransform();
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
+    glGetDoublev(GL_MODELVIEW_MATRIX, camera.modelview);
+    glGetDoublev(GL_PROJECTION_MATRIX, camera.projection);
+    glGetIntegerv(GL_VIEWPORT, camera.viewport);
     glPopMatrix();
+    return camera;
+}
+
+bool ProjectToWindowPixel(const double point[3], int* x, int* y) {
+    const CameraMatrices camera = ReadCameraMatrices();
+    GLdouble windowX = 0, windowY = 0, depth = 0;
+    if (gluProject(point[0], point[1], point[2], camera.modelview, camera.projection,
+                   camera.viewport, &windowX, &windowY, &depth) == GL_FALSE) {
+        return false;
+    }
+    *x = static_cast<int>(windowX);
+    *y = camera.viewport[3] - 1 - static_cast<int>(windowY);
+    return depth > 0.0 && depth < 1.0 && *x >= 0 && *x < camera.viewport[2] && *y >= 0 &&
+           *y < camera.viewport[3];
+}
+
+int PickWorld(int x, int y) {
+    const CameraMatrices camera = ReadCameraMatrices();
+    const GLdouble* modelview = camera.modelview;
+    const GLdouble* projection = camera.projection;
+    const GLint* viewport = camera.viewport;
 
     const float windowX = static_cast<float>(x);
     const float windowY = static_cast<float>(viewport[3] - y - 1);

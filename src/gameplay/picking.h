@@ -6,6 +6,16 @@
 void OnMouse(int button, int state, int x, int y);
 // The pick box under window pixel (x, y), y from the top, as the last frame drew the house.
 int PickWorld(int x, int y);
+// The camera's matrices and the viewport as the frame composes them on the projection stack.
+struct CameraMatrices {
+    double modelview[16];
+    double projection[16];
+    int viewport[4];
+};
+CameraMatrices ReadCameraMatrices();
+// The window pixel (y from the top) where world point `point` is drawn by the current camera;
+// false when it lies behind the eye, beyond the far plane or off the window.
+bool ProjectToWindowPixel(const double point[3], int* x, int* y);
 // The cyan outline round a pick box (nothing for -1), inside the world transform.
 void DrawSelectionOutline(int box);
 

@@ -40,27 +40,8 @@ void StandFacing(float x, float floor, float z, const double target[3]) {
     g_yaw = static_cast<float>(std::atan2(-dx, -dz) * 180.0 / 3.14159265358979);
 }
 
-// The window pixel (y from the top) where a world point is drawn, through the same camera
-// transform the frame composes. False when the point lies behind the eye or off the window.
-bool PixelOf(const double point[3], int* x, int* y) {
-    GLdouble modelview[16];
-    GLdouble projection[16];
-    GLint viewport[4];
-    glPushMatrix();
-    ApplyCameraTransform();
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    glPopMatrix();
-    GLdouble windowX = 0, windowY = 0, depth = 0;
-    if (gluProject(point[0], point[1], point[2], modelview, projection, viewport, &windowX,
-                   &windowY, &depth) == GL_FALSE) {
-        return false;
-    }
-    *x = static_cast<int>(windowX);
-    *y = viewport[3] - 1 - static_cast<int>(windowY);
-    return depth > 0.0 && depth < 1.0 && *x >= 0 && *x < viewport[2] && *y >= 0 && *y < viewport[3];
-}
+// The window pixel (y from the top) where a world point is drawn by the frame's camera.
+bool PixelOf(const double point[3], int* x, int* y) { return ProjectToWindowPixel(point, x, y); }
 
 void BoxCentre(int box, double centre[3]) {
     for (int axis = 0; axis < 3; ++axis) {

@@ -272,25 +272,6 @@ void ExpectScreen(const std::string& picture, double tolerance) {
     }
 }
 
-// The window pixel (top-left origin) where world point (x, y, z) is drawn by the current camera.
-bool ProjectToPixel(double x, double y, double z, int* pixelX, int* pixelY) {
-    GLdouble modelview[16], projection[16];
-    GLint viewport[4];
-    glPushMatrix();
-    ApplyCameraTransform();
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    glPopMatrix();
-    GLdouble windowX = 0, windowY = 0, depth = 0;
-    if (gluProject(x, y, z, modelview, projection, viewport, &windowX, &windowY, &depth) != GL_TRUE)
-        return false;
-    *pixelX = static_cast<int>(std::lround(windowX));
-    *pixelY = viewport[3] - 1 - static_cast<int>(std::lround(windowY));
-    return depth > 0.0 && depth < 1.0 && *pixelX >= 0 && *pixelX < viewport[2] && *pixelY >= 0 &&
-           *pixelY < viewport[3];
-}
-
 void Run(const std::string& line) {
     std::istringstream words(line);
     std::string command;
@@ -343,7 +324,7 @@ void Run(const std::string& line) {
             if (!ParseDouble(args[1 + i], &point[i])) BadCommand("bad point " + args[1 + i]);
         }
         int x = 0, y = 0;
-        if (!ProjectToPixel(point[0], point[1], point[2], &x, &y)) {
+        if (!ProjectToWindowPixel(point, &x, &y)) {
             Fail(1, "clickat: the point is not in view (" + PrintedPose() + ")");
         }
         OnMouse(button, GLUT_DOWN, x, y);
