@@ -5,6 +5,7 @@
 #include "assets/picture_texture.h"
 #include "assets/targa_image.h"
 #include "gameplay/keypad.h"
+#include "hud/overlay.h"
 
 namespace {
 
@@ -14,20 +15,6 @@ constexpr const char* kPictures[10] = {
     "Data/Picture/num_6.tga", "Data/Picture/num_7.tga", "Data/Picture/num_8.tga",
     "Data/Picture/num_9.tga",
 };
-
-// A quad whose texture covers it once, corners given in the overlay's -1..1 space.
-void DrawTexturedQuad(float left, float bottom, float right, float top) {
-    glBegin(GL_QUADS);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2f(right, top);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2f(left, top);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2f(left, bottom);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2f(right, bottom);
-    glEnd();
-}
 
 }  // namespace
 
@@ -42,16 +29,9 @@ void KeypadPanel::LoadPictures() {
 // A 600 by 800 viewport whose upper-right quarter is the panel; the digit row sits 60 pixels in
 // from the panel's left edge and 40 below its top, 45 by 40 pixels a digit.
 void KeypadPanel::Draw(int w, int h) {
-    glPushMatrix();
-    glPushAttrib(GL_LIGHTING_BIT | GL_FOG_BIT | GL_DEPTH_BUFFER_BIT);
-    glDisable(GL_DEPTH_TEST);
-    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    BeginOverlay(w - 800, h - 900, 600, 800);
     glBindTexture(GL_TEXTURE_2D, textures[0]);
-    glViewport(w - 800, h - 900, 600, 800);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-1, 1, -1, 1, -1, 1);
-    DrawTexturedQuad(0.0f, 0.0f, 1.0f, 1.0f);
+    DrawOverlayQuad(0.0f, 0.0f, 1.0f, 1.0f);
 
     CheckEntry();
 
@@ -59,13 +39,9 @@ void KeypadPanel::Draw(int w, int h) {
         // An emptied slot (0) shows the panel picture itself, shrunk to a digit cell.
         const int slot = digits[i + 1];
         glBindTexture(GL_TEXTURE_2D, slot >= 0 && slot <= 9 ? textures[slot] : textures[0]);
-        DrawTexturedQuad(0.2f + 0.15f * i, 0.8f, 0.35f + 0.15f * i, 0.9f);
+        DrawOverlayQuad(0.2f + 0.15f * i, 0.8f, 0.35f + 0.15f * i, 0.9f);
     }
 
-    // The colour and raster position are left for whatever is drawn next, as the screens do.
-    glColor3f(1.0f, 0.0f, 0.0f);
-    glRasterPos2i(-1, 0);
-    glViewport(0, 0, w, h);
-    glPopAttrib();
-    glPopMatrix();
+    LeaveOverlayColourAndRaster();
+    EndOverlay(w, h);
 }

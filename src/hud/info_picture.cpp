@@ -5,6 +5,7 @@
 
 #include "assets/picture_texture.h"
 #include "assets/targa_image.h"
+#include "hud/overlay.h"
 
 InfoPicture::~InfoPicture() {
     // Never loaded (tests, a failed start-up): there is nothing to give back, and maybe no GL.
@@ -23,28 +24,10 @@ bool InfoPicture::Load() {
 
 void InfoPicture::Draw(int w, int h) {
     if (current < 0 || current >= kInfoPictureCount) return;
-    glPushMatrix();
-    glPushAttrib(GL_LIGHTING_BIT | GL_FOG_BIT | GL_DEPTH_BUFFER_BIT);
-    glDisable(GL_DEPTH_TEST);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    BeginOverlay(static_cast<int>(w * 0.3), static_cast<int>(h * 0.1), static_cast<int>(w * 0.6),
+                 static_cast<int>(h * 0.6));
     glBindTexture(GL_TEXTURE_2D, textures[current]);
-    glViewport(static_cast<int>(w * 0.3), static_cast<int>(h * 0.1), static_cast<int>(w * 0.6),
-               static_cast<int>(h * 0.6));
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-1, 1, -1, 1, -1, 1);
     // The middle half of the viewport's width, its whole height.
-    glBegin(GL_QUADS);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2f(0.5f, 1.0f);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2f(-0.5f, 1.0f);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2f(-0.5f, -1.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2f(0.5f, -1.0f);
-    glEnd();
-    glViewport(0, 0, w, h);
-    glPopAttrib();
-    glPopMatrix();
+    DrawOverlayQuad(-0.5f, -1.0f, 0.5f, 1.0f);
+    EndOverlay(w, h);
 }

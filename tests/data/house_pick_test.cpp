@@ -47,7 +47,12 @@ TEST(HousePick, ClickingEachPlaceFromWhereItIsSeenPicksIt) {
         const int picked = PickWorld(400, y);
         EXPECT_EQ(picked, box) << "standing at row " << sighting.cell.row << " column "
                                << sighting.cell.column << ", clicking pixel (400, " << y << ")";
-        if (picked != box) SaveWindowPng("/tmp/escape-house-pick-" + std::to_string(box) + ".png");
+        // A failure keeps its frame; ESCAPE_HOUSE_PICK_SHOTS=<folder> keeps every one, to look at.
+        const char* shots = std::getenv("ESCAPE_HOUSE_PICK_SHOTS");
+        if (picked != box || shots != nullptr) {
+            const std::string folder = shots != nullptr ? shots : "/tmp";
+            SaveWindowPng(folder + "/escape-house-pick-" + std::to_string(box) + ".png");
+        }
     }
 }
 

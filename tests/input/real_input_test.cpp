@@ -132,10 +132,11 @@ protected:
         return shot;
     }
 
-    // Takes screenshots until `ready` accepts one (or gives up after a few seconds).
+    // Takes screenshots until `ready` accepts one, or gives up after half a minute (a loaded
+    // machine draws slowly in software).
     Shot CaptureWhen(const std::function<bool(const Shot&)>& ready) {
         Shot shot;
-        for (int attempt = 0; attempt < 80; ++attempt) {
+        for (int attempt = 0; attempt < 300; ++attempt) {
             shot = Capture();
             if (shot.width > 0 && ready(shot)) break;
             std::this_thread::sleep_for(100ms);
@@ -152,7 +153,7 @@ protected:
     void Keys(const std::string& keys) {
         // Without a window manager xdotool sends the keys to the window directly and complains
         // about the input focus on stderr; the game takes them all the same.
-        RunCommand("xdotool key --window " + std::to_string(window_) + " --delay 30 " + keys +
+        RunCommand("xdotool key --window " + std::to_string(window_) + " --delay 0 " + keys +
                    " 2>/dev/null");
         std::this_thread::sleep_for(150ms);
     }

@@ -130,8 +130,9 @@ void BenchIdle(const BenchCounts& counts, const std::string& game, std::vector<B
         execl(game.c_str(), game.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
+    // SDL turns SIGTERM into a quit event the game never looks at.
     auto stop = [pid] {
-        kill(pid, SIGTERM);
+        kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
     };
     const std::string window =

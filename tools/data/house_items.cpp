@@ -98,26 +98,31 @@ const Surface& KeypadFace() {
 }  // namespace
 
 void BuildHammer(Model& model) {
-    // Lying on the cabinet's top (y 3.72), the handle along X, the head across it.
-    const double base = 3.72;
-    AddBox(model, HandleWood(), V(4.46, base + 0.005, -2.028), V(4.84, base + 0.038, -1.992),
-           WorldUv(0.3));
+    // Lying on the cabinet's top at the bottom of its pick box: the handle across the cabinet
+    // (along Z), so that from the room it shows side on, the head at its north end.
+    const Vec3 box0 = PlaceMin(kHammerBox), box1 = PlaceMax(kHammerBox);
+    const double base = box0.y, x = (box0.x + box1.x) / 2;
+    const double headZ0 = box0.z + 0.005, headZ1 = headZ0 + 0.055;
+    AddBox(model, HandleWood(), V(x - 0.018, base + 0.005, headZ1),
+           V(x + 0.018, base + 0.038, box1.z - 0.005), WorldUv(0.3));
     const Surface& steel = HammerHead();
-    AddBox(model, steel, V(4.4, base, -2.06), V(4.47, base + 0.055, -1.94), WorldUv(0.5));
-    AddCylinder(model, steel, V(4.435, base + 0.0275, -1.94), V(0, 0, 0.045), 0.03, 12, false,
-                true);
+    AddBox(model, steel, V(x - 0.06, base, headZ0), V(x + 0.07, base + 0.055, headZ1),
+           WorldUv(0.5));
+    AddCylinder(model, steel, V(x + 0.07, base + 0.0275, (headZ0 + headZ1) / 2), V(0.04, 0, 0),
+                0.027, 12, false, true);
     // The claw, split in two and curving back.
     for (double side : {-1.0, 1.0}) {
-        const Vec3 centre = V(4.435 + side * 0.014, base + 0.03, -2.09);
-        AddTiltedBox(model, steel, centre, V(0.009, 0, 0), V(0, 0.02, 0.008), V(0, -0.006, 0.035),
+        const Vec3 centre = V(x - 0.095, base + 0.03, (headZ0 + headZ1) / 2 + side * 0.013);
+        AddTiltedBox(model, steel, centre, V(0.035, -0.006, 0), V(0.008, 0.02, 0), V(0, 0, 0.009),
                      WorldUv(0.5));
     }
 }
 
 void BuildBread(Model& model) {
-    // A long loaf, lying along Z on the worktop (y 0.955).
-    AddRoundedSolid(model, Crust(), V(10.046, 0.958, -9.532), V(10.154, 1.086, -9.188), 2.6, 16, 12,
-                    true);
+    // A long loaf filling its pick box, lying along Z on the worktop just under the box.
+    const Vec3 box0 = PlaceMin(kBreadBox), box1 = PlaceMax(kBreadBox);
+    AddRoundedSolid(model, Crust(), V(box0.x + 0.006, box0.y - 0.002, box0.z + 0.008),
+                    V(box1.x - 0.006, box1.y - 0.004, box1.z - 0.008), 2.6, 16, 12, true);
 }
 
 void BuildBookcase(Model& model) {
@@ -125,6 +130,9 @@ void BuildBookcase(Model& model) {
     // stands behind it while it is closed.
     const double front = 10.65, back = 11.0, north = -1.22, south = 0.1, top = 1.78;
     const double notchBack = 10.827, notchEnd = -1.03;
+    // The keypad stands on the top shelf, at the bottom of its pick box.
+    const Vec3 keypad0 = PlaceMin(kKeypadBox), keypad1 = PlaceMax(kKeypadBox);
+    const double keypadShelf = keypad0.y;
     const Surface& wood = ShelfWood();
     const double board = 0.025;
     // Carcass: the two sides, the backs, the top and the plinth.
@@ -140,7 +148,7 @@ void BuildBookcase(Model& model) {
                                  {0.0, 0.08},
                                  {0.46 - board, 0.46},
                                  {0.86 - board, 0.86},
-                                 {1.24 - board, 1.24}};
+                                 {keypadShelf - board, keypadShelf}};
     for (const auto& level : levels) {
         AddBox(model, wood, V(front, level[0], north + 0.04),
                V(notchBack - 0.03, level[1], notchEnd), WorldUv(0.5));
@@ -148,7 +156,7 @@ void BuildBookcase(Model& model) {
                WorldUv(0.5));
     }
     // Books on every shelf; on the top one they leave room round the keypad.
-    const double bottoms[4] = {0.08, 0.46, 0.86, 1.24};
+    const double bottoms[4] = {0.08, 0.46, 0.86, keypadShelf};
     for (int shelf = 0; shelf < 4; ++shelf) {
         double z = north + 0.05;
         int book = 0;
@@ -178,7 +186,8 @@ void BuildBookcase(Model& model) {
     }
     // The keypad (pick box 15), standing on the top shelf facing the hall.
     AddFrontedBox(model, MakePlainSurface("keypad_case", Color{50, 52, 56}), KeypadFace(),
-                  kFaceMinusX, V(10.765, 1.24, -0.595), V(10.82, 1.335, -0.505), 0.5,
+                  kFaceMinusX, V(keypad0.x + 0.005, keypad0.y, keypad0.z + 0.005),
+                  V(keypad1.x, keypad1.y - 0.005, keypad1.z - 0.005), 0.5,
                   kAllFaces & ~kFaceMinusY);
 }
 

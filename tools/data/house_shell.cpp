@@ -101,17 +101,26 @@ bool BaseSolid(Vec3 p) {
     return false;
 }
 
+// A window in a south wall that fills a pick box across and up; the glass stands inside the
+// wall's thickness (room face 0.17, outer face 0.03 north of Z 0) and inside the box.
+WindowOpening SouthWindow(PlaceBox box, double glass) {
+    const Vec3 min = PlaceMin(box), max = PlaceMax(box);
+    return WindowOpening{{min.x, min.y, -0.17}, {max.x, max.y, 0.1}, 2, glass, -1};
+}
+
 const WindowOpening kWindows[] = {
     // Boiler room, ground floor, south wall: breaking it is the way out.
-    {{1.63, 1.02, -0.17}, {3.55, 2.22, 0.1}, 2, -0.04, -1},
+    SouthWindow(kGroundWindowBox, -0.04),
     // Upstairs, south wall: breaking it ends in a fall.
-    {{1.65, 3.35, -0.17}, {3.51, 4.53, 0.1}, 2, -0.065, -1},
+    SouthWindow(kUpperWindowBox, -0.065),
     // Kitchen, east wall.
     {{10.23, 1.0, -7.6}, {10.5, 2.0, -6.6}, 0, 10.3, -1},
     // Living room, north wall above the bed.
     {{2.45, 1.25, -9.9}, {3.55, 2.15, -9.63}, 2, -9.7, 1},
     // Hall, south wall under the gallery of the stairs.
     {{5.7, 0.9, -0.17}, {6.7, 1.75, 0.1}, 2, -0.1, -1},
+    // Stairwell, east end, over the roof of the hall.
+    {{9.83, 3.6, -0.95}, {10.1, 4.6, -0.45}, 0, 9.9, -1},
 };
 
 std::vector<Edit> Edits() {
@@ -145,11 +154,16 @@ std::vector<Edit> Edits() {
     // The kitchen counter stands in a recess behind the wall's line, tiled at the back.
     carve(V(8.17, 0.0, -9.65), V(10.23, 2.35, -9.03), &TileSurface());
     // The built-in wardrobe's recess in the living room's west wall.
-    carve(V(1.23, 0.0, -8.15), V(1.37, 2.3, -6.12), &OakSurface());
+    carve(V(1.23, 0.0, PlaceMin(kWardrobeBox).z),
+          V(1.37, PlaceMax(kWardrobeBox).y, PlaceMax(kWardrobeBox).z), &OakSurface());
     // The wall safe in the back of the alcove in the hidden room.
-    carve(V(11.43, 0.17, -1.92), V(11.94, 0.69, -1.83), &SteelSurface());
+    const Block safe = SafeDoorBlock();
+    carve(safe.min - V(0.02, 0.02, 0.02), V(safe.max.x + 0.02, safe.max.y + 0.02, -1.83),
+          &SteelSurface());
     // The little recess in the corner of the hidden room's east wall.
-    carve(V(12.83, 0.75, -1.23), V(13.0, 1.35, -0.92), &DarkWoodSurface());
+    const Block photo = KeepsakeBlock();
+    carve(V(12.83, photo.min.y - 0.07, -1.23), V(13.0, photo.max.y + 0.11, photo.max.z + 0.1),
+          &DarkWoodSurface());
     // Where the bookcase slides to: a pocket in the wall at X 10.9, under a ceiling low enough
     // that the wall still shows above it (these cells stop the player while the bookcase is
     // closed). Where it stands closed, round the end of the wall at X 10.9 and down into the

@@ -1,0 +1,140 @@
+# Random play for escape-house-replay: a seeded stream of commands that a careless player, a
+# window manager and a jumpy clock could produce together. The same seed and count always give
+# the same stream, whatever awk runs it: the generator is the Park-Miller "minimal standard"
+# (16807 x mod 2^31 - 1), whose products stay exact in awk's double-precision numbers.
+#
+#   awk -v seed=7 -v count=100000 -f random_stream.awk > play.replay
+#
+# The stream holds keys (walking, turning, Enter, Esc, Space and any other byte), left, right
+# and middle presses anywhere in and around the window (weighted towards the icon bar, the
+# keypad and the screens' buttons), frames, clock jumps from nothing to far past the three
+# minutes, and window sizes from 0 by 0 up to 4000 by 3000. Left presses never land on the
+# end screen's quit button, which would end the run early; everything else is fair. The last
+# command prints the state, so a caller can tell that the whole stream was played.
+
+function next_random() {
+    state = (16807 * state) % 2147483647
+    return state
+}
+
+# A whole number from 0 to n - 1.
+function pick(n) {
+    return next_random() % n
+}
+
+# A whole number from low to high, both included.
+function between(low, high) {
+    return low + pick(high - low + 1)
+}
+
+# Whole percent of the window, truncated towards zero, as the screens' buttons count them.
+function percent(pixel, size) {
+    return int(pixel / size * 100.0)
+}
+
+function on_quit_button(x, y) {
+    if (width <= 0 || height <= 0) return 0
+    px = percent(x, width)
+    py = percent(y, height)
+    return px >= 69 && px <= 83 && py >= 72 && py <= 81
+}
+
+function emit_key(    roll) {
+    roll = pick(100)
+    if (roll < 30) print "key w"
+    else if (roll < 42) print "key s"
+    else if (roll < 54) print "key a"
+    else if (roll < 66) print "key d"
+    else if (roll < 74) print "key " substr("WSAD", between(1, 4), 1)
+    else if (roll < 80) print "key space"
+    else if (roll < 84) print "key enter"
+    else if (roll < 89) print "key esc"
+    else print "key " pick(256)
+}
+
+# A press position: anywhere round the window, or near the places that take presses.
+function choose_position(    roll, w, h) {
+    w = width > 0 ? width : 800
+    h = height > 0 ? height : 600
+    roll = pick(100)
+    if (roll < 35) {
+        x = between(-40, w + 40)
+        y = between(-40, h + 40)
+    } else if (roll < 60) {
+        # the icon bar, 180 by 100 pixels in the top-right corner
+        x = w - 180 + between(0, 179)
+        y = between(0, 99)
+    } else if (roll < 75) {
+        # the keypad panel, whose origin is 300 pixels left of the right edge, 400 down
+        x = w - 300 + between(0, 299)
+        y = 400 - between(0, 399)
+    } else if (roll < 88) {
+        # the start button: 40 to 60 % across, 65 to 75 % down
+        x = int(w * between(40, 60) / 100)
+        y = int(h * between(65, 75) / 100)
+    } else {
+        # the back button: 16 to 30 % across, 72 to 81 % down
+        x = int(w * between(16, 30) / 100)
+        y = int(h * between(72, 81) / 100)
+    }
+}
+
+function emit_click(    roll, button) {
+    roll = pick(100)
+    button = roll < 65 ? "left" : roll < 85 ? "right" : "middle"
+    choose_position()
+    if (button == "left" && on_quit_button(x, y)) x = int(x / 2)
+    print "click " button " " x " " y
+}
+
+function emit_advance(    roll) {
+    roll = pick(100)
+    if (roll < 60) print "advance " pick(1100)
+    else if (roll < 85) print "advance " between(1000, 20000)
+    else if (roll < 98) print "advance " between(20000, 200000)
+    else print "advance " between(200000, 1000000)
+}
+
+# Sizes from nothing to far larger than any screen. A large window costs a software renderer
+# much per frame, so it is given back within a few commands.
+function emit_resize(    roll) {
+    roll = pick(100)
+    if (roll < 12) { width = 0; height = 0 }
+    else if (roll < 20) { width = between(0, 1); height = between(0, 1) }
+    else if (roll < 28) { width = pick(2) ? 0 : between(1, 800); height = width ? 0 : between(1, 600) }
+    else if (roll < 45) { width = between(1, 200); height = between(1, 150) }
+    else if (roll < 65) { width = 800; height = 600 }
+    else if (roll < 90) { width = between(200, 1600); height = between(150, 1200) }
+    else if (roll < 95) { width = 4000; height = 3000 }
+    else { width = between(1600, 4000); height = between(1200, 3000) }
+    print "resize " width " " height
+    large_left = width * height > 1600 * 1200 ? between(2, 8) : -1
+}
+
+BEGIN {
+    if (count == "") count = 1000
+    if (seed == "") seed = 1
+    state = (seed % 2147483646) + 1
+    # Mix the seed in before the first use: nearby seeds start far apart.
+    for (i = 0; i < 8; ++i) next_random()
+    width = 800
+    height = 600
+    large_left = -1
+    for (n = 0; n < count - 1; ++n) {
+        if (large_left == 0) {
+            width = 800
+            height = 600
+            print "resize 800 600"
+            large_left = -1
+            continue
+        }
+        if (large_left > 0) --large_left
+        roll = pick(100)
+        if (roll < 42) emit_key()
+        else if (roll < 70) emit_click()
+        else if (roll < 82) print "frame"
+        else if (roll < 95) emit_advance()
+        else emit_resize()
+    }
+    print "state"
+}
