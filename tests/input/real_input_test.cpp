@@ -45,6 +45,51 @@ std::string RunCommand(const std::string& command) {
     return output;
 }
 
+// An X server of the test's own: other tests draw their own "Escape House" windows on the
+// shared display at the same time, and xdotool must find this game's window, not theirs.
+class PrivateXServer {
+public:
+    PrivateXServer() {
+        int pipeEnds[2];
+        if (pipe(pipeEnds) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            dup2(pipeEnds[1], 3);
+            close(pipeEnds[0]);
+            const int null = open("/dev/null", O_WRONLY);
+            if (null >= 0) {
+                dup2(null, 1);
+                dup2(null, 2);
+            }
+            execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                   static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(pipeEnds[1]);
+        // The server writes its display number once it accepts connections.
+        char number[16] = {};
+        ssize_t length = 0;
+        while (length < static_cast<ssize_t>(sizeof number) - 1) {
+            const ssize_t got = read(pipeEnds[0], number + length, 1);
+            if (got <= 0 || number[length] == '\n') break;
+            length += got;
+        }
+        close(pipeEnds[0]);
+        if (length > 0) name_ = ":" + std::string(number, static_cast<size_t>(length));
+    }
+    ~PrivateXServer() {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            waitpid(pid_, nullptr, 0);
+        }
+    }
+    const std::string& Name() const { return name_; }
+
+private:
+    pid_t pid_ = -1;
+    std::string name_;
+};
+
 // The game as a child process, with its stderr kept in a file.
 class GameProcess {
 public:
@@ -87,8 +132,10 @@ private:
 class RealInputTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        ASSERT_FALSE(server_.Name().empty()) << "cannot start a private Xvfb";
+        setenv("DISPLAY", server_.Name().c_str(), 1);
         display_ = XOpenDisplay(nullptr);
-        ASSERT_NE(display_, nullptr) << "needs an X display; run through ./test";
+        ASSERT_NE(display_, nullptr) << "cannot open " << server_.Name();
     }
     void TearDown() override {
         if (display_ != nullptr) XCloseDisplay(display_);
@@ -158,6 +205,7 @@ protected:
         std::this_thread::sleep_for(150ms);
     }
 
+    PrivateXServer server_;
     Display* display_ = nullptr;
     Window window_ = 0;
 };
