@@ -32,6 +32,7 @@ void UseMonotonicClock() { g_manual = false; }
 
 void RestBriefly() {
     if (g_manual) return;
-    // Short enough that a key or a click never waits noticeably.
-    std::this_thread::sleep_for(std::chrono::milliseconds(8));
+    // Long enough to leave the core alone between seconds, short enough that a key or a click
+    // never waits noticeably (a frame at 60 Hz takes longer).
+    std::this_thread::sleep_for(std::chrono::milliseconds(15));
 }
