@@ -39,15 +39,15 @@ extern char g_timeText[6];       // "03:00": only characters 1, 3 and 4 ever cha
 
 // ---- Game flow --------------------------------------------------------------------------------
 
-extern std::int8_t g_gameMode;         // 1 playing; 0 losing ending or time-out asked; 2 win asked
+extern std::int8_t g_gameMode;  // 1 playing; 0 losing ending or time-out asked; 2 win asked
 extern std::uint8_t& g_startScreenShown;  // the start picture covers the window (g_screens field)
 extern std::uint8_t& g_endScreenShown;    // an end picture covers the window (g_screens field)
 extern std::uint8_t& g_endingCode;  // 0 time-out, 1 window fall, 2 boiler, 3 win (g_screens field)
 
 // ---- Selection latched by the last mouse press ------------------------------------------------
 
-extern int g_pickedBox;            // pick box of the latest left press, -1 for none
-extern int g_messageIndex;         // icon-bar slot of the latest press: 1-9, 0 bar, -1 outside
+extern int g_pickedBox;             // pick box of the latest left press, -1 for none
+extern int g_messageIndex;          // icon-bar slot of the latest press: 1-9, 0 bar, -1 outside
 extern std::int8_t g_describeMode;  // 1 after a right press (hint text), 0 otherwise (icon use)
 
 // ---- Progress tables ---------------------------------------------------------------------------
@@ -55,7 +55,7 @@ extern std::int8_t g_describeMode;  // 1 after a right press (hint text), 0 othe
 inline constexpr int kPickBoxCount = 17;
 inline constexpr int kIconCount = 10;  // entry 0 is the bar background, 1-9 the inventory
 
-extern std::uint8_t g_boxEnabled[kPickBoxCount];  // per pick box: its icon and ending rules apply
+extern std::uint8_t g_boxEnabled[kPickBoxCount];   // per pick box: its icon and ending rules apply
 extern std::uint8_t g_boxIcon[kPickBoxCount - 1];  // icon granted by boxes 0-15 (0 none)
 extern std::uint8_t g_iconOwned[kIconCount];       // entry 0 always 1 once the bar is loaded
 extern std::uint8_t g_hammerVisible;               // the hammer still lies in the house

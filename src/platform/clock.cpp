@@ -26,9 +26,13 @@ void UseManualClock(ClockTicks start) {
     g_manualNow = start;
 }
 
-void AdvanceManualClock(ClockTicks milliseconds) { g_manualNow += milliseconds; }
+void AdvanceManualClock(ClockTicks milliseconds) {
+    g_manualNow += milliseconds;
+}
 
-void UseMonotonicClock() { g_manual = false; }
+void UseMonotonicClock() {
+    g_manual = false;
+}
 
 void RestBriefly() {
     if (g_manual) return;

@@ -18,12 +18,14 @@ const std::string& DataRoot() {
     if (!g_root) {
         std::error_code error;
         g_root = std::filesystem::is_directory("Data", error) ? std::string(".")
-                                                               : std::string(ESCAPE_HOUSE_DATA_ROOT);
+                                                              : std::string(ESCAPE_HOUSE_DATA_ROOT);
     }
     return *g_root;
 }
 
-void ResetDataRoot() { g_root.reset(); }
+void ResetDataRoot() {
+    g_root.reset();
+}
 
 std::string DataPath(std::string_view dataSetPath) {
     const std::string& root = DataRoot();

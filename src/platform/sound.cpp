@@ -24,8 +24,9 @@ bool LoadTune(const char* path) {
             return false;
         }
         if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 2048) != 0) {
-            std::fprintf(stderr, "escape-house: %s: cannot open audio (%s); playing without music\n",
-                         path, Mix_GetError());
+            std::fprintf(stderr,
+                         "escape-house: %s: cannot open audio (%s); playing without music\n", path,
+                         Mix_GetError());
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
             return false;
         }
@@ -48,9 +49,13 @@ void PlayTune() {
     ++g_playCount;
 }
 
-bool TuneReady() { return g_tune != nullptr; }
+bool TuneReady() {
+    return g_tune != nullptr;
+}
 
-int TunePlayCount() { return g_playCount; }
+int TunePlayCount() {
+    return g_playCount;
+}
 
 void CloseTune() {
     if (g_audioOpen) {

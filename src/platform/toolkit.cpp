@@ -11,14 +11,18 @@ namespace {
 
 void DoNothing() {}
 void DoNothingWithSize(int, int) {}
-void ExitNow(int status) { std::exit(status); }
+void ExitNow(int status) {
+    std::exit(status);
+}
 
 ToolkitHooks g_hooks = {DoNothing, DoNothing, DoNothingWithSize, DoNothing, DoNothing, ExitNow};
 ToolkitCallCounts g_counts;
 
 }  // namespace
 
-ToolkitHooks& Toolkit() { return g_hooks; }
+ToolkitHooks& Toolkit() {
+    return g_hooks;
+}
 
 void InstallGlutToolkit() {
     g_hooks.postRedisplay = [] { glutPostRedisplay(); };
@@ -46,4 +50,6 @@ void InstallCountingToolkit() {
     };
 }
 
-ToolkitCallCounts& ToolkitCalls() { return g_counts; }
+ToolkitCallCounts& ToolkitCalls() {
+    return g_counts;
+}

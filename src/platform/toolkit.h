@@ -5,12 +5,12 @@
 #pragma once
 
 struct ToolkitHooks {
-    void (*postRedisplay)();                    // ask for one frame at the next chance
-    void (*fullScreen)();                       // switch the window to full screen
+    void (*postRedisplay)();                       // ask for one frame at the next chance
+    void (*fullScreen)();                          // switch the window to full screen
     void (*reshapeWindow)(int width, int height);  // ask for a window size (leaves full screen)
-    void (*swapBuffers)();                      // present the back buffer
-    void (*drawFrameNow)();                     // draw one frame at once (the idle callback's)
-    void (*exitProcess)(int status);            // end the program; never returns in the game
+    void (*swapBuffers)();                         // present the back buffer
+    void (*drawFrameNow)();                        // draw one frame at once (the idle callback's)
+    void (*exitProcess)(int status);               // end the program; never returns in the game
 };
 
 // The hooks in force. Before InstallGlutToolkit they do nothing (exitProcess calls std::exit).

@@ -61,8 +61,8 @@ public:
                 dup2(null, 1);
                 dup2(null, 2);
             }
-            execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                   static_cast<char*>(nullptr));
+            execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten",
+                   "tcp", static_cast<char*>(nullptr));
             _exit(127);
         }
         close(pipeEnds[1]);

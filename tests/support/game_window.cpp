@@ -116,7 +116,8 @@ bool SaveWindowPng(const std::string& path) {
     std::vector<std::uint8_t> topFirst(g_lastFrame.size() * 3);
     for (int row = 0; row < g_lastHeight; ++row) {
         for (int x = 0; x < g_lastWidth; ++x) {
-            const Rgb& pixel = g_lastFrame[static_cast<size_t>(g_lastHeight - 1 - row) * g_lastWidth + x];
+            const Rgb& pixel =
+                g_lastFrame[static_cast<size_t>(g_lastHeight - 1 - row) * g_lastWidth + x];
             std::uint8_t* out = &topFirst[(static_cast<size_t>(row) * g_lastWidth + x) * 3];
             out[0] = pixel.r;
             out[1] = pixel.g;

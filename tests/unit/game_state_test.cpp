@@ -100,7 +100,7 @@ TEST_F(CountdownTest, DrawsOnceForEachSecondThatPasses) {
 TEST_F(CountdownTest, BreadRaisesTheCountOnlyWhenItFallsBelowTheRaisedValue) {
     IdleAt(50'000);
     ASSERT_STREQ(g_timeText, "02:10");
-    g_startClock += 10'000;  // bread 1
+    g_startClock += 10'000;         // bread 1
     IdleAt(50'000 - 10'000 + 500);  // same wall time, now 140 seconds left
     EXPECT_EQ(g_secondsLeft, 140);
     EXPECT_STREQ(g_timeText, "02:10");  // the count rose: nothing redrawn yet
@@ -168,7 +168,8 @@ TEST_F(CountdownTest, TimeOutWhileAScreenIsShownStillEndsTheGame) {
 TEST_F(CountdownTest, RestartPutsTheLevelBackAndLeavesTheSelection) {
     InitWalkGrid();
     BuildWallLayout();
-    const auto startGrid = std::vector<WalkCell>(&g_walkGrid[0][0], &g_walkGrid[0][0] + kGridRows * kGridColumns);
+    const auto startGrid =
+        std::vector<WalkCell>(&g_walkGrid[0][0], &g_walkGrid[0][0] + kGridRows * kGridColumns);
     g_playerX = 10.1f;
     g_playerY = 0.0f;
     g_playerZ = -5.0f;

@@ -41,7 +41,9 @@ void StandFacing(float x, float floor, float z, const double target[3]) {
 }
 
 // The window pixel (y from the top) where a world point is drawn by the frame's camera.
-bool PixelOf(const double point[3], int* x, int* y) { return ProjectToWindowPixel(point, x, y); }
+bool PixelOf(const double point[3], int* x, int* y) {
+    return ProjectToWindowPixel(point, x, y);
+}
 
 void BoxCentre(int box, double centre[3]) {
     for (int axis = 0; axis < 3; ++axis) {

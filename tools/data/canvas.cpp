@@ -53,7 +53,8 @@ int Canvas::DrawText(GlyphRasterizer& font, int x, int baselineY, const char* ut
 void WriteFileBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
     std::filesystem::create_directories(path.parent_path());
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     if (!file) throw std::runtime_error(path.string() + ": cannot write");
 }
 
@@ -96,7 +97,8 @@ std::vector<std::uint8_t> RunLengthEncode(const std::vector<std::uint8_t>& pixel
         }
         // A raw packet: up to 128 pixels until two equal neighbours start a run.
         size_t raw = 1;
-        while (i + raw < count && raw < 128 && !(i + raw + 1 < count && same(i + raw, i + raw + 1))) {
+        while (i + raw < count && raw < 128 &&
+               !(i + raw + 1 < count && same(i + raw, i + raw + 1))) {
             ++raw;
         }
         out.push_back(static_cast<std::uint8_t>(raw - 1));
@@ -106,16 +108,17 @@ std::vector<std::uint8_t> RunLengthEncode(const std::vector<std::uint8_t>& pixel
     return out;
 }
 
-std::vector<std::uint8_t> TargaFile(const Canvas& canvas, TargaEncoding encoding, TargaLayout layout) {
+std::vector<std::uint8_t> TargaFile(const Canvas& canvas, TargaEncoding encoding,
+                                    TargaLayout layout) {
     std::vector<std::uint8_t> out;
-    out.push_back(0);                                                   // no image ID
-    out.push_back(0);                                                   // no colour map
-    out.push_back(encoding == TargaEncoding::kRunLength ? 10 : 2);      // image type
-    for (int i = 0; i < 9; ++i) out.push_back(0);                       // map spec, origin
+    out.push_back(0);                                               // no image ID
+    out.push_back(0);                                               // no colour map
+    out.push_back(encoding == TargaEncoding::kRunLength ? 10 : 2);  // image type
+    for (int i = 0; i < 9; ++i) out.push_back(0);                   // map spec, origin
     PutLittle(out, static_cast<std::uint32_t>(canvas.Width()), 2);
     PutLittle(out, static_cast<std::uint32_t>(canvas.Height()), 2);
     out.push_back(24);
-    out.push_back(layout == TargaLayout::kTopFirst ? 32 : 0);           // bit 5: top row first
+    out.push_back(layout == TargaLayout::kTopFirst ? 32 : 0);  // bit 5: top row first
     const std::vector<std::uint8_t> pixels = TargaPixels(canvas, layout);
     const std::vector<std::uint8_t> body =
         encoding == TargaEncoding::kRunLength ? RunLengthEncode(pixels) : pixels;
@@ -137,11 +140,11 @@ void WriteBmp24(const std::filesystem::path& path, const Canvas& canvas) {
     PutLittle(out, 40, 4);              // info header size
     PutLittle(out, static_cast<std::uint32_t>(canvas.Width()), 4);
     PutLittle(out, static_cast<std::uint32_t>(canvas.Height()), 4);  // positive: bottom row first
-    PutLittle(out, 1, 2);               // planes
-    PutLittle(out, 24, 2);              // bits per pixel
-    PutLittle(out, 0, 4);               // no compression
+    PutLittle(out, 1, 2);                                            // planes
+    PutLittle(out, 24, 2);                                           // bits per pixel
+    PutLittle(out, 0, 4);                                            // no compression
     PutLittle(out, blockSize, 4);
-    PutLittle(out, 2835, 4);            // 72 dpi
+    PutLittle(out, 2835, 4);  // 72 dpi
     PutLittle(out, 2835, 4);
     PutLittle(out, 0, 4);
     PutLittle(out, 0, 4);
@@ -150,7 +153,8 @@ void WriteBmp24(const std::filesystem::path& path, const Canvas& canvas) {
             const Color c = canvas.Get(x, row);
             out.insert(out.end(), {c.b, c.g, c.r});
         }
-        for (std::uint32_t pad = static_cast<std::uint32_t>(canvas.Width()) * 3; pad < rowSize; ++pad) {
+        for (std::uint32_t pad = static_cast<std::uint32_t>(canvas.Width()) * 3; pad < rowSize;
+             ++pad) {
             out.push_back(0);
         }
     }
@@ -162,7 +166,8 @@ void WriteTarga24(const std::filesystem::path& path, const Canvas& canvas, Targa
     WriteFileBytes(path, TargaFile(canvas, encoding, layout));
 }
 
-void WriteTarga24Smallest(const std::filesystem::path& path, const Canvas& canvas, TargaLayout layout) {
+void WriteTarga24Smallest(const std::filesystem::path& path, const Canvas& canvas,
+                          TargaLayout layout) {
     std::vector<std::uint8_t> packed = TargaFile(canvas, TargaEncoding::kRunLength, layout);
     std::vector<std::uint8_t> plain = TargaFile(canvas, TargaEncoding::kUncompressed, layout);
     WriteFileBytes(path, packed.size() < plain.size() ? packed : plain);
