@@ -44,6 +44,15 @@ void StopWarning(std::string* warning, const char* fileName, unsigned line, Read
                "; the rest of the file is ignored";
 }
 
+// Every file the game ships ends its last line. One that ends inside a line has most likely been
+// cut short; what was read of it stays, but the player should hear why part of the house is gone.
+void CutShortWarning(std::string* warning, const char* fileName, std::string_view text,
+                     unsigned line) {
+    if (!warning->empty() || text.empty() || text.back() == '\n') return;
+    *warning = std::string(fileName) + ":" + std::to_string(line) +
+               ": warning: the file ends inside a line; it may have been cut short";
+}
+
 bool PathFits(const std::string& path, std::string* error) {
     if (path.size() <= kLongestPath) return true;
     *error = path + ": path longer than 127 characters";
@@ -81,7 +90,7 @@ void MtlLib::LoadBitMap(const char* path) {
     if (!TryLoadBitMap(path, &error)) ExitWithError(error);
 }
 
-bool MtlLib::TryLoadMtl(const char* basePath, std::string* error) {
+bool MtlLib::TryLoadMtl(const char* basePath, std::string* error, std::string* warning) {
     const std::string path = std::string(basePath) + ".mtl";
     if (!PathFits(path, error)) return false;
     std::string text;
@@ -90,9 +99,14 @@ bool MtlLib::TryLoadMtl(const char* basePath, std::string* error) {
         *error = path + ": " + reason;
         return false;
     }
-    std::string warning;
-    const bool read = ParseMtl(text, basePath, path.c_str(), error, &warning);
-    PrintWarning(warning);
+    std::string stopped;
+    const bool read = ParseMtl(text, basePath, path.c_str(), error, &stopped);
+    if (warning != nullptr) {
+        *warning = stopped;
+    } else if (read) {
+        // A load that fails says only why it failed: one line.
+        PrintWarning(stopped);
+    }
     return read;
 }
 
@@ -199,6 +213,7 @@ bool MtlLib::ParseMtl(std::string_view text, const char* basePath, const char* f
         }
         // Any other word is ignored alone; its arguments come round as words of their own.
     }
+    CutShortWarning(warning, fileName, text, in.Line());
     return true;
 }
 
@@ -212,11 +227,17 @@ bool obj3dmodel::TryLoadObj(const char* basePath, std::string* error) {
         return false;
     }
     // The library is always the base path's own; a mtllib line of the OBJ file is not used.
-    if (!TryLoadMtl(basePath, error)) return false;
+    std::string libraryWarning;
+    if (!TryLoadMtl(basePath, error, &libraryWarning)) return false;
     std::string warning;
-    const bool read = ParseObj(text, path.c_str(), error, &warning);
+    if (!ParseObj(text, path.c_str(), error, &warning)) {
+        // A load that fails says why in one line; a library read only in part is often the cause.
+        if (!libraryWarning.empty()) *error += " (" + libraryWarning + ")";
+        return false;
+    }
+    PrintWarning(libraryWarning);
     PrintWarning(warning);
-    return read;
+    return true;
 }
 
 void obj3dmodel::LoadObj(const char* basePath) {
@@ -302,6 +323,7 @@ bool obj3dmodel::ParseObj(std::string_view text, const char* fileName, std::stri
         }
         // Any other word is ignored alone; its arguments come round as words of their own.
     }
+    CutShortWarning(warning, fileName, text, in.Line());
 
     // The drawing indexes every array with these; nothing may point outside.
     for (std::size_t i = firstNewFace; i < faces.size(); ++i) {

@@ -47,8 +47,9 @@ public:
     void LoadBitMap(const char* path);
 
     // LoadMtl without the exit: false with one line in *error (file, line, reason). A warning
-    // (reading stopped early) goes to stderr and the load goes on with what was read.
-    bool TryLoadMtl(const char* basePath, std::string* error);
+    // (reading stopped early, the file looks cut short) goes to stderr, or to *warning when one
+    // is given, and the load goes on with what was read.
+    bool TryLoadMtl(const char* basePath, std::string* error, std::string* warning = nullptr);
     bool TryLoadBitMap(const char* path, std::string* error);
     // Reads MTL text already in memory; `fileName` names it in messages, textures are read as
     // basePath + "/" + name through `readTexture` (nullptr: BMP files). A warning is returned

@@ -4,7 +4,8 @@
 #include <SDL2/SDL.h>        // Required for: SDL_InitSubSystem(), SDL_GetError()
 #include <SDL2/SDL_mixer.h>  // Required for: Mix_OpenAudio(), Mix_LoadWAV(), Mix_PlayChannel()
 
-#include <cstdio>  // Required for: std::fprintf()
+#include <cstdio>  // Required for: std::fprintf(), std::fopen()
+#include <string>  // Required for: std::string
 
 namespace {
 
@@ -12,6 +13,34 @@ Mix_Chunk* g_tune = nullptr;
 bool g_audioOpen = false;
 int g_playCount = 0;
 constexpr int kTuneChannel = 0;
+
+std::uint32_t LittleEndian32(std::string_view bytes, std::size_t at) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at])) |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8 |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 2])) << 16 |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 3])) << 24;
+}
+
+// SDL plays a WAV cut short without a word; the player should hear why the tune ends early.
+void WarnWhenCutShort(const char* path) {
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) return;  // the loader says why
+    std::string head(4096, '\0');
+    head.resize(std::fread(head.data(), 1, head.size(), file));
+    std::uint64_t size = 0;
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        const long end = std::ftell(file);
+        if (end > 0) size = static_cast<std::uint64_t>(end);
+    }
+    std::fclose(file);
+    const std::uint64_t missing = MissingWaveBytes(head, size);
+    if (missing > 0) {
+        std::fprintf(stderr,
+                     "escape-house: %s: warning: the file is cut short, %llu bytes of sound are "
+                     "missing; playing what there is\n",
+                     path, static_cast<unsigned long long>(missing));
+    }
+}
 
 }  // namespace
 
@@ -39,6 +68,7 @@ bool LoadTune(const char* path) {
                      path, Mix_GetError());
         return false;
     }
+    WarnWhenCutShort(path);
     return true;
 }
 
@@ -70,4 +100,20 @@ void CloseTune() {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         g_audioOpen = false;
     }
+}
+
+std::uint64_t MissingWaveBytes(std::string_view head, std::uint64_t fileSize) {
+    if (head.size() < 12 || head.substr(0, 4) != "RIFF" || head.substr(8, 4) != "WAVE") return 0;
+    // Chunks follow the 12-byte RIFF header: a 4-byte name, a 4-byte length, the body padded
+    // to an even length.
+    std::uint64_t at = 12;
+    while (at + 8 <= head.size()) {
+        const std::uint64_t length = LittleEndian32(head, static_cast<std::size_t>(at) + 4);
+        if (head.substr(static_cast<std::size_t>(at), 4) == "data") {
+            const std::uint64_t end = at + 8 + length;
+            return end > fileSize ? end - fileSize : 0;
+        }
+        at += 8 + length + (length & 1);
+    }
+    return 0;
 }

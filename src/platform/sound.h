@@ -2,6 +2,9 @@
 // without blocking. Without an audio device the game says so once and stays silent.
 #pragma once
 
+#include <cstdint>      // Required for: std::uint64_t
+#include <string_view>  // Required for: std::string_view
+
 // Opens the audio device and loads the tune. Returns false (after one warning on stderr) when
 // either fails; PlayTune then does nothing.
 bool LoadTune(const char* path);
@@ -17,3 +20,8 @@ int TunePlayCount();
 
 // Closes the audio device and releases the tune.
 void CloseTune();
+
+// How many bytes of sound a WAV file promises in its data chunk but does not hold: `head` is the
+// start of the file (its chunk headers), `fileSize` the file's length. 0 for a whole file, and
+// for anything that is no RIFF WAVE or has no data chunk within `head` (the loader judges those).
+std::uint64_t MissingWaveBytes(std::string_view head, std::uint64_t fileSize);

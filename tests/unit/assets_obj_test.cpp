@@ -120,6 +120,8 @@ TEST_F(ObjLoaderTest, AFailedReadEndsTheFileWithOneWarningAndKeepsWhatWasRead) {
         {"a comment of 128 characters",
          data + "f 1/1/1 2/2/2 3/3/3\n# " + std::string(127, 'c') + "\nf 1/1/1 2/2/2 3/3/3\n", 1,
          "m\\.obj:11: warning: reading stopped at a line longer than 127 characters"},
+        {"a file cut short after a whole record", data + "f 1/1/1 2/2/2 3/3/3", 1,
+         "m\\.obj:10: warning: the file ends inside a line; it may have been cut short"},
     };
     for (const Case& c : cases) {
         obj3dmodel model;
@@ -212,6 +214,10 @@ TEST(ObjLoaderDeathTest, InconsistentFilesExitWithOneLineNamingFileLineAndReason
         {"second material without Ks", mtl + "newmtl B\nKa 0 0 0\nKd 1 1 1\n",
          data + "usemtl B\n" + face,
          "m\\.obj:11: face uses material 1 \\(\"B\"\\), which has no Ks"},
+        {"library cut inside the material in use", mtl + "newmtl B\nKa 0 0 0\nKd 1 1 1\nKs 0 0",
+         data + "usemtl B\n" + face,
+         "m\\.obj:11: face uses material 1 \\(\"B\"\\), which has no Ks entry in the material "
+         "library \\([^\n]*m\\.mtl:8: warning: reading stopped at the end of the file in the 'Ks'"},
         {"no material at all", "# empty\n", data + face,
          "m\\.obj:10: face uses material 0, which has no Ka entry"},
         {"d before the first Kd", "newmtl A\nKa 0 0 0\nd 0.5\nKd 1 1 1\nKs 0 0 0\n", data,
@@ -270,6 +276,14 @@ TEST(ObjLoaderAloneTest, InMemoryFormsReturnTheErrorAndLeaveTheProcessAlone) {
                                "lib.mtl", &error, &warning, noFiles))
         << error;
     EXPECT_EQ(model.diffuse[0].textureIndex, 0);
+    EXPECT_EQ(warning, "");
+    // A library cut inside its last record keeps what was read, and says the file looks cut.
+    ASSERT_TRUE(model.ParseMtl("newmtl B\nKa 0 0 0\nKd 1 1 1\nKs 0 0 0\nd 0.", "base", "cut.mtl",
+                               &error, &warning, noFiles))
+        << error;
+    EXPECT_EQ(model.diffuse.back().a, 0.0f);
+    EXPECT_EQ(warning,
+              "cut.mtl:5: warning: the file ends inside a line; it may have been cut short");
     EXPECT_FALSE(model.ParseObj(std::string(kTriangleData) + "f 1/1/1 2/2/2 5/3/3\n", "text.obj",
                                 &error, &warning));
     EXPECT_EQ(error, "text.obj:10: face position index 5 is outside the 3 positions");

@@ -12,6 +12,8 @@
 #include "app/frame.h"
 #include "app/game_state.h"
 #include "app/scene.h"
+#include "assets/obj_model.h"
+#include "assets/skybox.h"
 #include "bench.h"
 #include "gameplay/picking.h"
 #include "hud/hud_text.h"
@@ -126,7 +128,7 @@ void BenchFrames(const BenchCounts& counts, const std::string& shotFolder,
     g_startScreenShown = 0;
     g_endScreenShown = 0;
 
-    std::vector<double> fullFrames, countdownTexts, hintTexts, picks;
+    std::vector<double> fullFrames, countdownTexts, hintTexts, picks, skies, houses;
     for (int p = 0; p < 5; ++p) {
         Place(kPoses[p]);
         for (int warm = 0; warm < 3; ++warm) OnDisplay();  // glyphs cached, textures resident
@@ -152,6 +154,21 @@ void BenchFrames(const BenchCounts& counts, const std::string& shotFolder,
         row.reference = FormatSeconds(bareSeconds) + " bare";
         row.ratio = FormatRatio(fullSeconds / bareSeconds);
         rows->push_back(row);
+
+        // The two largest layers alone, in the frame's camera: what a frame's time goes to.
+        auto layer = [&](const std::function<void()>& draw) {
+            return MedianSeconds(counts.frameRuns, [&] {
+                glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+                glPushMatrix();
+                ApplyCameraTransform();
+                draw();
+                glPopMatrix();
+                glFinish();
+            });
+        };
+        const double clearOnly = layer([] {});
+        skies.push_back(layer([] { g_skybox.Draw(); }) - clearOnly);
+        houses.push_back(layer([] { g_houseModel.Draw(); }) - clearOnly);
 
         // The texts on the frame just drawn; the cost of an empty glFinish is taken off.
         OnDisplay();
@@ -182,6 +199,19 @@ void BenchFrames(const BenchCounts& counts, const std::string& shotFolder,
     }
 
     const double frame = Median(fullFrames);
+    const struct {
+        const char* what;
+        double seconds;
+    } layers[] = {{"  of a frame: the sky box", Median(skies)},
+                  {"  of a frame: the house model (display lists)", Median(houses)}};
+    for (const auto& part : layers) {
+        BenchRow row;
+        row.what = part.what;
+        row.ours = FormatSeconds(part.seconds);
+        row.reference = FormatSeconds(frame) + " frame";
+        row.ratio = FormatPercent(part.seconds / frame);
+        rows->push_back(row);
+    }
     const double countdown = Median(countdownTexts);
     const double hint = Median(hintTexts);
     BenchRow text;

@@ -39,17 +39,32 @@ function on_quit_button(x, y) {
     return px >= 69 && px <= 83 && py >= 72 && py <= 81
 }
 
-function emit_key(    roll) {
+# One command of the stream; the stream ends when the count is reached.
+function out(line) {
+    if (left <= 1) return
+    print line
+    --left
+}
+
+# Mostly purposeful walks (a turn, then a run of steps, so the player gets about the house and
+# down the stairs), sometimes single keys of every kind.
+function emit_key(    roll, turns, steps, i, key) {
     roll = pick(100)
-    if (roll < 30) print "key w"
-    else if (roll < 42) print "key s"
-    else if (roll < 54) print "key a"
-    else if (roll < 66) print "key d"
-    else if (roll < 74) print "key " substr("WSAD", between(1, 4), 1)
-    else if (roll < 80) print "key space"
-    else if (roll < 84) print "key enter"
-    else if (roll < 89) print "key esc"
-    else print "key " pick(256)
+    if (roll < 15) {
+        turns = pick(23)
+        key = pick(2) ? "a" : "d"
+        for (i = 0; i < turns; ++i) out("key " key)
+        steps = between(2, 25)
+        for (i = 0; i < steps; ++i) out("key w")
+    } else if (roll < 40) out("key w")
+    else if (roll < 50) out("key s")
+    else if (roll < 62) out("key a")
+    else if (roll < 74) out("key d")
+    else if (roll < 80) out("key " substr("WSAD", between(1, 4), 1))
+    else if (roll < 82) out("key space")
+    else if (roll < 86) out("key enter")
+    else if (roll < 91) out("key esc")
+    else out("key " pick(256))
 }
 
 # A press position: anywhere round the window, or near the places that take presses.
@@ -84,15 +99,16 @@ function emit_click(    roll, button) {
     button = roll < 65 ? "left" : roll < 85 ? "right" : "middle"
     choose_position()
     if (button == "left" && on_quit_button(x, y)) x = int(x / 2)
-    print "click " button " " x " " y
+    out("click " button " " x " " y)
 }
 
+# Mostly the idle callback's own pace; now and then a jump, rarely far past the three minutes.
 function emit_advance(    roll) {
     roll = pick(100)
-    if (roll < 60) print "advance " pick(1100)
-    else if (roll < 85) print "advance " between(1000, 20000)
-    else if (roll < 98) print "advance " between(20000, 200000)
-    else print "advance " between(200000, 1000000)
+    if (roll < 75) out("advance " pick(1100))
+    else if (roll < 95) out("advance " between(1000, 10000))
+    else if (roll < 99) out("advance " between(10000, 60000))
+    else out("advance " between(60000, 1000000))
 }
 
 # Sizes from nothing to far larger than any screen. A large window costs a software renderer
@@ -107,7 +123,7 @@ function emit_resize(    roll) {
     else if (roll < 90) { width = between(200, 1600); height = between(150, 1200) }
     else if (roll < 95) { width = 4000; height = 3000 }
     else { width = between(1600, 4000); height = between(1200, 3000) }
-    print "resize " width " " height
+    out("resize " width " " height)
     large_left = width * height > 1600 * 1200 ? between(2, 8) : -1
 }
 
@@ -120,19 +136,20 @@ BEGIN {
     width = 800
     height = 600
     large_left = -1
-    for (n = 0; n < count - 1; ++n) {
+    left = count
+    while (left > 1) {
         if (large_left == 0) {
             width = 800
             height = 600
-            print "resize 800 600"
+            out("resize 800 600")
             large_left = -1
             continue
         }
         if (large_left > 0) --large_left
         roll = pick(100)
-        if (roll < 42) emit_key()
+        if (roll < 30) emit_key()
         else if (roll < 70) emit_click()
-        else if (roll < 82) print "frame"
+        else if (roll < 82) out("frame")
         else if (roll < 95) emit_advance()
         else emit_resize()
     }

@@ -31,6 +31,14 @@ void CaptureAndPresent() {
     g_frameHeight = height < windowHeight ? height : windowHeight;
     std::vector<std::uint8_t> bottomFirst(static_cast<size_t>(g_frameWidth) * g_frameHeight * 3);
     if (!bottomFirst.empty()) {
+        // A frame that drew nothing (the restart's) right after a resize leaves Mesa's software
+        // renderers reading buffers of the old size; a clear of no pixels brings them to the
+        // window's size first and changes nothing.
+        glPushAttrib(GL_SCISSOR_BIT);
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(0, 0, 0, 0);
+        glClear(GL_DEPTH_BUFFER_BIT);
+        glPopAttrib();
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadBuffer(GL_BACK);
         glReadPixels(0, 0, g_frameWidth, g_frameHeight, GL_RGB, GL_UNSIGNED_BYTE,
@@ -38,7 +46,8 @@ void CaptureAndPresent() {
     }
     g_frame.resize(bottomFirst.size());
     const size_t rowBytes = static_cast<size_t>(g_frameWidth) * 3;
-    for (int row = 0; row < g_frameHeight; ++row) {
+    // A window 0 pixels wide still has rows, of no bytes: there is nothing to index then.
+    for (int row = 0; !g_frame.empty() && row < g_frameHeight; ++row) {
         std::copy_n(&bottomFirst[static_cast<size_t>(g_frameHeight - 1 - row) * rowBytes], rowBytes,
                     &g_frame[static_cast<size_t>(row) * rowBytes]);
     }
