@@ -21,10 +21,17 @@ void UpdateTimeText(int seconds) {
 
 void OnIdle() {
     const int previous = g_secondsLeft;
-    g_secondsLeft = kSecondsPerGame - (GameClock() - g_startClock) / kClockTicksPerSecond;
+    const ClockTicks elapsed = GameClock() - g_startClock;
+    g_secondsLeft = kSecondsPerGame - elapsed / kClockTicksPerSecond;
     if (previous <= g_secondsLeft) {
-        // Nothing to show until the next second: give the core back instead of spinning.
-        RestBriefly();
+        // Nothing to show until the next second: give the core back until then, or until a key
+        // or a click comes. Under the manual clock no real time passes, so nothing waits.
+        if (!ManualClockInUse()) {
+            const ClockTicks intoSecond = elapsed % kClockTicksPerSecond;
+            const ClockTicks untilNext =
+                intoSecond >= 0 ? kClockTicksPerSecond - intoSecond : -intoSecond;
+            Toolkit().waitForInput(static_cast<int>(untilNext));
+        }
         return;
     }
     if (g_secondsLeft >= 0) {

@@ -2,7 +2,6 @@
 #include "platform/clock.h"
 
 #include <chrono>  // Required for: std::chrono::steady_clock
-#include <thread>  // Required for: std::this_thread::sleep_for()
 
 namespace {
 
@@ -34,9 +33,6 @@ void UseMonotonicClock() {
     g_manual = false;
 }
 
-void RestBriefly() {
-    if (g_manual) return;
-    // Long enough to leave the core alone between seconds, short enough that a key or a click
-    // never waits noticeably (a frame at 60 Hz takes longer).
-    std::this_thread::sleep_for(std::chrono::milliseconds(15));
+bool ManualClockInUse() {
+    return g_manual;
 }

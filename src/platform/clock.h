@@ -22,6 +22,5 @@ void AdvanceManualClock(ClockTicks milliseconds);
 // Puts the monotonic source back.
 void UseMonotonicClock();
 
-// Waits a few milliseconds when nothing is due, so an idle game does not hold a core; returns at
-// once under the manual clock.
-void RestBriefly();
+// True while the manual clock is in force: nothing may wait for real time then.
+bool ManualClockInUse();

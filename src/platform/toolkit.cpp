@@ -2,8 +2,14 @@
 #include "platform/toolkit.h"
 
 #include <GL/freeglut.h>  // Required for: glutPostRedisplay(), glutFullScreen(), glutSwapBuffers()
+#include <GL/glx.h>       // Required for: glXGetCurrentDisplay()
+#include <X11/Xlib.h>     // Required for: XPending(), ConnectionNumber()
+#include <poll.h>         // Required for: poll()
 
-#include <cstdlib>  // Required for: std::exit()
+#include <algorithm>  // Required for: std::min()
+#include <chrono>     // Required for: std::chrono::milliseconds
+#include <cstdlib>    // Required for: std::exit()
+#include <thread>     // Required for: std::this_thread::sleep_for()
 
 #include "app/frame.h"
 
@@ -11,11 +17,29 @@ namespace {
 
 void DoNothing() {}
 void DoNothingWithSize(int, int) {}
+void DoNotWait(int) {}
 void ExitNow(int status) {
     std::exit(status);
 }
 
-ToolkitHooks g_hooks = {DoNothing, DoNothing, DoNothingWithSize, DoNothing, DoNothing, ExitNow};
+// Sleeps on the X connection the window's events arrive on, so a key or a click wakes the game
+// at once and a quiet game wakes only when the countdown is due. Events Xlib has read already
+// are handed to GLUT without waiting.
+void WaitOnWindowConnection(int milliseconds) {
+    if (milliseconds <= 0) return;
+    Display* display = glXGetCurrentDisplay();
+    if (display == nullptr) {
+        // No X connection to watch: short naps, so input still never waits long.
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::min(milliseconds, 15)));
+        return;
+    }
+    if (XPending(display) > 0) return;
+    pollfd connection{ConnectionNumber(display), POLLIN, 0};
+    poll(&connection, 1, milliseconds);
+}
+
+ToolkitHooks g_hooks = {DoNothing, DoNothing, DoNothingWithSize, DoNothing,
+                        DoNothing, ExitNow,   DoNotWait};
 ToolkitCallCounts g_counts;
 
 }  // namespace
@@ -31,6 +55,7 @@ void InstallGlutToolkit() {
     g_hooks.swapBuffers = [] { glutSwapBuffers(); };
     g_hooks.drawFrameNow = OnDisplay;
     g_hooks.exitProcess = ExitNow;
+    g_hooks.waitForInput = WaitOnWindowConnection;
 }
 
 void InstallCountingToolkit() {
@@ -47,6 +72,10 @@ void InstallCountingToolkit() {
     g_hooks.exitProcess = [](int status) {
         ++g_counts.exitProcess;
         g_counts.lastExitStatus = status;
+    };
+    g_hooks.waitForInput = [](int milliseconds) {
+        ++g_counts.waitForInput;
+        g_counts.lastWaitMilliseconds = milliseconds;
     };
 }
 

@@ -11,13 +11,15 @@ struct ToolkitHooks {
     void (*swapBuffers)();                         // present the back buffer
     void (*drawFrameNow)();                        // draw one frame at once (the idle callback's)
     void (*exitProcess)(int status);               // end the program; never returns in the game
+    // Waits, off the core, until the window has input or `milliseconds` have passed.
+    void (*waitForInput)(int milliseconds);
 };
 
 // The hooks in force. Before InstallGlutToolkit they do nothing (exitProcess calls std::exit).
 ToolkitHooks& Toolkit();
 
 // The hooks of a real GLUT window: glutPostRedisplay, glutFullScreen, glutReshapeWindow,
-// glutSwapBuffers, OnDisplay and std::exit.
+// glutSwapBuffers, OnDisplay, std::exit, and a wait on the window's X connection.
 void InstallGlutToolkit();
 
 // Hooks that do nothing but count the calls, for tests of the rules.
@@ -28,9 +30,11 @@ struct ToolkitCallCounts {
     int swapBuffers = 0;
     int drawFrameNow = 0;
     int exitProcess = 0;
+    int waitForInput = 0;
     int lastExitStatus = -1;
     int lastReshapeWidth = 0;
     int lastReshapeHeight = 0;
+    int lastWaitMilliseconds = -1;
 };
 void InstallCountingToolkit();
 ToolkitCallCounts& ToolkitCalls();

@@ -125,6 +125,41 @@ TEST_F(CountdownTest, BreadAtTheStartKeepsTheTextUntilTheCountFallsBelowTheRaise
     EXPECT_STREQ(g_timeText, "02:58");
 }
 
+// Between seconds the idle callback waits for input, at most until the next second is due; under
+// the manual clock (tests, the replay driver) it never waits, and a due second draws at once.
+TEST_F(CountdownTest, IdleWaitsForInputOnlyUntilTheNextSecond) {
+    IdleAt(0);
+    EXPECT_EQ(ToolkitCalls().waitForInput, 0);
+    UseMonotonicClock();
+    const struct {
+        ClockTicks intoSecond;
+        int longestWait;
+    } cases[] = {{0, 1000}, {1, 999}, {400, 600}, {999, 1}};
+    for (const auto& c : cases) {
+        // The second shown is the one the clock stands in: nothing is due. The real clock may
+        // cross into the next second meanwhile (a busy machine); then the case is tried again.
+        int waitsBefore = 0;
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            g_startClock = GameClock() - 7000 - c.intoSecond;
+            g_secondsLeft = 173;
+            waitsBefore = ToolkitCalls().waitForInput;
+            OnIdle();
+            if (g_secondsLeft == 173) break;
+        }
+        ASSERT_EQ(g_secondsLeft, 173) << c.intoSecond;
+        EXPECT_EQ(ToolkitCalls().waitForInput, waitsBefore + 1) << c.intoSecond;
+        EXPECT_GE(ToolkitCalls().lastWaitMilliseconds, 1) << c.intoSecond;
+        EXPECT_LE(ToolkitCalls().lastWaitMilliseconds, c.longestWait) << c.intoSecond;
+    }
+    // A second that is due draws without waiting.
+    g_startClock = GameClock() - 8000;
+    g_secondsLeft = 173;
+    const int waitsBefore = ToolkitCalls().waitForInput;
+    OnIdle();
+    EXPECT_EQ(g_secondsLeft, 172);
+    EXPECT_EQ(ToolkitCalls().waitForInput, waitsBefore);
+}
+
 TEST_F(CountdownTest, TimeOutKeepsTheTextAndAsksForTheEnding) {
     IdleAt(180'000);
     ASSERT_STREQ(g_timeText, "00:00");
