@@ -48,9 +48,13 @@ int PickWorld(int x, int y) {
 
     const float windowX = static_cast<float>(x);
     const float windowY = static_cast<float>(viewport[3] - y - 1);
-    // A pixel outside the window reads nothing and stays on the far plane: no box there.
+    // A pixel outside the window is not read and stays on the far plane: no box there.
     GLfloat depth = 1.0f;
-    glReadPixels(x, static_cast<GLint>(windowY), 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
+    const GLint row = static_cast<GLint>(windowY);
+    if (x >= 0 && x < viewport[2] && row >= 0 && row < viewport[3]) {
+        BringBuffersToWindowSize();
+        glReadPixels(x, row, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
+    }
 
     GLdouble world[3];
     if (gluUnProject(windowX, windowY, depth, modelview, projection, viewport, &world[0], &world[1],
@@ -58,6 +62,14 @@ int PickWorld(int x, int y) {
         return -1;
     }
     return FindPickBox(world[0], world[1], world[2]);
+}
+
+void BringBuffersToWindowSize() {
+    glPushAttrib(GL_SCISSOR_BIT);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(0, 0, 0, 0);
+    glClear(GL_DEPTH_BUFFER_BIT);
+    glPopAttrib();
 }
 
 // Drawn for the latest picked box whether or not it is enabled, until another press.

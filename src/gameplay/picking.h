@@ -6,6 +6,12 @@
 void OnMouse(int button, int state, int x, int y);
 // The pick box under window pixel (x, y), y from the top, as the last frame drew the house.
 int PickWorld(int x, int y);
+
+// Before the window's pixels are read back: Mesa's software renderers resize their buffers
+// only when something is drawn, so right after a resize a read would be clipped against, and
+// reach into, buffers of the old size. A clear of no pixels brings them to the window's size
+// and changes nothing.
+void BringBuffersToWindowSize();
 // The camera's matrices and the viewport as the frame composes them on the projection stack.
 struct CameraMatrices {
     double modelview[16];

@@ -9,6 +9,7 @@
 #include "app/frame.h"
 #include "app/game_state.h"
 #include "app/scene.h"
+#include "gameplay/picking.h"
 #include "platform/clock.h"
 #include "platform/toolkit.h"
 
@@ -31,14 +32,8 @@ void CaptureAndPresent() {
     g_frameHeight = height < windowHeight ? height : windowHeight;
     std::vector<std::uint8_t> bottomFirst(static_cast<size_t>(g_frameWidth) * g_frameHeight * 3);
     if (!bottomFirst.empty()) {
-        // A frame that drew nothing (the restart's) right after a resize leaves Mesa's software
-        // renderers reading buffers of the old size; a clear of no pixels brings them to the
-        // window's size first and changes nothing.
-        glPushAttrib(GL_SCISSOR_BIT);
-        glEnable(GL_SCISSOR_TEST);
-        glScissor(0, 0, 0, 0);
-        glClear(GL_DEPTH_BUFFER_BIT);
-        glPopAttrib();
+        // A frame that drew nothing (the restart's) may follow a resize.
+        BringBuffersToWindowSize();
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadBuffer(GL_BACK);
         glReadPixels(0, 0, g_frameWidth, g_frameHeight, GL_RGB, GL_UNSIGNED_BYTE,
