@@ -21,38 +21,62 @@ std::uint32_t LittleEndian32(std::string_view bytes, std::size_t at) {
            static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 3])) << 24;
 }
 
-// SDL plays a WAV cut short without a word; the player should hear why the tune ends early.
-void WarnWhenCutShort(const char* path) {
+std::uint32_t LittleEndian16(std::string_view bytes, std::size_t at) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at])) |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8;
+}
+
+// Where the chunk `name` of a RIFF WAVE file starts within `head` (its 8-byte header), or
+// std::string_view::npos. Chunks follow the 12-byte RIFF header: a 4-byte name, a 4-byte
+// length, the body padded to an even length.
+std::size_t FindWaveChunk(std::string_view head, std::string_view name) {
+    if (head.size() < 12 || head.substr(0, 4) != "RIFF" || head.substr(8, 4) != "WAVE") {
+        return std::string_view::npos;
+    }
+    std::uint64_t at = 12;
+    while (at + 8 <= head.size()) {
+        if (head.substr(static_cast<std::size_t>(at), 4) == name)
+            return static_cast<std::size_t>(at);
+        const std::uint64_t length = LittleEndian32(head, static_cast<std::size_t>(at) + 4);
+        at += 8 + length + (length & 1);
+    }
+    return std::string_view::npos;
+}
+
+// The first few kilobytes of the tune (its chunk headers) and the file's length; empty when
+// the file cannot be read (the loader says why).
+std::string ReadWaveHead(const char* path, std::uint64_t* fileSize) {
+    *fileSize = 0;
     std::FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) return;  // the loader says why
+    if (file == nullptr) return std::string();
     std::string head(4096, '\0');
     head.resize(std::fread(head.data(), 1, head.size(), file));
-    std::uint64_t size = 0;
     if (std::fseek(file, 0, SEEK_END) == 0) {
         const long end = std::ftell(file);
-        if (end > 0) size = static_cast<std::uint64_t>(end);
+        if (end > 0) *fileSize = static_cast<std::uint64_t>(end);
     }
     std::fclose(file);
-    const std::uint64_t missing = MissingWaveBytes(head, size);
-    if (missing > 0) {
-        std::fprintf(stderr,
-                     "escape-house: %s: warning: the file is cut short, %llu bytes of sound are "
-                     "missing; playing what there is\n",
-                     path, static_cast<unsigned long long>(missing));
-    }
+    return head;
 }
 
 }  // namespace
 
 bool LoadTune(const char* path) {
     if (g_tune != nullptr) return true;
+    std::uint64_t fileSize = 0;
+    const std::string head = ReadWaveHead(path, &fileSize);
     if (!g_audioOpen) {
+        // The device plays at the tune's own rate and channels when it can, so the tune is not
+        // converted when it loads and the mixer has the least to do while it plays.
+        int rate = 44100;
+        int channels = 2;
+        WaveFormat(head, &rate, &channels);
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             std::fprintf(stderr, "escape-house: %s: no audio device (%s); playing without music\n",
                          path, SDL_GetError());
             return false;
         }
-        if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 2048) != 0) {
+        if (Mix_OpenAudio(rate, AUDIO_S16SYS, channels, 2048) != 0) {
             std::fprintf(stderr,
                          "escape-house: %s: cannot open audio (%s); playing without music\n", path,
                          Mix_GetError());
@@ -68,7 +92,14 @@ bool LoadTune(const char* path) {
                      path, Mix_GetError());
         return false;
     }
-    WarnWhenCutShort(path);
+    // SDL plays a WAV cut short without a word; the player should hear why the tune ends early.
+    const std::uint64_t missing = MissingWaveBytes(head, fileSize);
+    if (missing > 0) {
+        std::fprintf(stderr,
+                     "escape-house: %s: warning: the file is cut short, %llu bytes of sound are "
+                     "missing; playing what there is\n",
+                     path, static_cast<unsigned long long>(missing));
+    }
     return true;
 }
 
@@ -103,17 +134,20 @@ void CloseTune() {
 }
 
 std::uint64_t MissingWaveBytes(std::string_view head, std::uint64_t fileSize) {
-    if (head.size() < 12 || head.substr(0, 4) != "RIFF" || head.substr(8, 4) != "WAVE") return 0;
-    // Chunks follow the 12-byte RIFF header: a 4-byte name, a 4-byte length, the body padded
-    // to an even length.
-    std::uint64_t at = 12;
-    while (at + 8 <= head.size()) {
-        const std::uint64_t length = LittleEndian32(head, static_cast<std::size_t>(at) + 4);
-        if (head.substr(static_cast<std::size_t>(at), 4) == "data") {
-            const std::uint64_t end = at + 8 + length;
-            return end > fileSize ? end - fileSize : 0;
-        }
-        at += 8 + length + (length & 1);
-    }
-    return 0;
+    const std::size_t data = FindWaveChunk(head, "data");
+    if (data == std::string_view::npos) return 0;
+    const std::uint64_t end = data + 8 + std::uint64_t{LittleEndian32(head, data + 4)};
+    return end > fileSize ? end - fileSize : 0;
+}
+
+bool WaveFormat(std::string_view head, int* rate, int* channels) {
+    const std::size_t format = FindWaveChunk(head, "fmt ");
+    // The rate and channel count sit 4 and 2 bytes into the chunk's body.
+    if (format == std::string_view::npos || format + 16 > head.size()) return false;
+    const std::uint32_t fileChannels = LittleEndian16(head, format + 10);
+    const std::uint32_t fileRate = LittleEndian32(head, format + 12);
+    if (fileChannels < 1 || fileChannels > 2 || fileRate < 8000 || fileRate > 192000) return false;
+    *rate = static_cast<int>(fileRate);
+    *channels = static_cast<int>(fileChannels);
+    return true;
 }

@@ -25,3 +25,8 @@ void CloseTune();
 // start of the file (its chunk headers), `fileSize` the file's length. 0 for a whole file, and
 // for anything that is no RIFF WAVE or has no data chunk within `head` (the loader judges those).
 std::uint64_t MissingWaveBytes(std::string_view head, std::uint64_t fileSize);
+
+// The sample rate and channel count of the WAV file that starts with `head`, when its format
+// chunk is there and they are ones an audio device takes (8000 to 192000 Hz, mono or stereo);
+// otherwise false and *rate, *channels untouched.
+bool WaveFormat(std::string_view head, int* rate, int* channels);

@@ -1,5 +1,8 @@
-// The tune without a sound card: one warning, then silence; a missing file the same.
+// The tune on SDL's dummy device: a missing file warns once and stays silent, a file cut short
+// plays with one warning, the WAV header is read for its format and its data length.
 #include <gtest/gtest.h>
+
+#include <SDL2/SDL_mixer.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -24,18 +27,47 @@ TEST(SoundTest, MissingTuneWarnsAndStaysSilent) {
     CloseTune();
 }
 
-// A RIFF WAVE header with a format chunk of 16 bytes and a data chunk promising `dataBytes`,
+std::string LittleEndian(std::uint32_t value, int bytes) {
+    std::string out;
+    for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i));
+    return out;
+}
+
+// A RIFF WAVE header with a 16-bit PCM format chunk and a data chunk promising `dataBytes`,
 // followed by `held` bytes of silence.
-std::string Wave(std::uint32_t dataBytes, std::uint32_t held, const std::string& extraChunk = "") {
-    auto le32 = [](std::uint32_t v) {
-        return std::string{static_cast<char>(v), static_cast<char>(v >> 8),
-                           static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
-    };
-    const std::string format = std::string("fmt ") + le32(16) + std::string("\x01\x00\x01\x00", 4) +
-                               le32(22050) + le32(44100) + std::string("\x02\x00\x10\x00", 4);
-    const std::string body = "WAVE" + format + extraChunk + "data" + le32(dataBytes);
-    return "RIFF" + le32(static_cast<std::uint32_t>(body.size()) + dataBytes) + body +
+std::string Wave(std::uint32_t dataBytes, std::uint32_t held, const std::string& extraChunk = "",
+                 std::uint32_t rate = 22050, std::uint32_t channels = 1) {
+    const std::string format = "fmt " + LittleEndian(16, 4) + LittleEndian(1, 2) +
+                               LittleEndian(channels, 2) + LittleEndian(rate, 4) +
+                               LittleEndian(rate * channels * 2, 4) +
+                               LittleEndian(channels * 2, 2) + LittleEndian(16, 2);
+    const std::string body = "WAVE" + format + extraChunk + "data" + LittleEndian(dataBytes, 4);
+    return "RIFF" + LittleEndian(static_cast<std::uint32_t>(body.size()) + dataBytes, 4) + body +
            std::string(held, '\0');
+}
+
+TEST(SoundTest, WaveFormatReadsRateAndChannelsItCanOpenAt) {
+    const struct {
+        const char* what;
+        std::string head;
+        bool found;
+        int rate;
+        int channels;
+    } cases[] = {
+        {"mono 22050", Wave(100, 100), true, 22050, 1},
+        {"stereo 44100", Wave(100, 100, "", 44100, 2), true, 44100, 2},
+        {"head ends inside the rate", Wave(100, 100).substr(0, 26), false, 0, 0},
+        {"rate 0", Wave(100, 100, "", 0, 1), false, 0, 0},
+        {"six channels", Wave(100, 100, "", 48000, 6), false, 0, 0},
+        {"not RIFF", "RIFX" + Wave(100, 100).substr(4), false, 0, 0},
+    };
+    for (const auto& c : cases) {
+        int rate = 0;
+        int channels = 0;
+        EXPECT_EQ(WaveFormat(c.head, &rate, &channels), c.found) << c.what;
+        EXPECT_EQ(rate, c.rate) << c.what;
+        EXPECT_EQ(channels, c.channels) << c.what;
+    }
 }
 
 TEST(SoundTest, MissingWaveBytesComparesTheDataChunkWithTheFile) {
@@ -78,6 +110,13 @@ TEST(SoundTest, ATuneCutShortPlaysWithOneWarning) {
         << warning;
     EXPECT_EQ(std::count(warning.begin(), warning.end(), '\n'), 1) << warning;
     EXPECT_TRUE(TuneReady());
+    // The device was opened at the tune's own format: nothing to convert.
+    int rate = 0;
+    std::uint16_t format = 0;
+    int channels = 0;
+    EXPECT_EQ(Mix_QuerySpec(&rate, &format, &channels), 1);
+    EXPECT_EQ(rate, 22050);
+    EXPECT_EQ(channels, 1);
     CloseTune();
     std::remove(path.c_str());
 }
