@@ -51,7 +51,11 @@ ToolkitHooks& Toolkit() {
 void InstallGlutToolkit() {
     g_hooks.postRedisplay = [] { glutPostRedisplay(); };
     g_hooks.fullScreen = [] { glutFullScreen(); };
-    g_hooks.reshapeWindow = [](int width, int height) { glutReshapeWindow(width, height); };
+    // X refuses a window of no pixels, and Xlib's answer to the refusal ends the process: a size
+    // recorded from a window 0 pixels wide or high asks for one pixel instead.
+    g_hooks.reshapeWindow = [](int width, int height) {
+        glutReshapeWindow(std::max(width, 1), std::max(height, 1));
+    };
     g_hooks.swapBuffers = [] { glutSwapBuffers(); };
     g_hooks.drawFrameNow = OnDisplay;
     g_hooks.exitProcess = ExitNow;

@@ -120,6 +120,8 @@ std::vector<StateEntry> CurrentState() {
         {"bookcaseOffset", Number(g_bookcaseOffset)},
         {"secondsLeft", Number(g_secondsLeft)},
         {"timeText", std::string("\"") + g_timeText + "\""},
+        {"windowWidth", Number(g_windowWidth)},
+        {"windowHeight", Number(g_windowHeight)},
     };
     std::string icons = "[";
     for (int i = 0; i < kIconCount; ++i) icons += (i ? "," : "") + Number(g_iconOwned[i]);
