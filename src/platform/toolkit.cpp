@@ -44,6 +44,17 @@ ToolkitCallCounts g_counts;
 
 }  // namespace
 
+bool WaitForDisplay(int milliseconds) {
+    for (int waited = 0;; waited += 50) {
+        if (Display* display = XOpenDisplay(nullptr)) {
+            XCloseDisplay(display);
+            return true;
+        }
+        if (waited >= milliseconds) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
+
 ToolkitHooks& Toolkit() {
     return g_hooks;
 }

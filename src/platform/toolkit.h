@@ -22,6 +22,12 @@ ToolkitHooks& Toolkit();
 // glutSwapBuffers, OnDisplay, std::exit, and a wait on the window's X connection.
 void InstallGlutToolkit();
 
+// Tries to reach the X server named by DISPLAY for up to `milliseconds`; true once it answers.
+// For the test window and the replay driver, which share one virtual X server with other tests:
+// a server that has just lost its last client refuses connections for a moment while it resets,
+// and GLUT would end the process on the first refusal.
+bool WaitForDisplay(int milliseconds);
+
 // Hooks that do nothing but count the calls, for tests of the rules.
 struct ToolkitCallCounts {
     int postRedisplay = 0;

@@ -54,6 +54,10 @@ void OpenTestWindow() {
         std::fprintf(stderr, "windowed tests need an X display; run them through ./test\n");
         std::abort();
     }
+    if (!WaitForDisplay(5000)) {
+        std::fprintf(stderr, "cannot open the X display %s\n", std::getenv("DISPLAY"));
+        std::abort();
+    }
     static int argc = 1;
     static char name[] = "escape-house-test";
     static char* argv[] = {name, nullptr};
