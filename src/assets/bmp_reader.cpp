@@ -6,20 +6,12 @@
 #include <new>      // Required for: std::nothrow
 
 #include "assets/file_bytes.h"
+#include "assets/little_endian.h"
 
 namespace {
 
 constexpr std::size_t kHeaderSize = 54;  // file header (14) and BITMAPINFOHEADER (40)
 constexpr std::uint32_t kInfoHeaderSize = 40;
-
-std::uint32_t ReadLittle32(const std::uint8_t* bytes) {
-    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-           static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
-}
-
-std::uint16_t ReadLittle16(const std::uint8_t* bytes) {
-    return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8));
-}
 
 }  // namespace
 

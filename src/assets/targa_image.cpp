@@ -9,6 +9,7 @@
 #include <utility>    // Required for: std::swap(), std::move()
 
 #include "assets/file_bytes.h"
+#include "assets/little_endian.h"
 
 namespace {
 
@@ -19,10 +20,6 @@ constexpr std::uint8_t kTypeRunLengthTrueColor = 10;
 constexpr std::uint8_t kTypeRunLengthGrey = 11;
 constexpr std::uint8_t kDescriptorTopFirst = 32;  // bit 5 of the image descriptor
 constexpr std::size_t kLongestPacket = 128;       // pixels in one run-length packet at most
-
-std::uint16_t ReadLittle16(const std::uint8_t* bytes) {
-    return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8));
-}
 
 }  // namespace
 

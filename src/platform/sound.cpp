@@ -7,6 +7,8 @@
 #include <cstdio>  // Required for: std::fprintf(), std::fopen()
 #include <string>  // Required for: std::string
 
+#include "assets/little_endian.h"
+
 namespace {
 
 Mix_Chunk* g_tune = nullptr;
@@ -14,16 +16,9 @@ bool g_audioOpen = false;
 int g_playCount = 0;
 constexpr int kTuneChannel = 0;
 
-std::uint32_t LittleEndian32(std::string_view bytes, std::size_t at) {
-    return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at])) |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8 |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 2])) << 16 |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 3])) << 24;
-}
-
-std::uint32_t LittleEndian16(std::string_view bytes, std::size_t at) {
-    return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at])) |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8;
+// The header bytes as the little-endian readers take them.
+const std::uint8_t* Bytes(std::string_view head, std::size_t at) {
+    return reinterpret_cast<const std::uint8_t*>(head.data()) + at;
 }
 
 // Where the chunk `name` of a RIFF WAVE file starts within `head` (its 8-byte header), or
@@ -37,7 +32,7 @@ std::size_t FindWaveChunk(std::string_view head, std::string_view name) {
     while (at + 8 <= head.size()) {
         if (head.substr(static_cast<std::size_t>(at), 4) == name)
             return static_cast<std::size_t>(at);
-        const std::uint64_t length = LittleEndian32(head, static_cast<std::size_t>(at) + 4);
+        const std::uint64_t length = ReadLittle32(Bytes(head, static_cast<std::size_t>(at) + 4));
         at += 8 + length + (length & 1);
     }
     return std::string_view::npos;
@@ -136,7 +131,7 @@ void CloseTune() {
 std::uint64_t MissingWaveBytes(std::string_view head, std::uint64_t fileSize) {
     const std::size_t data = FindWaveChunk(head, "data");
     if (data == std::string_view::npos) return 0;
-    const std::uint64_t end = data + 8 + std::uint64_t{LittleEndian32(head, data + 4)};
+    const std::uint64_t end = data + 8 + std::uint64_t{ReadLittle32(Bytes(head, data + 4))};
     return end > fileSize ? end - fileSize : 0;
 }
 
@@ -144,8 +139,8 @@ bool WaveFormat(std::string_view head, int* rate, int* channels) {
     const std::size_t format = FindWaveChunk(head, "fmt ");
     // The rate and channel count sit 4 and 2 bytes into the chunk's body.
     if (format == std::string_view::npos || format + 16 > head.size()) return false;
-    const std::uint32_t fileChannels = LittleEndian16(head, format + 10);
-    const std::uint32_t fileRate = LittleEndian32(head, format + 12);
+    const std::uint32_t fileChannels = ReadLittle16(Bytes(head, format + 10));
+    const std::uint32_t fileRate = ReadLittle32(Bytes(head, format + 12));
     if (fileChannels < 1 || fileChannels > 2 || fileRate < 8000 || fileRate > 192000) return false;
     *rate = static_cast<int>(fileRate);
     *channels = static_cast<int>(fileChannels);

@@ -70,7 +70,7 @@ inline Bytes TargaBytes(const TargaHeader& header, const Bytes& body) {
     out.push_back(header.idLength);
     out.push_back(header.colorMapType);
     out.push_back(header.imageType);
-    PutLittle(out, 0, 5);  // colour-map specification
+    PutLittle(out, 0, 5);  // colour-map fields: first entry, length, entry size
     PutLittle(out, 0, 4);  // x and y origin
     PutLittle(out, header.width, 2);
     PutLittle(out, header.height, 2);
