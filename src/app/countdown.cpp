@@ -20,10 +20,17 @@ void UpdateTimeText(int seconds) {
 }
 
 void OnIdle() {
+    // The start and end pictures stop the clock: nobody runs out of time before pressing START
+    // (which starts the three minutes afresh), and an end picture stays the ending it was.
+    if (g_startScreenShown || g_endScreenShown) {
+        if (!ManualClockInUse()) Toolkit().waitForInput(kClockTicksPerSecond);
+        return;
+    }
     const int previous = g_secondsLeft;
     const ClockTicks elapsed = GameClock() - g_startClock;
     g_secondsLeft = kSecondsPerGame - elapsed / kClockTicksPerSecond;
-    if (previous <= g_secondsLeft) {
+    // A count that rose (START, a fresh bread) shows at once, as does one that fell.
+    if (previous == g_secondsLeft) {
         // Nothing to show until the next second: give the core back until then, or until a key
         // or a click comes. Under the manual clock no real time passes, so nothing waits.
         if (!ManualClockInUse()) {
@@ -63,4 +70,7 @@ void RestartGame() {
     g_keypad.Reset();
     PlayTune();
     CloseBookcasePassage();
+    // This frame still shows the house; the end picture comes with the next one. The countdown,
+    // which stands still under the picture, will not ask for it.
+    Toolkit().postRedisplay();
 }

@@ -72,7 +72,7 @@ void OnDisplay() {
         glViewport(0, 0, width, height);
         glPopMatrix();
 
-        if (g_keypadShown) g_keypad.Draw(width, height);
+        if (g_keypadShown || g_keypad.ShowsAcceptance()) g_keypad.Draw(width, height);
         if (g_infoPicture.shown) g_infoPicture.Draw(width, height);
     }
 

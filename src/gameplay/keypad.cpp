@@ -26,6 +26,9 @@ constexpr KeypadPanel::Cell kCells[10] = {
 };
 
 constexpr int kCloseKey = 0;
+// How long the closed panel stays in view with the accepted code: long enough to be seen, and
+// the frame drawn by the countdown's next second or two takes it away.
+constexpr ClockTicks kAcceptanceTicks = 1500;
 constexpr int kCodeLength = 4;
 // The press that opens the panel is counted but never entered: digits come from the second on.
 constexpr std::uint8_t kPressesBeforeDigits = 2;
@@ -34,6 +37,7 @@ constexpr std::uint8_t kPressesBeforeDigits = 2;
 
 void KeypadPanel::Init() {
     std::copy(std::begin(kCells), std::end(kCells), cells);
+    acceptanceShown = 0;
     shown = 0;
     pressCount = 0;
     std::fill(std::begin(digits), std::end(digits), 0);
@@ -87,13 +91,26 @@ bool KeypadPanel::CheckEntry() {
         bookcaseOffset = kBookcaseOpenOffset;
         shown = 0;
         OpenBookcasePassage();
+        acceptanceShown = 1;
+        acceptedUntil = GameClock() + kAcceptanceTicks;
         return true;
     }
     if (digitCount == kCodeLength) std::fill(std::begin(digits), std::end(digits), 0);
     return false;
 }
 
+bool KeypadPanel::ShowsAcceptance() const {
+    return acceptanceShown == 1 && GameClock() < acceptedUntil;
+}
+
+// The panel's 600 by 800 viewport sits 800 pixels left of the window's right edge and 900
+// below its top; the panel is the viewport's upper-right quarter.
+ScreenArea KeypadPanel::Area(int w, int h) {
+    return {w - 800 + 300, h - 900 + 400, 300, 400};
+}
+
 void KeypadPanel::Reset() {
+    acceptanceShown = 0;
     shown = 0;
     pressCount = 0;
     std::fill(std::begin(digits), std::end(digits), 0);

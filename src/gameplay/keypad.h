@@ -4,6 +4,9 @@
 
 #include <cstdint>  // Required for: std::uint8_t
 
+#include "hud/overlay.h"
+#include "platform/clock.h"
+
 // The pick box of the keypad on the bookcase: picking it opens the panel.
 inline constexpr int kKeypadPickBox = 15;
 // The bookcase's z offset once the combination is accepted.
@@ -29,10 +32,15 @@ public:
     // the draw): accepted, the bookcase slides and the passage opens; refused with four digits,
     // the slots are cleared. True when the combination was accepted on this call.
     bool CheckEntry();
-    // Draws the panel (and runs CheckEntry) for a window of width w and height h.
+    // Draws the panel for a window of width w and height h: while shown, with the entry so far
+    // (and runs CheckEntry); after an accepted code, with the sign that it was accepted.
     void Draw(int w, int h);
     // Panel hidden, entry cleared, bookcase back at 0.
     void Reset();
+    // Whether the panel still shows, for a moment after the code was accepted, that it was.
+    bool ShowsAcceptance() const;
+    // Where Draw puts the panel in a window of width w and height h.
+    static ScreenArea Area(int w, int h);
 
     Cell cells[10] = {};
     float bookcaseOffset = 0.0f;  // shared as g_bookcaseOffset
@@ -41,5 +49,7 @@ public:
     int digits[5] = {};           // slot 0 scratch, slots 1-4 the entry, 0 empty
     int digitCount = 0;
     int lastDigit = -1;
-    unsigned int textures[10] = {};  // 0 the panel, d the digit d
+    unsigned int textures[10] = {};    // 0 the panel, d the digit d
+    ClockTicks acceptedUntil = 0;      // the accepted code shows on the closed panel until then
+    std::uint8_t acceptanceShown = 0;  // a code was accepted and its moment not yet reset
 };

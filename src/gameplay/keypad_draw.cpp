@@ -5,6 +5,7 @@
 #include "assets/picture_texture.h"
 #include "assets/targa_image.h"
 #include "gameplay/keypad.h"
+#include "hud/hud_text.h"
 #include "hud/overlay.h"
 
 namespace {
@@ -26,14 +27,36 @@ void KeypadPanel::LoadPictures() {
     }
 }
 
+namespace {
+
+// The sign of an accepted code, in the panel's -1..1 space: the status lamp right of the digit
+// row lit green, and a green band over the "enter four digits" caption with the news.
+void DrawAcceptanceSign() {
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    glColor3f(0.25f, 1.0f, 0.35f);
+    glRectf(0.865f, 0.825f, 0.915f, 0.875f);
+    glColor3f(0.05f, 0.35f, 0.1f);
+    glRectf(0.08f, 0.735f, 0.92f, 0.8f);
+    glColor3f(0.6f, 1.0f, 0.6f);
+    glRasterPos2f(0.2f, 0.752f);
+    DrawHudText("密码正确  CODE ACCEPTED");
+    glPopAttrib();
+}
+
+}  // namespace
+
 // A 600 by 800 viewport whose upper-right quarter is the panel; the digit row sits 60 pixels in
 // from the panel's left edge and 40 below its top, 45 by 40 pixels a digit.
 void KeypadPanel::Draw(int w, int h) {
-    BeginOverlay(w - 800, h - 900, 600, 800);
+    const ScreenArea panel = Area(w, h);
+    BeginOverlay(panel.x - 300, panel.y - 400, 600, 800);
     glBindTexture(GL_TEXTURE_2D, textures[0]);
     DrawOverlayQuad(0.0f, 0.0f, 1.0f, 1.0f);
 
-    CheckEntry();
+    // Once closed by an accepted code, the panel only shows what was accepted.
+    if (shown) CheckEntry();
 
     for (int i = 0; i < digitCount; ++i) {
         // An emptied slot (0) shows the panel picture itself, shrunk to a digit cell.
@@ -41,6 +64,7 @@ void KeypadPanel::Draw(int w, int h) {
         glBindTexture(GL_TEXTURE_2D, slot >= 0 && slot <= 9 ? textures[slot] : textures[0]);
         DrawOverlayQuad(0.2f + 0.15f * i, 0.8f, 0.35f + 0.15f * i, 0.9f);
     }
+    if (ShowsAcceptance()) DrawAcceptanceSign();
 
     LeaveOverlayColourAndRaster();
     EndOverlay(w, h);

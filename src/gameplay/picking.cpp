@@ -14,9 +14,6 @@
 
 namespace {
 
-// The icon bar's corner of the window, in pixels from the top-right corner.
-constexpr int kIconBarWidth = 180;
-constexpr int kIconBarHeight = 100;
 // The keypad panel's origin: 300 pixels left of the right edge, 400 below the top.
 constexpr int kKeypadOriginLeft = 300;
 constexpr int kKeypadOriginDown = 400;
@@ -34,19 +31,35 @@ int WindowPercent(int pixel, int windowSize) {
     return static_cast<int>(static_cast<double>(pixel) / windowSize * 100.0);
 }
 
-// Nothing is skipped because an overlay covers the pixel: overlays never write depth, so a
-// left press on a screen, the keypad or the icon bar still picks the house behind it.
+bool PressLandsOnOverlay(int x, int y) {
+    const int w = g_windowWidth;
+    const int h = g_windowHeight;
+    if (g_startScreenShown || g_endScreenShown) return true;
+    if (IconBarArea(w, h).HoldsPress(x, y, h)) return true;
+    if (OpenNoteSlot() != 0 && NotePictureArea(OpenNoteSlot()).HoldsPress(x, y, h)) return true;
+    if ((g_keypadShown || g_keypad.ShowsAcceptance()) &&
+        KeypadPanel::Area(w, h).HoldsPress(x, y, h)) {
+        return true;
+    }
+    return g_infoPicture.shown && g_infoPicture.current >= 0 &&
+           InfoPicture::Area(w, h).HoldsPress(x, y, h);
+}
+
+// Overlays never write depth, so the depth under a press on one still holds the house behind
+// it; a press meant for the overlay must not also take or open what lies behind.
 void OnMouse(int button, int state, int x, int y) {
     if (state != GLUT_DOWN) return;
+    // Judged by what the last press left on screen, before this press changes it.
+    const bool onOverlay = PressLandsOnOverlay(x, y);
 
     g_messageIndex = -1;
     g_describeMode = 0;
-    if (x >= g_windowWidth - kIconBarWidth && y <= kIconBarHeight) {
-        g_messageIndex = IconBarHitTest(x - g_windowWidth + kIconBarWidth, kIconBarHeight - y);
+    if (x >= g_windowWidth - kHudCornerWidth && y <= kHudCornerHeight) {
+        g_messageIndex = IconBarHitTest(x - g_windowWidth + kHudCornerWidth, kHudCornerHeight - y);
     }
 
     if (button == GLUT_LEFT_BUTTON) {
-        g_pickedBox = g_worldPick(x, y);
+        g_pickedBox = onOverlay ? -1 : g_worldPick(x, y);
         g_infoPicture.Select(g_pickedBox);
         if (g_keypadShown || g_pickedBox == kKeypadPickBox) {
             g_keypad.HandlePress(x - g_windowWidth + kKeypadOriginLeft, kKeypadOriginDown - y);

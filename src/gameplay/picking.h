@@ -4,6 +4,10 @@
 // The toolkit's mouse callback: latches the icon slot, the picked box and the right-press flag,
 // and feeds the keypad and the screens' buttons.
 void OnMouse(int button, int state, int x, int y);
+// Whether window pixel (x, y), y from the top, lies on something drawn over the house as the
+// last frame showed it: a start or end picture, the icon bar, an open note, the keypad panel or
+// an info picture.
+bool PressLandsOnOverlay(int x, int y);
 // The pick box under window pixel (x, y), y from the top, as the last frame drew the house.
 int PickWorld(int x, int y);
 

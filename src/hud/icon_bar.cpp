@@ -42,24 +42,54 @@ void LoadIconBar() {
     HudFont();
 }
 
+namespace {
+
+void DrawSlotPicture(int entry) {
+    const float(&quad)[4][2] = g_iconRects[entry];
+    glBindTexture(GL_TEXTURE_2D, g_iconTextures[entry]);
+    // The pictures are stored bottom row first: t = 0 is their bottom, so they stand upright.
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex2fv(quad[0]);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex2fv(quad[1]);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex2fv(quad[2]);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex2fv(quad[3]);
+    glEnd();
+}
+
+// A bright frame just outside the slot, so the player sees what is in hand.
+void OutlineSlot(int slot) {
+    const float(&quad)[4][2] = g_iconRects[slot];
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LINE_BIT);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    glLineWidth(2.0f);
+    glColor3f(1.0f, 0.85f, 0.2f);
+    glBegin(GL_LINE_LOOP);
+    glVertex2f(quad[0][0] - 0.5f, quad[0][1] - 0.5f);
+    glVertex2f(quad[1][0] + 0.5f, quad[1][1] - 0.5f);
+    glVertex2f(quad[2][0] + 0.5f, quad[2][1] + 0.5f);
+    glVertex2f(quad[3][0] - 0.5f, quad[3][1] + 0.5f);
+    glEnd();
+    glPopAttrib();
+}
+
+}  // namespace
+
 void DrawIconBar() {
     glDisable(GL_DEPTH_TEST);
     // The background first, so the slots cover it.
     for (int entry = 0; entry < kIconBarEntryCount; ++entry) {
-        if (g_iconOwned[entry] == 0) continue;
-        const float(&quad)[4][2] = g_iconRects[entry];
-        glBindTexture(GL_TEXTURE_2D, g_iconTextures[entry]);
-        // The pictures are stored bottom row first: t = 0 is their bottom, so they stand upright.
-        glBegin(GL_QUADS);
-        glTexCoord2f(0.0f, 0.0f);
-        glVertex2fv(quad[0]);
-        glTexCoord2f(1.0f, 0.0f);
-        glVertex2fv(quad[1]);
-        glTexCoord2f(1.0f, 1.0f);
-        glVertex2fv(quad[2]);
-        glTexCoord2f(0.0f, 1.0f);
-        glVertex2fv(quad[3]);
-        glEnd();
+        if (g_iconOwned[entry] != 0) DrawSlotPicture(entry);
+    }
+    const int inHand = SlotInHand();
+    if (inHand != 0) {
+        // The raised hammer has left the inventory, but stays in view until it strikes.
+        if (g_iconOwned[inHand] == 0) DrawSlotPicture(inHand);
+        OutlineSlot(inHand);
     }
     glEnable(GL_DEPTH_TEST);
 }
@@ -79,15 +109,47 @@ void DrawIconPicture(int picture) {
     glEnd();
 }
 
+ScreenArea NotePictureArea(int slot) {
+    if (slot < kFirstNoteSlot || slot > kLastNoteSlot) return {0, 0, 0, 0};
+    const int picture = slot + kNotePictureOffset;
+    // At the picture's own pixel size, centred; a picture larger than the window gets negative
+    // offsets and is cropped by it.
+    return {(g_windowWidth - g_iconWidth[picture]) / 2,
+            (g_windowHeight - g_iconHeight[picture]) / 2, g_iconWidth[picture],
+            g_iconHeight[picture]};
+}
+
+int OpenNoteSlot() {
+    if (g_describeMode != 0) return 0;
+    if (g_messageIndex < kFirstNoteSlot || g_messageIndex > kLastNoteSlot) return 0;
+    return g_iconOwned[g_messageIndex] == 1 ? g_messageIndex : 0;
+}
+
+ScreenArea IconBarArea(int w, int h) {
+    const float(&background)[4][2] = g_iconRects[0];
+    const int width = static_cast<int>(background[2][0] - background[0][0]);
+    const int height = static_cast<int>(background[2][1] - background[0][1]);
+    return {w - kHudCornerWidth + static_cast<int>(background[0][0]),
+            h - kHudCornerHeight + static_cast<int>(background[0][1]), width, height};
+}
+
+int SlotInHand() {
+    const bool hammerRaised =
+        g_iconOwned[kHammerSlot] == 0 &&
+        (g_boxEnabled[4] == 1 || g_boxEnabled[13] == 1 || g_boxEnabled[14] == 1);
+    if (hammerRaised) return kHammerSlot;
+    if (g_describeMode != 0 || g_messageIndex < 1 || g_messageIndex >= kIconBarEntryCount) {
+        return 0;
+    }
+    return g_iconOwned[g_messageIndex] == 1 ? g_messageIndex : 0;
+}
+
 void DrawNotePicture(int slot) {
     if (slot < kFirstNoteSlot || slot > kLastNoteSlot) return;
     const int picture = slot + kNotePictureOffset;
     glDisable(GL_DEPTH_TEST);
-    // At the picture's own pixel size, centred; a picture larger than the window gets negative
-    // offsets and is cropped by it.
-    glViewport((g_windowWidth - g_iconWidth[picture]) / 2,
-               (g_windowHeight - g_iconHeight[picture]) / 2, g_iconWidth[picture],
-               g_iconHeight[picture]);
+    const ScreenArea area = NotePictureArea(slot);
+    glViewport(area.x, area.y, area.width, area.height);
     DrawIconPicture(picture);
     // The viewport stays: the frame sets the HUD corner's next.
     glEnable(GL_DEPTH_TEST);

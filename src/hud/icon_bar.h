@@ -5,8 +5,14 @@
 
 #include <cstdint>  // Required for: std::uint8_t
 
+#include "hud/overlay.h"
+
 inline constexpr int kIconPictureCount = 13;
 inline constexpr int kIconBarEntryCount = 10;  // the background and the nine slots
+// The HUD corner in the window's top right, in pixels.
+inline constexpr int kHudCornerWidth = 180;
+inline constexpr int kHudCornerHeight = 100;
+inline constexpr int kHammerSlot = 3;
 
 extern const char* const g_iconFiles[kIconPictureCount];  // data-set paths, picture order
 extern unsigned int g_iconTextures[kIconPictureCount];    // one texture per picture
@@ -28,3 +34,16 @@ int IconBarHitTest(int x, int y);
 void DrawIconPicture(int picture);
 // The large picture of note slot 7, 8 or 9, at its own size, centred in the window.
 void DrawNotePicture(int slot);
+// Where DrawNotePicture puts the picture of note slot 7, 8 or 9 in the current window; an
+// empty area for any other slot.
+ScreenArea NotePictureArea(int slot);
+// The note slot (7, 8 or 9) whose large picture the frame shows for the latched press: a left
+// or middle press on an owned note; 0 when no note is open.
+int OpenNoteSlot();
+// Where the bar's background is drawn in a window of width w and height h: the part of the
+// HUD corner that covers the house.
+ScreenArea IconBarArea(int w, int h);
+// The slot outlined as the item in hand: the slot of an owned key or note the latched press
+// used, or the hammer's slot while the hammer is raised (used, and its windows and the boiler
+// still waiting for the blow); 0 for none.
+int SlotInHand();

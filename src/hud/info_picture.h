@@ -3,6 +3,8 @@
 
 #include <cstdint>  // Required for: std::uint8_t
 
+#include "hud/overlay.h"
+
 inline constexpr int kInfoPictureCount = 9;
 
 class InfoPicture {
@@ -22,6 +24,8 @@ public:
     void Select(int box);
     // Draws the chosen picture in the middle of the window.
     void Draw(int w, int h);
+    // Where Draw puts the picture in a window of width w and height h.
+    static ScreenArea Area(int w, int h);
 
     std::uint8_t shown = 0;          // 1 while a picture is to be drawn
     std::uint8_t firstTime[3] = {};  // one-shot permissions for box 1, box 7 and box 0

@@ -4,6 +4,18 @@
 // everything put back afterwards.
 #pragma once
 
+// A rectangle of the window as a viewport gives it: pixels from the left and from the bottom.
+struct ScreenArea {
+    int x, y, width, height;
+
+    // Whether the press at window pixel (px, py), py counted from the top as the mouse gives
+    // it, falls on the area.
+    bool HoldsPress(int px, int py, int windowHeight) const {
+        const int row = windowHeight - 1 - py;  // pixel rows counted from the bottom
+        return px >= x && px < x + width && row >= y && row < y + height;
+    }
+};
+
 // Pushes the matrix and the lighting, fog and depth attributes, turns the depth test off, sets
 // GL_REPLACE, the viewport (x, y, width, height) and the -1..1 projection.
 void BeginOverlay(int x, int y, int width, int height);

@@ -2,6 +2,8 @@
 // reads every one of them to the end, and the generator writes the same bytes on every run.
 #include <gtest/gtest.h>
 
+#include <unistd.h>  // Required for: getpid()
+
 #include <cstdint>     // Required for: std::uint32_t
 #include <cstdlib>     // Required for: std::system()
 #include <filesystem>  // Required for: std::filesystem
@@ -270,7 +272,9 @@ std::map<std::string, std::string> FilesUnder(const fs::path& root) {
 }
 
 TEST(HouseFiles, TwoRunsOfTheGeneratorWriteTheSameBytes) {
-    const fs::path scratch = fs::temp_directory_path() / "escape-house-data-twice";
+    // One folder per process: builds side by side may run this test at the same time.
+    const fs::path scratch =
+        fs::temp_directory_path() / ("escape-house-data-twice-" + std::to_string(getpid()));
     fs::remove_all(scratch);
     const std::string generator = std::string(ESCAPE_HOUSE_BUILD_DIR) + "/escape-house-data";
     for (const char* run : {"first", "second"}) {

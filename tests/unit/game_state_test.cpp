@@ -97,32 +97,35 @@ TEST_F(CountdownTest, DrawsOnceForEachSecondThatPasses) {
     EXPECT_EQ(ToolkitCalls().postRedisplay, 0);
 }
 
-TEST_F(CountdownTest, BreadRaisesTheCountOnlyWhenItFallsBelowTheRaisedValue) {
-    IdleAt(50'000);
-    ASSERT_STREQ(g_timeText, "02:10");
-    g_startClock += 10'000;         // bread 1
-    IdleAt(50'000 - 10'000 + 500);  // same wall time, now 140 seconds left
-    EXPECT_EQ(g_secondsLeft, 140);
-    EXPECT_STREQ(g_timeText, "02:10");  // the count rose: nothing redrawn yet
-    const int drawsBefore = ToolkitCalls().drawFrameNow;
-    UseManualClock(g_startClock + 41'000);
-    OnIdle();
-    EXPECT_EQ(g_secondsLeft, 139);
-    EXPECT_STREQ(g_timeText, "02:19");
-    EXPECT_EQ(ToolkitCalls().drawFrameNow, drawsBefore + 1);
-}
-
-TEST_F(CountdownTest, BreadAtTheStartKeepsTheTextUntilTheCountFallsBelowTheRaisedValue) {
-    const ClockTicks gameStart = g_startClock;
-    g_startClock += 10'000;
-    UseManualClock(gameStart + 1000);
-    OnIdle();
-    EXPECT_EQ(g_secondsLeft, 189);
-    EXPECT_STREQ(g_timeText, "03:00");  // rose from 180: no change yet
-    UseManualClock(gameStart + 12'000);
-    OnIdle();
-    EXPECT_EQ(g_secondsLeft, 178);
-    EXPECT_STREQ(g_timeText, "02:58");
+// A count that rises shows at once, like one that falls: START after a wait, a fresh bread.
+TEST_F(CountdownTest, ACountThatRisesShowsAtOnce) {
+    struct Case {
+        const char* what;
+        ClockTicks firstIdle;  // wall clock of the first idle call, from the game's start
+        ClockTicks lift;       // added to the start of the countdown afterwards
+        ClockTicks nextIdle;
+        int secondsLeft;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"bread 1 at 02:10", 50'000, 10'000, 50'500, 140, "02:20"},
+        {"bread 1 at the start", 1'000, 10'000, 1'000, 189, "03:09"},
+        {"START after a time-out's -1", 181'000, 0, 181'000, 180, "03:00"},
+    };
+    for (const Case& c : cases) {
+        const ClockTicks gameStart = g_startClock;
+        IdleAt(c.firstIdle);
+        g_startClock += c.lift;
+        const int drawsBefore = ToolkitCalls().drawFrameNow;
+        UseManualClock(gameStart + c.nextIdle);
+        OnIdle();
+        EXPECT_EQ(g_secondsLeft, c.secondsLeft) << c.what;
+        EXPECT_STREQ(g_timeText, c.text) << c.what;
+        EXPECT_EQ(ToolkitCalls().drawFrameNow, drawsBefore + 1) << c.what;
+        g_gameMode = 1;
+        g_startClock = gameStart;
+        IdleAt(0);
+    }
 }
 
 // Between seconds the idle callback waits for input, at most until the next second is due; under
@@ -186,18 +189,26 @@ TEST_F(CountdownTest, BreadTwoBelowTenSecondsGoesStraightToTheTimeOut) {
     EXPECT_STREQ(g_timeText, "00:05");
 }
 
-TEST_F(CountdownTest, TimeOutWhileAScreenIsShownStillEndsTheGame) {
-    g_startScreenShown = 1;
-    g_endScreenShown = 1;
-    g_endingCode = 3;
-    IdleAt(181'500);
-    EXPECT_EQ(g_gameMode, 0);
-    EXPECT_EQ(g_endingCode, 0);
-    RestartGame();
-    EXPECT_EQ(g_endScreenShown, 1);
-    EXPECT_EQ(g_startScreenShown, 1);
-    EXPECT_EQ(g_gameMode, 1);
-    g_startScreenShown = 0;
+// The start and end pictures stop the count: left alone for longer than a game, the start
+// picture does not time out and an end picture stays the ending it was.
+TEST_F(CountdownTest, TheCountStandsStillWhileAPictureCoversTheWindow) {
+    for (const bool startPicture : {true, false}) {
+        IdleAt(50'000);
+        ASSERT_STREQ(g_timeText, "02:10");
+        g_startScreenShown = startPicture ? 1 : 0;
+        g_endScreenShown = startPicture ? 0 : 1;
+        g_endingCode = 3;
+        const int drawsBefore = ToolkitCalls().drawFrameNow;
+        for (ClockTicks wall = 51'000; wall <= 400'000; wall += 1'000) IdleAt(wall);
+        EXPECT_EQ(g_gameMode, 1) << startPicture;
+        EXPECT_EQ(g_endingCode, 3) << startPicture;
+        EXPECT_EQ(g_secondsLeft, 130) << startPicture;
+        EXPECT_EQ(ToolkitCalls().drawFrameNow, drawsBefore) << startPicture;
+        EXPECT_EQ(ToolkitCalls().postRedisplay, 0) << startPicture;
+        g_startScreenShown = 0;
+        g_endScreenShown = 0;
+        g_startClock = GameClock() - 50'000;
+    }
 }
 
 TEST_F(CountdownTest, RestartPutsTheLevelBackAndLeavesTheSelection) {
@@ -232,8 +243,12 @@ TEST_F(CountdownTest, RestartPutsTheLevelBackAndLeavesTheSelection) {
     const ClockTicks clockBefore = g_startClock;
     const int secondsBefore = g_secondsLeft = 83;
     const int playsBefore = TunePlayCount();
+    const int redisplaysBefore = ToolkitCalls().postRedisplay;
 
     RestartGame();
+
+    EXPECT_EQ(ToolkitCalls().postRedisplay, redisplaysBefore + 1)
+        << "the end picture is drawn next";
 
     EXPECT_STREQ(g_timeText, "03:00");
     EXPECT_EQ(g_playerX, 3.0f);

@@ -7,6 +7,8 @@
 #include "gameplay/keypad.h"
 #include "gameplay/pick_boxes.h"
 #include "gameplay/picking.h"
+#include "hud/icon_bar.h"
+#include "hud/info_picture.h"
 #include "platform/clock.h"
 #include "platform/toolkit.h"
 #include "rule_harness.h"
@@ -89,22 +91,65 @@ TEST_F(MouseTest, IconBarRegionIncludesItsEdges) {
     }
 }
 
-TEST_F(MouseTest, LeftPressOnTheIconBarAlsoPicksTheHouseBehind) {
-    g_iconOwned[4] = 1;
-    int x = 0, y = 0;
-    IconSlotPixel(4, &x, &y);
-    ASSERT_GE(x, 620);
-    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
-    EXPECT_EQ(g_messageIndex, 4);
-    EXPECT_EQ(g_pickedBox, 6);
-    EXPECT_EQ(g_lastPickX, x);
-    EXPECT_EQ(g_lastPickY, y);
+// A left press on what is drawn over the house is meant for it, not for the house behind: the
+// picked box becomes -1, as on the sky. Just beside the overlay, the house is picked as before.
+TEST_F(MouseTest, PressOnAnOverlayPicksNothingBehindIt) {
+    struct Case {
+        const char* overlay;
+        void (*show)();
+        int onX, onY;          // on the overlay, in an 800 by 600 window
+        int besideX, besideY;  // just outside it (-1: the overlay covers the whole window)
+    };
+    const Case cases[] = {
+        {"icon bar", [] {}, 620, 31, 619, 31},
+        {"icon bar's lower edge", [] {}, 787, 99, 788, 99},
+        {"open note 3",
+         [] {
+             g_iconOwned[9] = 1;
+             g_iconWidth[12] = 400;
+             g_iconHeight[12] = 300;
+             g_messageIndex = 9;
+         },
+         200, 150, 199, 150},
+        {"keypad panel", [] { g_keypad.shown = 1; }, 599, 499, 600, 499},
+        {"keypad showing an accepted code",
+         [] {
+             g_keypad.acceptanceShown = 1;
+             g_keypad.acceptedUntil = GameClock() + 1;
+         },
+         300, 100, 300, 500},
+        {"info picture",
+         [] {
+             g_infoPicture.shown = 1;
+             g_infoPicture.current = 4;
+         },
+         360, 539, 359, 539},
+        {"start picture", [] { g_startScreenShown = 1; }, 10, 590, -1, -1},
+        {"end picture", [] { g_endScreenShown = 1; }, 400, 300, -1, -1},
+    };
+    for (const Case& c : cases) {
+        for (const bool on : {true, false}) {
+            if (!on && c.besideX < 0) continue;
+            SetUp();
+            c.show();
+            OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, on ? c.onX : c.besideX, on ? c.onY : c.besideY);
+            EXPECT_EQ(g_pickedBox, on ? -1 : 6) << c.overlay << (on ? ": on" : ": beside");
+            EXPECT_EQ(g_pickCalls, on ? 0 : 1) << c.overlay;
+            TearDown();
+        }
+    }
+    // What the note and the info picture show goes with the press that closed them.
+    EXPECT_EQ(g_infoPicture.shown, 0);
 }
 
 TEST_F(MouseTest, KeypadTakesLeftPressesWhileShownOrOnItsBox) {
     // Key 1's middle in window pixels: panel (-139, 154) is (361, 246).
     OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 361, 246);
     EXPECT_EQ(g_keypadShown, 0) << "box 6 is not the keypad";
+    // Box 6's info picture now covers the pixel: the next press only puts it away.
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 361, 246);
+    EXPECT_EQ(g_infoPicture.shown, 0);
+    EXPECT_EQ(g_pickCalls, 1);
     SetWorldPick([](int, int) { return kKeypadPickBox; });
     OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 361, 246);
     EXPECT_EQ(g_keypadShown, 1);

@@ -94,7 +94,8 @@ void Press(int button, int x, int y) {
 
 void PressOnBox(int box) {
     SetBoxUnderCursor(box);
-    Press(GLUT_LEFT_BUTTON, 400, 300);
+    // Low on the left of the house view, where no overlay (info picture, keypad, note, bar) is.
+    Press(GLUT_LEFT_BUTTON, 60, 560);
 }
 
 void IconSlotPixel(int icon, int* x, int* y) {

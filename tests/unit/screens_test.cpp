@@ -4,6 +4,7 @@
 
 #include <GL/freeglut.h>  // Required for: GLUT_LEFT_BUTTON, GLUT_RIGHT_BUTTON
 
+#include "app/countdown.h"
 #include "app/game_state.h"
 #include "gameplay/picking.h"
 #include "gameplay/screens.h"
@@ -130,34 +131,32 @@ TEST_F(ScreensTest, EndPictureByEndingCode) {
     EXPECT_EQ(g_screens.ShownTexture(), 100u);
 }
 
-TEST_F(ScreensTest, TimeOutWhileTheStartPictureIsShown) {
-    IdleSeconds(181);
-    EXPECT_EQ(g_startScreenShown, 1);
-    EXPECT_EQ(g_endScreenShown, 1);
-    EXPECT_EQ(g_endingCode, 0);
-    EXPECT_EQ(g_screens.ShownTexture(), 101u) << "the time-out picture covers the start picture";
-
-    // The start button only hides the start picture and gives a fresh countdown.
-    const ClockTicks now = GameClock();
-    PressScreenAt(50, 70);
-    EXPECT_EQ(g_startScreenShown, 0);
-    EXPECT_EQ(g_endScreenShown, 1);
-    EXPECT_EQ(g_startClock, now);
-    PressScreenAt(23, 76);
+// Left alone longer than a game, the start picture and an end picture stay as they are; START
+// then gives the full three minutes, shown at once.
+TEST_F(ScreensTest, PicturesLeftAloneNeverTimeOut) {
+    IdleSeconds(200);
     EXPECT_EQ(g_startScreenShown, 1);
     EXPECT_EQ(g_endScreenShown, 0);
     EXPECT_EQ(g_screens.ShownTexture(), 100u);
-}
-
-TEST_F(ScreensTest, WinPictureTurnsIntoTheTimeOutWhenLeftAlone) {
     PressScreenAt(50, 70);
+    EXPECT_EQ(g_startScreenShown, 0);
+    IdleSeconds(1);
+    EXPECT_EQ(g_secondsLeft, 179);
+    EXPECT_STREQ(g_timeText, "02:59");
+
     g_gameMode = 2;
     g_endingCode = 3;
     RunFrameRules();
     EXPECT_EQ(g_screens.ShownTexture(), 103u);
-    IdleSeconds(181);
-    EXPECT_EQ(g_endingCode, 0);
-    EXPECT_EQ(g_screens.ShownTexture(), 101u);
+    IdleSeconds(200);
+    EXPECT_EQ(g_endingCode, 3);
+    EXPECT_EQ(g_screens.ShownTexture(), 103u);
+    PressScreenAt(23, 76);  // back
+    PressScreenAt(50, 70);  // start
+    EXPECT_EQ(g_secondsLeft, 179);
+    OnIdle();
+    EXPECT_EQ(g_secondsLeft, 180);
+    EXPECT_STREQ(g_timeText, "03:00");
 }
 
 }  // namespace

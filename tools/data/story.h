@@ -82,28 +82,36 @@ struct InfoCard {
     Bilingual title;
     Bilingual body;
 };
+// Each card is shown by several places or in several states (see the selection table), so each
+// says only what is true in all of them: card 0 also answers the nightstand that gives note 3,
+// card 1 both keys and the opened safe, card 2 both windows before and after the hammer, card 4
+// the cabinet, the safe and the front door, locked and on the press that opens them.
 inline constexpr InfoCard kInfoCards[9] = {
-    {{"没什么特别的", "Nothing special"},
-     {"这里没有能用的东西。抓紧时间，去别处找找！",
-      "Nothing useful here. Hurry and look somewhere else!"}},
-    {{"找到一把钥匙！", "You found a key!"},
-     {"钥匙放进了右上角的物品栏。点一下钥匙，再点它能打开的地方。",
-      "It is in your item bar, top right. Click the key, then click what it opens."}},
+    {{"搜过了", "Searched"},
+     {"能拿的东西都已放进右上角的物品栏，这里没有别的了。",
+      "Anything to take from here is in your item bar, top right. Nothing else here."}},
+    {{"一把钥匙", "A key"},
+     {"钥匙在物品栏里。点它，再点它能开的锁：每把锁只认自己的钥匙。",
+      "The key is in your item bar. Click it, then the lock it fits: each lock takes its own "
+      "key."}},
     {{"一扇玻璃窗", "A glass window"},
-     {"窗户打不开。重东西能砸碎玻璃——可先想想这是几楼。",
-      "It won't open. Something heavy would break the glass, but think how high up you are."}},
+     {"打不开，但锤子能砸碎玻璃：点物品栏里的锤子，再点窗户。想想这是几楼！",
+      "It won't open, but a hammer breaks glass: click the hammer in your bar, then the "
+      "window. Mind which floor you are on!"}},
     {{"找到一张纸条", "You found a note"},
-     {"点物品栏里的纸条就能阅读，再点别处收起。",
-      "Click the note in your item bar to read it; click anywhere to put it away."}},
-    {{"锁住了", "Locked"},
-     {"需要钥匙。先点物品栏里的钥匙，再点这里。",
-      "You need a key. Click a key in your item bar, then click here again."}},
+     {"纸条在物品栏里：点它就能阅读，再点别处收起。",
+      "It is in your item bar: click it to read it, click anywhere to put it away."}},
+    {{"一把锁", "A lock"},
+     {"每把锁只认自己的钥匙：点物品栏里的钥匙，再点这里。对了就会打开，里面的东西进物品栏。",
+      "Each lock takes its own key: click a key in your bar, then here. The right one opens it; "
+      "what is inside goes to your bar."}},
     {{"一把锤子", "A hammer"},
      {"能砸碎玻璃。点物品栏里的锤子，再点要砸的东西。砸之前想清楚！",
       "It can smash glass. Click it in your bar, then click what to break. Think first!"}},
-    {{"一块面包", "A loaf of bread"},
-     {"吃了能多撑十秒：点物品栏里的面包。发霉的面包会让你少十秒！",
-      "Eating it buys ten seconds: click it in your bar. Mouldy bread costs you ten!"}},
+    {{"新鲜面包", "Fresh bread"},
+     {"拿上它，再点物品栏里的面包吃掉：多撑十秒。发霉的面包会让你少十秒！",
+      "Take it, then click it in your bar to eat it: ten more seconds. Mouldy bread costs "
+      "ten!"}},
     {{"燃气热水器", "The gas boiler"},
      {"煤气就是从这里漏出来的。千万别砸它——一个火星就会爆炸！",
       "The gas leaks from here. Never hit it: one spark and it explodes!"}},
