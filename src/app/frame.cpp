@@ -65,8 +65,8 @@ void OnDisplay() {
         glColor3f(1.0f, 0.8f, 0.6f);
         glRasterPos2i(0, 80);
         if (g_describeMode == 1) DrawIconHint(g_messageIndex);
-        glRasterPos2i(136, 47);
-        DrawHudText(g_timeText);
+        glRasterPos2i(kCountdownX, kCountdownY);
+        DrawCountdownText(g_timeText);
         glEnable(GL_LIGHTING);
         glEnable(GL_DEPTH_TEST);
         glViewport(0, 0, width, height);

@@ -9,6 +9,7 @@
 namespace {
 
 GlyphRasterizer g_hudFont;
+GlyphRasterizer g_countdownFont;
 std::string g_hudFontFile;
 bool g_hudFontTried = false;
 
@@ -16,6 +17,7 @@ bool g_hudFontTried = false;
 bool OpenAndCheck(const std::string& fontFile) {
     g_hudFontTried = true;
     g_hudFontFile.clear();
+    g_countdownFont.Close();
     if (fontFile.empty()) {
         g_hudFont.Close();
         std::fprintf(stderr,
@@ -47,6 +49,14 @@ bool OpenAndCheck(const std::string& fontFile) {
 GlyphRasterizer& HudFont() {
     if (!g_hudFontTried) OpenAndCheck(FindFontFile(kHudFontPattern));
     return g_hudFont;
+}
+
+GlyphRasterizer& CountdownFont() {
+    // The HUD font's warnings cover this face too: it is the same file.
+    if (!g_countdownFont.IsOpen() && !HudFontFile().empty()) {
+        g_countdownFont.Open(g_hudFontFile, kCountdownFontPixelHeight);
+    }
+    return g_countdownFont;
 }
 
 bool UseHudFontFile(const std::string& fontFile) {

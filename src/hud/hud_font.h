@@ -10,12 +10,17 @@ class GlyphRasterizer;
 // Pixel height of the font's em square: CJK characters come out 12 to 13 pixels high, like the
 // default UI font of a Chinese desktop.
 inline constexpr int kHudFontPixelHeight = 13;
+// The countdown's smaller size: five characters of it must fit, with room to spare, into the
+// well that the bar has for them right of its upper row.
+inline constexpr int kCountdownFontPixelHeight = 11;
 // What fontconfig is asked for: any sans-serif face that can write Simplified Chinese.
 inline constexpr const char* kHudFontPattern = "sans-serif:lang=zh-cn";
 
 // The HUD font, opened on first use. When no font can be opened, or the one found cannot write
 // the hint texts, one line on stderr says so; the game goes on with what the font covers.
 GlyphRasterizer& HudFont();
+// The HUD font's face at the countdown's size, opened on first use.
+GlyphRasterizer& CountdownFont();
 // Opens `fontFile` as the HUD font instead of fontconfig's choice (an empty name goes back to
 // fontconfig). Returns whether the font can write every hint text; warns once if not.
 bool UseHudFontFile(const std::string& fontFile);

@@ -20,11 +20,18 @@ void MoveRasterPosition(float dx, float dy) {
 }  // namespace
 
 void DrawHudText(const char* text) {
+    DrawHudText(text, HudFont());
+}
+
+void DrawCountdownText(const char* text) {
+    DrawHudText(text, CountdownFont());
+}
+
+void DrawHudText(const char* text, GlyphRasterizer& font) {
     if (text == nullptr || text[0] == '\0') return;
     GLint valid = GL_FALSE;
     glGetIntegerv(GL_CURRENT_RASTER_POSITION_VALID, &valid);
     if (valid == GL_FALSE) return;
-    GlyphRasterizer& font = HudFont();
     if (!font.IsOpen()) return;
     GLfloat color[4] = {1.0f, 1.0f, 1.0f, 1.0f};
     glGetFloatv(GL_CURRENT_RASTER_COLOR, color);

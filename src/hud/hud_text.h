@@ -2,6 +2,8 @@
 // at the current raster position in the raster colour.
 #pragma once
 
+class GlyphRasterizer;
+
 extern const char* const g_iconHints[10];  // UTF-8, by icon-bar entry
 
 // The hint an icon-bar entry shows after a right press: its text when the entry (0 to 9) is
@@ -12,5 +14,9 @@ const char* IconHintText(int entry);
 // advancing the raster position by its width; the window's edge cuts it off. Nothing happens
 // for an empty text or an invalid raster position.
 void DrawHudText(const char* text);
+// The same in the given font.
+void DrawHudText(const char* text, GlyphRasterizer& font);
+// The countdown text, in the countdown's size of the HUD font.
+void DrawCountdownText(const char* text);
 // The hint of an owned entry (0 to 9); nothing for -1 or an entry not owned.
 void DrawIconHint(int entry);

@@ -13,6 +13,12 @@ inline constexpr int kIconBarEntryCount = 10;  // the background and the nine sl
 inline constexpr int kHudCornerWidth = 180;
 inline constexpr int kHudCornerHeight = 100;
 inline constexpr int kHammerSlot = 3;
+// Where the countdown is written in the HUD corner, and the well the bar's background has for it
+// right of the upper row of slots (left, bottom, right, top), in HUD pixels: the text stays at
+// least 2 pixels inside the well's rim for every count from 00:00 to 09:59.
+inline constexpr int kCountdownX = 136;
+inline constexpr int kCountdownY = 47;
+inline constexpr double kCountdownWell[4] = {133.8, 36.0, 165.5, 66.0};
 
 extern const char* const g_iconFiles[kIconPictureCount];  // data-set paths, picture order
 extern unsigned int g_iconTextures[kIconPictureCount];    // one texture per picture

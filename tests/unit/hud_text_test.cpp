@@ -4,6 +4,7 @@
 #include <GL/freeglut.h>  // Required for: GLUT_DOWN, GLUT_RIGHT_BUTTON
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "app/game_state.h"
@@ -84,6 +85,30 @@ TEST(HudTextTest, TheFontFoundWritesEveryHintAtUiSize) {
     // The whole longest hint fits the 180-pixel corner; the countdown fits right of the slots.
     for (const char* hint : g_iconHints) EXPECT_LE(font.TextWidth(hint), 180) << hint;
     EXPECT_LE(font.TextWidth("09:59"), 44);
+}
+
+// Every count the clock can show, 00:00 to 09:59, stays at least 2 pixels inside the well the
+// bar paints for it, on every side.
+TEST(HudTextTest, EveryCountFitsInsideItsWell) {
+    GlyphRasterizer& font = CountdownFont();
+    ASSERT_TRUE(font.IsOpen());
+    const double left = kCountdownWell[0] + 2, bottom = kCountdownWell[1] + 2;
+    const double right = kCountdownWell[2] - 2, top = kCountdownWell[3] - 2;
+    for (int seconds = 0; seconds < 600; ++seconds) {
+        char text[6];
+        std::snprintf(text, sizeof text, "0%d:%d%d", seconds / 60, seconds % 60 / 10,
+                      seconds % 10);
+        int pen = kCountdownX;
+        for (const char* c = text; *c != '\0'; ++c) {
+            const Glyph& glyph = font.Get(static_cast<char32_t>(*c));
+            ASSERT_GT(glyph.width, 0) << text;
+            EXPECT_GE(pen + glyph.left, left) << text;
+            EXPECT_LE(pen + glyph.left + glyph.width, right) << text;
+            EXPECT_GE(kCountdownY + glyph.top - glyph.height, bottom) << text;
+            EXPECT_LE(kCountdownY + glyph.top, top) << text;
+            pen += glyph.advance;
+        }
+    }
 }
 
 TEST(HudTextTest, AFontWithoutChineseIsUsedForWhatItCovers) {

@@ -203,6 +203,48 @@ TEST_F(HudGameWindowTest, BarShowsTheBackgroundUntilAnIconIsOwned) {
     EXPECT_LE(icon.bounds.y1, slot4.y1);
 }
 
+// What is in hand is outlined in its slot: a key the last press used, and the hammer from its
+// use until it strikes, drawn in its slot though it has left the inventory.
+TEST_F(HudGameWindowTest, TheItemInHandIsOutlinedInItsSlot) {
+    struct Case {
+        const char* what;
+        int slot;
+        void (*set)();
+    };
+    const Case cases[] = {
+        {"key 1 used",
+         4,
+         [] {
+             g_iconOwned[4] = 1;
+             g_messageIndex = 4;
+         }},
+        {"the hammer raised", 3, [] { g_boxEnabled[13] = 1; }},
+    };
+    for (const Case& c : cases) {
+        ResetGameForTest();
+        DrawFrame();
+        const std::vector<Rgb> empty = Frame();
+        c.set();
+        DrawFrame();
+        const int x0 = c.slot <= 5 ? 33 * c.slot - 30 : 33 * c.slot - 195;
+        const int y0 = c.slot <= 5 ? 3 : 36;
+        const Box around{kWidth - 180 + x0 - 2, kHeight - 100 + y0 - 2, kWidth - 180 + x0 + 32,
+                         kHeight - 100 + y0 + 32};
+        const Difference changed = Compare(empty, kWholeWindow);
+        const int centreX = kWidth - 180 + x0 + 15, centreY = kHeight - 100 + y0 + 15;
+        EXPECT_FALSE(Same(empty[static_cast<size_t>(centreY) * kWidth + centreX],
+                          Pixel(centreX, centreY)))
+            << c.what << ": the item is drawn in its slot";
+        EXPECT_GE(changed.bounds.x0, around.x0) << c.what;
+        EXPECT_LE(changed.bounds.x1, around.x1) << c.what;
+        // The outline: the slot's lower-left corner, just outside the icon, turns yellow.
+        const Rgb rim = Pixel(around.x0 + 1, around.y0 + 15);
+        EXPECT_GT(rim.r, 200) << c.what;
+        EXPECT_GT(rim.g, 170) << c.what;
+        EXPECT_LT(rim.b, 120) << c.what;
+    }
+}
+
 TEST_F(HudGameWindowTest, LeftPressOnANoteShowsItsPictureCentredAtItsOwnSize) {
     g_iconOwned[8] = 1;
     DrawFrame();

@@ -4,6 +4,7 @@
 // two: the background 256 by 128, the icons 32 by 32.
 #include <string>  // Required for: std::to_string()
 
+#include "hud/icon_bar.h"
 #include "picture_items.h"
 #include "picture_paint.h"
 #include "picture_parts.h"
@@ -39,16 +40,18 @@ void WriteBackground(const std::filesystem::path& file) {
     for (int slot = 1; slot <= 9; ++slot) {
         const double x0 = slot <= 5 ? 33 * slot - 30 : 33 * slot - 195;
         const double y0 = slot <= 5 ? 3 : 36;
-        const BarRect well = ToBackground(x0 - 1.2, y0 - 1.2, x0 + 31.2, y0 + 31.2);
+        const BarRect well = ToBackground(x0 - 1.0, y0 - 1.0, x0 + 31.0, y0 + 31.0);
         FillRoundedRect(canvas, well.x, well.y, well.width, well.height, 4, kWell);
         StrokeRoundedRect(canvas, well.x + 0.5, well.y + 0.5, well.width - 1, well.height - 1, 4,
                           1.2, Color{110, 96, 72});
     }
-    // The countdown's well, right of the upper row.
-    const BarRect timer = ToBackground(135, 36, 166, 66);
+    // The countdown's well, right of the upper row. Its rim lies outside it, so the text has the
+    // whole well.
+    const BarRect timer = ToBackground(kCountdownWell[0], kCountdownWell[1], kCountdownWell[2],
+                                       kCountdownWell[3]);
     FillRoundedRect(canvas, timer.x, timer.y, timer.width, timer.height, 4, Color{20, 10, 8});
-    StrokeRoundedRect(canvas, timer.x + 0.5, timer.y + 0.5, timer.width - 1, timer.height - 1, 4,
-                      1.2, Color{200, 90, 50});
+    StrokeRoundedRect(canvas, timer.x - 0.6, timer.y - 0.6, timer.width + 1.2, timer.height + 1.2,
+                      4, 1.2, Color{200, 90, 50});
     WriteBmp24(file, canvas);
 }
 

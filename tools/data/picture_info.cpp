@@ -3,6 +3,8 @@
 // 0.3 by 0.6 of the window (240 by 360 pixels in the 800 by 600 window), so they are painted at
 // that size. Picture 8 is the wall calendar with the gas check circled: the keypad code's date.
 #include <cmath>   // Required for: std::cos(), std::sin()
+#include <cstdio>  // Required for: std::fprintf()
+#include <cstdlib>  // Required for: std::exit()
 #include <string>  // Required for: std::to_string()
 
 #include "picture_items.h"
@@ -39,8 +41,17 @@ void PaintCardText(Canvas& canvas, const story::InfoCard& card, const CardStyle&
     canvas.FillRect(30, 196, kWidth - 60, 2, Mix(style.accent, kPaper, 0.4));
     const int baseline = DrawParagraph(canvas, Fonts().Font(Face::kChinese, 16), 16, 221,
                                        kWidth - 32, 22, card.body.chinese, kInk, Align::kCentre);
-    DrawParagraph(canvas, Fonts().Font(Face::kSans, 13), 14, baseline + 4, kWidth - 28, 17,
-                  card.body.english, Color{56, 56, 66}, Align::kCentre);
+    const int next = DrawParagraph(canvas, Fonts().Font(Face::kSans, 13), 14, baseline + 4,
+                                   kWidth - 28, 17, card.body.english, Color{56, 56, 66},
+                                   Align::kCentre);
+    // A card whose words run past its paper would cut the advice short: refuse to write it. The
+    // last line's baseline must leave room for its descenders above the paper's rim.
+    const int lastBaseline = next - 17;
+    if (lastBaseline > kHeight - 12) {
+        std::fprintf(stderr, "escape-house-data: info card \"%s\": its text runs %d pixels "
+                     "past the card\n", card.title.english, lastBaseline - (kHeight - 12));
+        std::exit(1);
+    }
 }
 
 // Picture 8: a calendar page for the month of the gas check.

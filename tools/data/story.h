@@ -102,9 +102,9 @@ inline constexpr InfoCard kInfoCards[9] = {
      {"纸条在物品栏里：点它就能阅读，再点别处收起。",
       "It is in your item bar: click it to read it, click anywhere to put it away."}},
     {{"一把锁", "A lock"},
-     {"每把锁只认自己的钥匙：点物品栏里的钥匙，再点这里。对了就会打开，里面的东西进物品栏。",
-      "Each lock takes its own key: click a key in your bar, then here. The right one opens it; "
-      "what is inside goes to your bar."}},
+     {"每把锁只认自己的钥匙：点物品栏里的钥匙，再点这里。打开后东西进物品栏。",
+      "Each lock takes its own key: click a key in your bar, then here. What it locks away "
+      "goes to your bar."}},
     {{"一把锤子", "A hammer"},
      {"能砸碎玻璃。点物品栏里的锤子，再点要砸的东西。砸之前想清楚！",
       "It can smash glass. Click it in your bar, then click what to break. Think first!"}},
