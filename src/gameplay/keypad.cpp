@@ -26,9 +26,9 @@ constexpr KeypadPanel::Cell kCells[10] = {
 };
 
 constexpr int kCloseKey = 0;
-// How long the closed panel stays in view with the accepted code: long enough to be seen, and
-// the frame drawn by the countdown's next second or two takes it away.
-constexpr ClockTicks kAcceptanceTicks = 1500;
+// How long a verdict on the code stays in view: long enough to be seen, and the frame drawn by
+// the countdown's next second or two takes it away.
+constexpr ClockTicks kVerdictTicks = 1500;
 constexpr int kCodeLength = 4;
 // The press that opens the panel is counted but never entered: digits come from the second on.
 constexpr std::uint8_t kPressesBeforeDigits = 2;
@@ -37,7 +37,7 @@ constexpr std::uint8_t kPressesBeforeDigits = 2;
 
 void KeypadPanel::Init() {
     std::copy(std::begin(kCells), std::end(kCells), cells);
-    acceptanceShown = 0;
+    verdict = Verdict::kNone;
     shown = 0;
     pressCount = 0;
     std::fill(std::begin(digits), std::end(digits), 0);
@@ -60,6 +60,7 @@ int KeypadPanel::HitTest(int x, int y) const {
 // The digit itself reaches its slot when the panel is next drawn.
 void KeypadPanel::EnterDigit(int hit) {
     if (hit < 1 || hit > 9) return;
+    verdict = Verdict::kNone;
     lastDigit = hit;
     digitCount += 1;
     if (digitCount > kCodeLength) {
@@ -91,16 +92,28 @@ bool KeypadPanel::CheckEntry() {
         bookcaseOffset = kBookcaseOpenOffset;
         shown = 0;
         OpenBookcasePassage();
-        acceptanceShown = 1;
-        acceptedUntil = GameClock() + kAcceptanceTicks;
+        verdict = Verdict::kAccepted;
+        verdictUntil = GameClock() + kVerdictTicks;
         return true;
     }
-    if (digitCount == kCodeLength) std::fill(std::begin(digits), std::end(digits), 0);
+    if (digitCount == kCodeLength) {
+        std::fill(std::begin(digits), std::end(digits), 0);
+        // Every frame of an open panel checks the entry again: the refusal's moment starts on
+        // the first that finds the four wrong digits, and the next digit ends it.
+        if (verdict != Verdict::kRefused) {
+            verdict = Verdict::kRefused;
+            verdictUntil = GameClock() + kVerdictTicks;
+        }
+    }
     return false;
 }
 
 bool KeypadPanel::ShowsAcceptance() const {
-    return acceptanceShown == 1 && GameClock() < acceptedUntil;
+    return verdict == Verdict::kAccepted && GameClock() < verdictUntil;
+}
+
+bool KeypadPanel::ShowsRefusal() const {
+    return verdict == Verdict::kRefused && GameClock() < verdictUntil;
 }
 
 // The panel's 600 by 800 viewport sits 800 pixels left of the window's right edge and 900
@@ -110,7 +123,7 @@ ScreenArea KeypadPanel::Area(int w, int h) {
 }
 
 void KeypadPanel::Reset() {
-    acceptanceShown = 0;
+    verdict = Verdict::kNone;
     shown = 0;
     pressCount = 0;
     std::fill(std::begin(digits), std::end(digits), 0);

@@ -39,6 +39,8 @@ public:
     void Reset();
     // Whether the panel still shows, for a moment after the code was accepted, that it was.
     bool ShowsAcceptance() const;
+    // Whether the panel still shows, for a moment after four wrong digits, that they were.
+    bool ShowsRefusal() const;
     // Where Draw puts the panel in a window of width w and height h.
     static ScreenArea Area(int w, int h);
 
@@ -49,7 +51,10 @@ public:
     int digits[5] = {};           // slot 0 scratch, slots 1-4 the entry, 0 empty
     int digitCount = 0;
     int lastDigit = -1;
-    unsigned int textures[10] = {};    // 0 the panel, d the digit d
-    ClockTicks acceptedUntil = 0;      // the accepted code shows on the closed panel until then
-    std::uint8_t acceptanceShown = 0;  // a code was accepted and its moment not yet reset
+    unsigned int textures[10] = {};  // 0 the panel, d the digit d
+    // The last verdict on four digits, shown on the panel for a moment: the accepted code on the
+    // closed panel, or the refusal on the open one.
+    enum class Verdict : std::uint8_t { kNone, kAccepted, kRefused };
+    Verdict verdict = Verdict::kNone;
+    ClockTicks verdictUntil = 0;  // the verdict shows until then
 };

@@ -29,19 +29,32 @@ void KeypadPanel::LoadPictures() {
 
 namespace {
 
-// The sign of an accepted code, in the panel's -1..1 space: the status lamp right of the digit
-// row lit green, and a green band over the "enter four digits" caption with the news.
-void DrawAcceptanceSign() {
+struct VerdictLook {
+    float lampLeft;  // the status lamp left (red) or right (green) of the digit row
+    float lamp[3], band[3], text[3];
+    const char* words;
+};
+constexpr VerdictLook kAccepted = {0.865f,
+                                   {0.25f, 1.0f, 0.35f},
+                                   {0.05f, 0.35f, 0.1f},
+                                   {0.6f, 1.0f, 0.6f},
+                                   "密码正确  CODE ACCEPTED"};
+constexpr VerdictLook kRefused = {
+    0.085f, {1.0f, 0.2f, 0.15f}, {0.4f, 0.06f, 0.05f}, {1.0f, 0.7f, 0.65f}, "密码错误  WRONG CODE"};
+
+// The verdict on the code, in the panel's -1..1 space: its status lamp lit, and a band with the
+// news over the "enter four digits" caption.
+void DrawVerdict(const VerdictLook& look) {
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_LIGHTING);
-    glColor3f(0.25f, 1.0f, 0.35f);
-    glRectf(0.865f, 0.825f, 0.915f, 0.875f);
-    glColor3f(0.05f, 0.35f, 0.1f);
+    glColor3fv(look.lamp);
+    glRectf(look.lampLeft, 0.825f, look.lampLeft + 0.05f, 0.875f);
+    glColor3fv(look.band);
     glRectf(0.08f, 0.735f, 0.92f, 0.8f);
-    glColor3f(0.6f, 1.0f, 0.6f);
+    glColor3fv(look.text);
     glRasterPos2f(0.2f, 0.752f);
-    DrawHudText("密码正确  CODE ACCEPTED");
+    DrawHudText(look.words);
     glPopAttrib();
 }
 
@@ -64,7 +77,8 @@ void KeypadPanel::Draw(int w, int h) {
         glBindTexture(GL_TEXTURE_2D, slot >= 0 && slot <= 9 ? textures[slot] : textures[0]);
         DrawOverlayQuad(0.2f + 0.15f * i, 0.8f, 0.35f + 0.15f * i, 0.9f);
     }
-    if (ShowsAcceptance()) DrawAcceptanceSign();
+    if (ShowsAcceptance()) DrawVerdict(kAccepted);
+    if (ShowsRefusal()) DrawVerdict(kRefused);
 
     LeaveOverlayColourAndRaster();
     EndOverlay(w, h);

@@ -114,8 +114,8 @@ TEST_F(MouseTest, PressOnAnOverlayPicksNothingBehindIt) {
         {"keypad panel", [] { g_keypad.shown = 1; }, 599, 499, 600, 499},
         {"keypad showing an accepted code",
          [] {
-             g_keypad.acceptanceShown = 1;
-             g_keypad.acceptedUntil = GameClock() + 1;
+             g_keypad.verdict = KeypadPanel::Verdict::kAccepted;
+             g_keypad.verdictUntil = GameClock() + 1;
          },
          300, 100, 300, 500},
         {"info picture",
