@@ -5,6 +5,9 @@
 #include <png.h>          // Required for: png_image_write_to_file()
 
 #include <algorithm>  // Required for: std::copy_n()
+#include <cerrno>     // Required for: errno
+#include <cstdio>     // Required for: std::rename(), std::remove()
+#include <cstring>    // Required for: std::strerror()
 
 #include "app/frame.h"
 #include "app/game_state.h"
@@ -107,8 +110,16 @@ bool WriteShot(const std::string& path, std::string* error) {
     image.width = static_cast<png_uint_32>(g_frameWidth);
     image.height = static_cast<png_uint_32>(g_frameHeight);
     image.format = PNG_FORMAT_RGB;
-    if (png_image_write_to_file(&image, path.c_str(), 0, g_frame.data(), 0, nullptr) == 0) {
-        *error = std::string("cannot write ") + path + ": " + image.message;
+    // Written beside its name and renamed, so whoever waits for the file never reads half of it.
+    const std::string partial = path + ".part";
+    if (png_image_write_to_file(&image, partial.c_str(), 0, g_frame.data(), 0, nullptr) == 0) {
+        *error = std::string("cannot write ") + partial + ": " + image.message;
+        std::remove(partial.c_str());
+        return false;
+    }
+    if (std::rename(partial.c_str(), path.c_str()) != 0) {
+        *error = "cannot rename " + partial + " to " + path + ": " + std::strerror(errno);
+        std::remove(partial.c_str());
         return false;
     }
     return true;

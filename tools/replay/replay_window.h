@@ -15,7 +15,7 @@ void HonourPostedRedisplay();
 void ResizeReplayWindow(int width, int height);
 // The last presented frame as RGB rows, top row first.
 bool LastFrame(std::vector<std::uint8_t>* rgb, int* width, int* height);
-// Writes the last presented frame as a PNG.
+// Writes the last presented frame as a PNG (under a temporary name, then renamed to PATH).
 bool WriteShot(const std::string& path, std::string* error);
 // Frames presented so far.
 int PresentedFrames();
