@@ -52,8 +52,8 @@ void EndIfSignalled() {
 // Sleeps on the X connection the window's events arrive on, so a key or a click wakes the game
 // at once and a quiet game wakes only when the countdown is due. Events Xlib has read already
 // are handed to GLUT without waiting.
-// The wait is also where a caught end signal ends the game: the idle callback comes here
-// between any two events.
+// The idle callback waits here whenever it has nothing to draw, so this is where a caught end
+// signal ends the game; a frame's swap looks too, in case the game is busy drawing.
 void WaitOnWindowConnection(int milliseconds) {
     EndIfSignalled();
     if (milliseconds <= 0) return;
@@ -117,7 +117,10 @@ void InstallGlutToolkit() {
     g_hooks.reshapeWindow = [](int width, int height) {
         glutReshapeWindow(std::max(width, 1), std::max(height, 1));
     };
-    g_hooks.swapBuffers = [] { glutSwapBuffers(); };
+    g_hooks.swapBuffers = [] {
+        glutSwapBuffers();
+        EndIfSignalled();
+    };
     g_hooks.drawFrameNow = OnDisplay;
     g_hooks.exitProcess = ExitNow;
     g_hooks.waitForInput = WaitOnWindowConnection;

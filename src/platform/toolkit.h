@@ -15,8 +15,9 @@ struct ToolkitHooks {
     void (*waitForInput)(int milliseconds);
 };
 
-// SIGINT and SIGTERM end the game at its next idle wait, which they wake at once: the audio
-// device is closed and the process exits with 128 plus the signal's number (130, 143).
+// SIGINT and SIGTERM end the game at its next idle wait, which they wake at once, or after the
+// frame being drawn: the audio device is closed and the process exits with 128 plus the signal's
+// number (130, 143).
 void CatchEndSignals();
 
 // The end signal caught so far, or 0 (tests).
