@@ -101,10 +101,6 @@ void CatchEndSignals() {
     sigaction(SIGTERM, &action, nullptr);
 }
 
-int CaughtEndSignal() {
-    return g_endSignal;
-}
-
 ToolkitHooks& Toolkit() {
     return g_hooks;
 }

@@ -20,9 +20,6 @@ struct ToolkitHooks {
 // number (130, 143).
 void CatchEndSignals();
 
-// The end signal caught so far, or 0 (tests).
-int CaughtEndSignal();
-
 // The hooks in force. Before InstallGlutToolkit they do nothing (exitProcess closes the tune and
 // calls std::exit).
 ToolkitHooks& Toolkit();
