@@ -49,10 +49,11 @@ void LoadModel(obj3dmodel& model, const char* dataSetBasePath) {
 }  // namespace
 
 void CreateGameWindow(int* argc, char** argv) {
-    glutInit(argc, argv);
-    glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
+    // Place and size first: a -geometry on the command line, read by glutInit, overrides them.
     glutInitWindowPosition(100, 100);
     glutInitWindowSize(800, 600);
+    glutInit(argc, argv);
+    glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
     glutCreateWindow("Escape House");
     InstallGlutToolkit();
 }

@@ -1,7 +1,7 @@
 // The tune through SDL2_mixer: one chunk on one channel, restarted on every play.
 #include "platform/sound.h"
 
-#include <SDL2/SDL.h>        // Required for: SDL_InitSubSystem(), SDL_GetError()
+#include <SDL2/SDL.h>        // Required for: SDL_InitSubSystem(), SDL_GetError(), SDL_SetHint()
 #include <SDL2/SDL_mixer.h>  // Required for: Mix_OpenAudio(), Mix_LoadWAV(), Mix_PlayChannel()
 
 #include <cstdio>  // Required for: std::fprintf(), std::fopen()
@@ -66,6 +66,9 @@ bool LoadTune(const char* path) {
         int rate = 44100;
         int channels = 2;
         WaveFormat(head, &rate, &channels);
+        // SDL would otherwise take SIGINT and SIGTERM for a quit event the game never reads;
+        // the game ends on them itself.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             std::fprintf(stderr, "escape-house: %s: no audio device (%s); playing without music\n",
                          path, SDL_GetError());

@@ -4,7 +4,10 @@
 #include <GL/freeglut.h>  // Required for: glutPostRedisplay(), glutFullScreen(), glutSwapBuffers()
 #include <GL/glx.h>       // Required for: glXGetCurrentDisplay()
 #include <X11/Xlib.h>     // Required for: XPending(), ConnectionNumber()
+#include <fcntl.h>        // Required for: O_NONBLOCK, O_CLOEXEC
 #include <poll.h>         // Required for: poll()
+#include <signal.h>       // Required for: sigaction(), SIGINT, SIGTERM
+#include <unistd.h>       // Required for: pipe2(), write()
 
 #include <algorithm>  // Required for: std::min()
 #include <chrono>     // Required for: std::chrono::milliseconds
@@ -12,30 +15,60 @@
 #include <thread>     // Required for: std::this_thread::sleep_for()
 
 #include "app/frame.h"
+#include "platform/sound.h"
 
 namespace {
 
 void DoNothing() {}
 void DoNothingWithSize(int, int) {}
 void DoNotWait(int) {}
+// The audio device is handed back before the process goes, however the game ends.
 void ExitNow(int status) {
+    CloseTune();
     std::exit(status);
+}
+
+// The end signal caught (SIGINT or SIGTERM), 0 until one comes. The handler also writes a byte
+// into a pipe whose read end the idle wait watches beside the X connection, so a signal wakes
+// a game that sleeps until the next second of the countdown.
+volatile sig_atomic_t g_endSignal = 0;
+int g_signalPipe[2] = {-1, -1};
+
+void OnEndSignal(int signal) {
+    if (g_endSignal == 0) g_endSignal = signal;
+    if (g_signalPipe[1] >= 0) {
+        const char wake = 1;
+        // A full pipe already wakes the wait; nothing else can be done about a failure here.
+        [[maybe_unused]] const ssize_t written = write(g_signalPipe[1], &wake, 1);
+    }
+}
+
+// Ends the game for a caught signal: status 128 plus the signal's number, as a shell reports
+// a program the signal ended (130 for Ctrl+C, 143 for SIGTERM).
+void EndIfSignalled() {
+    if (g_endSignal != 0) ExitNow(128 + g_endSignal);
 }
 
 // Sleeps on the X connection the window's events arrive on, so a key or a click wakes the game
 // at once and a quiet game wakes only when the countdown is due. Events Xlib has read already
 // are handed to GLUT without waiting.
+// The idle callback waits here whenever it has nothing to draw, so this is where a caught end
+// signal ends the game; a frame's swap looks too, in case the game is busy drawing.
 void WaitOnWindowConnection(int milliseconds) {
+    EndIfSignalled();
     if (milliseconds <= 0) return;
     Display* display = glXGetCurrentDisplay();
     if (display == nullptr) {
         // No X connection to watch: short naps, so input still never waits long.
         std::this_thread::sleep_for(std::chrono::milliseconds(std::min(milliseconds, 15)));
+        EndIfSignalled();
         return;
     }
     if (XPending(display) > 0) return;
-    pollfd connection{ConnectionNumber(display), POLLIN, 0};
-    poll(&connection, 1, milliseconds);
+    // A negative descriptor (no signals caught) is skipped by poll.
+    pollfd watched[2] = {{ConnectionNumber(display), POLLIN, 0}, {g_signalPipe[0], POLLIN, 0}};
+    poll(watched, 2, milliseconds);
+    EndIfSignalled();
 }
 
 ToolkitHooks g_hooks = {DoNothing, DoNothing, DoNothingWithSize, DoNothing,
@@ -55,6 +88,19 @@ bool WaitForDisplay(int milliseconds) {
     }
 }
 
+void CatchEndSignals() {
+    if (g_signalPipe[0] < 0 && pipe2(g_signalPipe, O_NONBLOCK | O_CLOEXEC) != 0) {
+        g_signalPipe[0] = g_signalPipe[1] = -1;
+    }
+    struct sigaction action = {};
+    action.sa_handler = OnEndSignal;
+    sigemptyset(&action.sa_mask);
+    // Reads of the data files go on undisturbed; the wait's poll is woken by the pipe anyway.
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
 ToolkitHooks& Toolkit() {
     return g_hooks;
 }
@@ -67,7 +113,10 @@ void InstallGlutToolkit() {
     g_hooks.reshapeWindow = [](int width, int height) {
         glutReshapeWindow(std::max(width, 1), std::max(height, 1));
     };
-    g_hooks.swapBuffers = [] { glutSwapBuffers(); };
+    g_hooks.swapBuffers = [] {
+        glutSwapBuffers();
+        EndIfSignalled();
+    };
     g_hooks.drawFrameNow = OnDisplay;
     g_hooks.exitProcess = ExitNow;
     g_hooks.waitForInput = WaitOnWindowConnection;

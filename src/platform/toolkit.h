@@ -15,11 +15,18 @@ struct ToolkitHooks {
     void (*waitForInput)(int milliseconds);
 };
 
-// The hooks in force. Before InstallGlutToolkit they do nothing (exitProcess calls std::exit).
+// SIGINT and SIGTERM end the game at its next idle wait, which they wake at once, or after the
+// frame being drawn: the audio device is closed and the process exits with 128 plus the signal's
+// number (130, 143).
+void CatchEndSignals();
+
+// The hooks in force. Before InstallGlutToolkit they do nothing (exitProcess closes the tune and
+// calls std::exit).
 ToolkitHooks& Toolkit();
 
 // The hooks of a real GLUT window: glutPostRedisplay, glutFullScreen, glutReshapeWindow,
-// glutSwapBuffers, OnDisplay, std::exit, and a wait on the window's X connection.
+// glutSwapBuffers, OnDisplay, CloseTune and std::exit, and a wait on the window's X connection
+// (and on the end signals, once caught).
 void InstallGlutToolkit();
 
 // Tries to reach the X server named by DISPLAY for up to `milliseconds`; true once it answers.

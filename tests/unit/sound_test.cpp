@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <SDL2/SDL_mixer.h>
+#include <signal.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -117,6 +118,12 @@ TEST(SoundTest, ATuneCutShortPlaysWithOneWarning) {
     EXPECT_EQ(Mix_QuerySpec(&rate, &format, &channels), 1);
     EXPECT_EQ(rate, 22050);
     EXPECT_EQ(channels, 1);
+    // With the device open, Ctrl+C and SIGTERM are still the game's: SDL took neither.
+    for (const int signal : {SIGINT, SIGTERM}) {
+        struct sigaction action = {};
+        sigaction(signal, nullptr, &action);
+        EXPECT_EQ(action.sa_handler, SIG_DFL) << signal;
+    }
     CloseTune();
     std::remove(path.c_str());
 }

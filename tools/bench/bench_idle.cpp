@@ -130,7 +130,7 @@ void BenchIdle(const BenchCounts& counts, const std::string& game, std::vector<B
         execl(game.c_str(), game.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
-    // SDL turns SIGTERM into a quit event the game never looks at.
+    // SIGKILL: it also stops a game that never came up, and the measurement needs no clean end.
     auto stop = [pid] {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);

@@ -12,3 +12,5 @@ void WritePictures(const std::filesystem::path& dataFolder);
 void WriteIcons(const std::filesystem::path& dataFolder);
 // Data/BGM.wav: the tune.
 void WriteTune(const std::filesystem::path& dataFolder);
+// OUTDIR/icons: the menu icon as PNG in the hicolor theme's layout (not part of Data).
+void WriteAppIcons(const std::filesystem::path& iconFolder);

@@ -1,4 +1,5 @@
-// escape-house-data OUTDIR: writes the game's whole Data folder into OUTDIR/Data.
+// escape-house-data OUTDIR: writes the game's whole Data folder into OUTDIR/Data, and the menu
+// icon into OUTDIR/icons.
 #include <cstdio>     // Required for: std::fprintf()
 #include <exception>  // Required for: std::exception
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
         WritePictures(dataFolder);
         WriteIcons(dataFolder);
         WriteTune(dataFolder);
+        WriteAppIcons(std::filesystem::path(argv[1]) / "icons");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "escape-house-data: %s\n", error.what());
         return 1;

@@ -1,0 +1,88 @@
+// What the game decides before it opens a window: what its command line asks for, and which
+// folders may hold its Data.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "platform/data_path.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+CommandLine Parse(std::vector<const char*> arguments) {
+    arguments.insert(arguments.begin(), "escape-house");
+    return ParseCommandLine(static_cast<int>(arguments.size()), arguments.data());
+}
+
+TEST(CommandLineTest, TheFirstDecisiveArgumentWins) {
+    struct Case {
+        std::vector<const char*> arguments;
+        CommandAction action;
+        const char* mistake;
+    };
+    const Case cases[] = {
+        {{}, CommandAction::kPlay, ""},
+        {{"--help"}, CommandAction::kHelp, ""},
+        {{"-h", "--version"}, CommandAction::kHelp, ""},
+        {{"--version", "--help"}, CommandAction::kVersion, ""},
+        // GLUT's own options and their values are left for GLUT.
+        {{"-display", ":3", "-geometry", "1024x768+0+0", "-iconic"}, CommandAction::kPlay, ""},
+        {{"-display", "--help"}, CommandAction::kPlay, ""},
+        {{"-sync", "--version"}, CommandAction::kVersion, ""},
+        {{"-geometry"}, CommandAction::kMistake, "option -geometry needs a value"},
+        {{"--fullscreen", "--help"}, CommandAction::kMistake, "unknown option --fullscreen"},
+        {{"-"}, CommandAction::kMistake, "unknown option -"},
+        {{"-help"}, CommandAction::kMistake, "unknown option -help"},
+        {{"Data"}, CommandAction::kMistake, "unexpected argument Data"},
+        {{""}, CommandAction::kMistake, "unexpected argument "},
+    };
+    for (const Case& c : cases) {
+        const CommandLine command = Parse(c.arguments);
+        const std::string first = c.arguments.empty() ? "(none)" : c.arguments[0];
+        EXPECT_EQ(command.action, c.action) << first;
+        EXPECT_EQ(command.mistake, c.mistake) << first;
+    }
+}
+
+TEST(CommandLineTest, TheUsageListsTheDataFoldersInOrder) {
+    const std::string usage = UsageText({"./Data", "/opt/share/games/escape-house/Data"});
+    const std::size_t here = usage.find("\n  ./Data\n");
+    const std::size_t installed = usage.find("\n  /opt/share/games/escape-house/Data\n");
+    ASSERT_NE(here, std::string::npos) << usage;
+    ASSERT_NE(installed, std::string::npos) << usage;
+    EXPECT_LT(here, installed);
+    EXPECT_NE(usage.find("--version"), std::string::npos);
+}
+
+TEST(DataPathTest, TheBuildFolderIsTriedOnlyByItsOwnBinaries) {
+    const fs::path build = fs::temp_directory_path();
+    struct Case {
+        fs::path programFolder;
+        std::vector<std::string> roots;
+    };
+    const Case cases[] = {
+        // Installed: the data set beside games/, the path made plain.
+        {"/usr/games", {".", "/usr/share/games/escape-house"}},
+        {"/home/p/unpacked/games/", {".", "/home/p/unpacked/share/games/escape-house"}},
+        // The build's own binary also falls back to the build folder.
+        {build,
+         {".", (build / "../share/games/escape-house").lexically_normal().string(),
+          build.string()}},
+        // The binary's folder unknown: only the current folder is left.
+        {"", {"."}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(DataRootsFor(c.programFolder, "../share/games/escape-house", build), c.roots)
+            << c.programFolder;
+    }
+}
+
+TEST(DataPathTest, TheProgramFolderIsWhereThisTestRuns) {
+    EXPECT_TRUE(fs::equivalent(ProgramFolder(), ESCAPE_HOUSE_BUILD_DIR));
+}
+
+}  // namespace
