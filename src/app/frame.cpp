@@ -67,12 +67,22 @@ void OnDisplay() {
         if (g_describeMode == 1) DrawIconHint(g_messageIndex);
         glRasterPos2i(kCountdownX, kCountdownY);
         DrawCountdownText(g_timeText);
+        // The floor, in the lower-left corner: a dark copy a pixel down and right keeps it
+        // readable on any wall.
+        glViewport(0, 0, 180, 100);
+        glColor3f(0.0f, 0.0f, 0.0f);
+        glRasterPos2i(9, 7);
+        DrawHudText(FloorLabelText());
+        glColor3f(1.0f, 0.8f, 0.6f);
+        glRasterPos2i(8, 8);
+        DrawHudText(FloorLabelText());
         glEnable(GL_LIGHTING);
         glEnable(GL_DEPTH_TEST);
         glViewport(0, 0, width, height);
         glPopMatrix();
 
         if (g_keypadShown || g_keypad.ShowsAcceptance()) g_keypad.Draw(width, height);
+        g_infoPicture.HideIfPlayerMoved();
         if (g_infoPicture.shown) g_infoPicture.Draw(width, height);
     }
 

@@ -50,6 +50,7 @@ bool PressLandsOnOverlay(int x, int y) {
 void OnMouse(int button, int state, int x, int y) {
     if (state != GLUT_DOWN) return;
     // Judged by what the last press left on screen, before this press changes it.
+    g_infoPicture.HideIfPlayerMoved();
     const bool onOverlay = PressLandsOnOverlay(x, y);
 
     g_messageIndex = -1;

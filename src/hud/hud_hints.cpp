@@ -21,3 +21,8 @@ const char* IconHintText(int entry) {
     if (entry < 0 || entry >= kIconCount || g_iconOwned[entry] == 0) return nullptr;
     return g_iconHints[entry];
 }
+
+const char* FloorLabelText() {
+    // The upper floor lies 3 units up; the player's floor height is 0 or 3.
+    return g_playerY >= 2.0f ? "楼上 UPSTAIRS" : "楼下 DOWNSTAIRS";
+}

@@ -10,6 +10,10 @@ extern const char* const g_iconHints[10];  // UTF-8, by icon-bar entry
 // owned, nullptr for -1, for an entry out of range or not owned.
 const char* IconHintText(int entry);
 
+// The floor the player is on, written in the window's lower-left corner so that the stairs,
+// which carry the player up or down at a step, never leave them wondering where they are.
+const char* FloorLabelText();
+
 // Draws UTF-8 text at the current raster position in the colour latched with it, each glyph
 // advancing the raster position by its width; the window's edge cuts it off. Nothing happens
 // for an empty text or an invalid raster position.

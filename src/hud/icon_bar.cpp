@@ -60,14 +60,17 @@ void DrawSlotPicture(int entry) {
     glEnd();
 }
 
+constexpr float kInHandColour[3] = {1.0f, 0.85f, 0.2f};  // yellow
+constexpr float kRaisedColour[3] = {1.0f, 0.45f, 0.1f};  // orange: waiting for the blow
+
 // A bright frame just outside the slot, so the player sees what is in hand.
-void OutlineSlot(int slot) {
+void OutlineSlot(int slot, const float (&colour)[3]) {
     const float(&quad)[4][2] = g_iconRects[slot];
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LINE_BIT);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_LIGHTING);
     glLineWidth(2.0f);
-    glColor3f(1.0f, 0.85f, 0.2f);
+    glColor3fv(colour);
     glBegin(GL_LINE_LOOP);
     glVertex2f(quad[0][0] - 0.5f, quad[0][1] - 0.5f);
     glVertex2f(quad[1][0] + 0.5f, quad[1][1] - 0.5f);
@@ -85,12 +88,13 @@ void DrawIconBar() {
     for (int entry = 0; entry < kIconBarEntryCount; ++entry) {
         if (g_iconOwned[entry] != 0) DrawSlotPicture(entry);
     }
-    const int inHand = SlotInHand();
-    if (inHand != 0) {
+    if (HammerRaised()) {
         // The raised hammer has left the inventory, but stays in view until it strikes.
-        if (g_iconOwned[inHand] == 0) DrawSlotPicture(inHand);
-        OutlineSlot(inHand);
+        DrawSlotPicture(kHammerSlot);
+        OutlineSlot(kHammerSlot, kRaisedColour);
     }
+    const int inHand = SlotInHand();
+    if (inHand != 0) OutlineSlot(inHand, kInHandColour);
     glEnable(GL_DEPTH_TEST);
 }
 
@@ -133,11 +137,12 @@ ScreenArea IconBarArea(int w, int h) {
             h - kHudCornerHeight + static_cast<int>(background[0][1]), width, height};
 }
 
+bool HammerRaised() {
+    return g_iconOwned[kHammerSlot] == 0 &&
+           (g_boxEnabled[4] == 1 || g_boxEnabled[13] == 1 || g_boxEnabled[14] == 1);
+}
+
 int SlotInHand() {
-    const bool hammerRaised =
-        g_iconOwned[kHammerSlot] == 0 &&
-        (g_boxEnabled[4] == 1 || g_boxEnabled[13] == 1 || g_boxEnabled[14] == 1);
-    if (hammerRaised) return kHammerSlot;
     if (g_describeMode != 0 || g_messageIndex < 1 || g_messageIndex >= kIconBarEntryCount) {
         return 0;
     }

@@ -50,6 +50,7 @@ int OpenNoteSlot();
 // HUD corner that covers the house.
 ScreenArea IconBarArea(int w, int h);
 // The slot outlined as the item in hand: the slot of an owned key or note the latched press
-// used, or the hammer's slot while the hammer is raised (used, and its windows and the boiler
-// still waiting for the blow); 0 for none.
+// used; 0 for none.
 int SlotInHand();
+// Whether the hammer is raised: used, and its windows and the boiler still waiting for the blow.
+bool HammerRaised();

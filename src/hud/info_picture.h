@@ -22,6 +22,9 @@ public:
     bool Load();
     // Chooses, changes or hides the picture for the box of the latest left press (-1 none).
     void Select(int box);
+    // Puts the picture away once the player has stepped or turned since it came up: it speaks
+    // of the place just clicked, and would otherwise hide the middle of the view on the way on.
+    void HideIfPlayerMoved();
     // Draws the chosen picture in the middle of the window.
     void Draw(int w, int h);
     // Where Draw puts the picture in a window of width w and height h.
@@ -31,6 +34,7 @@ public:
     std::uint8_t firstTime[3] = {};  // one-shot permissions for box 1, box 7 and box 0
     int current = 0;                 // picture 0 to 8, -1 for none
     unsigned int textures[kInfoPictureCount] = {};  // texture of picture i, "info<i>.tga"
+    float shownAt[4] = {};  // the player's X, Y, Z and heading when the picture came up
 };
 
 // The data-set path of info picture i (0 to 8).

@@ -20,14 +20,18 @@ struct InfoPictureRow {
     int picture;
 };
 
-// In the order they are tried. Rows share no box except box 10, whose two rows exclude each
-// other; a box on no row (the keypad's box 15, a spent one-shot box) leaves the picture alone.
+// In the order they are tried. Rows share no box except boxes 2 and 10, whose two rows each
+// exclude each other: like the safe, the cabinet says "locked" only while it is, so the press
+// that opens it does not seem to fail. A box on no row (the keypad's box 15, a spent one-shot
+// box) leaves the picture alone.
 constexpr InfoPictureRow kInfoPictureRows[] = {
     {{1, -1, -1, -1}, Condition::kFirstTime, 0, 1},     // where key 1 lies
     {{7, -1, -1, -1}, Condition::kFirstTime, 1, 1},     // where key 2 lies
     {{0, -1, -1, -1}, Condition::kFirstTime, 2, 3},     // where note 1 lies
     {{4, 13, -1, -1}, Condition::kAlways, 0, 2},        // the windows the hammer opens
-    {{2, 12, -1, -1}, Condition::kAlways, 0, 4},        // the places key 1 and key 3 open
+    {{12, -1, -1, -1}, Condition::kAlways, 0, 4},       // the front door, which key 3 opens
+    {{2, -1, -1, -1}, Condition::kBoxLocked, 0, 4},     // the cabinet key 1 opens, still locked
+    {{2, -1, -1, -1}, Condition::kBoxUnlocked, 0, 3},   // the same once open: it gives note 2
     {{10, -1, -1, -1}, Condition::kBoxLocked, 0, 4},    // the place key 2 opens, still locked
     {{10, -1, -1, -1}, Condition::kBoxUnlocked, 0, 1},  // the same place once open
     {{5, -1, -1, -1}, Condition::kAlways, 0, 5},        // the hammer
@@ -82,5 +86,18 @@ void InfoPicture::Select(int box) {
         }
         shown = 1;
         current = row.picture;
+        shownAt[0] = g_playerX;
+        shownAt[1] = g_playerY;
+        shownAt[2] = g_playerZ;
+        shownAt[3] = g_yaw;
+    }
+}
+
+void InfoPicture::HideIfPlayerMoved() {
+    if (shown == 0) return;
+    if (shownAt[0] != g_playerX || shownAt[1] != g_playerY || shownAt[2] != g_playerZ ||
+        shownAt[3] != g_yaw) {
+        shown = 0;
+        current = -1;
     }
 }

@@ -95,18 +95,39 @@ TEST_F(HudInfoPictureTest, SpentOneShotsStaySpentThroughARestart) {
     EXPECT_EQ(picture.current, 1);
 }
 
-TEST_F(HudInfoPictureTest, BoxTenShowsFourWhileLockedAndOneOnceOpen) {
-    g_boxEnabled[10] = 0;
-    picture.Select(10);
-    EXPECT_EQ(picture.current, 4);
-    g_boxEnabled[10] = 1;
-    picture.Select(10);
-    EXPECT_EQ(picture.current, 1);
-    EXPECT_EQ(picture.shown, 1);
-    // Locks play no part elsewhere: locked box 12 still comments.
-    g_boxEnabled[12] = 0;
-    picture.Select(12);
-    EXPECT_EQ(picture.current, 4);
+// The safe and the cabinet say "locked" only while they are; once open, what they gave. The
+// front door says "a lock" locked or not (its open press ends the game).
+TEST_F(HudInfoPictureTest, LockedPlacesChooseTheirPictureByTheLock) {
+    struct Case {
+        int box;
+        int lockedPicture, openPicture;
+    };
+    for (const Case& c : {Case{10, 4, 1}, Case{2, 4, 3}, Case{12, 4, 4}}) {
+        g_boxEnabled[c.box] = 0;
+        picture.Select(c.box);
+        EXPECT_EQ(picture.current, c.lockedPicture) << "box " << c.box;
+        g_boxEnabled[c.box] = 1;
+        picture.Select(c.box);
+        EXPECT_EQ(picture.current, c.openPicture) << "box " << c.box;
+        EXPECT_EQ(picture.shown, 1);
+        g_boxEnabled[c.box] = 0;
+    }
+}
+
+// A step or a turn puts the picture away; a press that changes nothing of the pose does not.
+TEST_F(HudInfoPictureTest, StepsAndTurnsPutThePictureAway) {
+    float* const pose[] = {&g_playerX, &g_playerY, &g_playerZ, &g_yaw};
+    for (float* value : pose) {
+        picture.Select(5);
+        picture.HideIfPlayerMoved();
+        EXPECT_EQ(picture.shown, 1);
+        const float before = *value;
+        *value += 0.1f;
+        picture.HideIfPlayerMoved();
+        EXPECT_EQ(picture.shown, 0);
+        EXPECT_EQ(picture.current, -1);
+        *value = before;
+    }
 }
 
 TEST_F(HudInfoPictureTest, TheKeypadBoxAndUnknownBoxesLeaveThePictureAlone) {

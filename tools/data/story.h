@@ -84,8 +84,9 @@ struct InfoCard {
 };
 // Each card is shown by several places or in several states (see the selection table), so each
 // says only what is true in all of them: card 0 also answers the nightstand that gives note 3,
-// card 1 both keys and the opened safe, card 2 both windows before and after the hammer, card 4
-// the cabinet, the safe and the front door, locked and on the press that opens them.
+// card 1 both keys and the opened safe, card 2 both windows before and after the hammer, card 3
+// note 1 and the opened cabinet (note 2 and a bread), card 4 the locked cabinet and safe, and the
+// front door, locked and on the press that opens it.
 inline constexpr InfoCard kInfoCards[9] = {
     {{"搜过了", "Searched"},
      {"能拿的东西都已放进右上角的物品栏，这里没有别的了。",
@@ -98,9 +99,10 @@ inline constexpr InfoCard kInfoCards[9] = {
      {"打不开，但锤子能砸碎玻璃：点物品栏里的锤子，再点窗户。想想这是几楼！",
       "It won't open, but a hammer breaks glass: click the hammer in your bar, then the "
       "window. Mind which floor you are on!"}},
-    {{"找到一张纸条", "You found a note"},
-     {"纸条在物品栏里：点它就能阅读，再点别处收起。",
-      "It is in your item bar: click it to read it, click anywhere to put it away."}},
+    {{"找到纸条了", "You found a note"},
+     {"找到的东西都在物品栏里。点纸条就能阅读，再点一下收起。",
+      "What you found is in your item bar. Click the note to read it, click again to put it "
+      "away."}},
     {{"一把锁", "A lock"},
      {"每把锁只认自己的钥匙：点物品栏里的钥匙，再点这里。打开后东西进物品栏。",
       "Each lock takes its own key: click a key in your bar, then here. What it locks away "
