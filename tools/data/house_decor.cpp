@@ -374,13 +374,14 @@ const Surface& Mountains() {
 }
 
 const Surface& Portrait() {
-    // An old sepia photograph behind an oval mount in a black frame: the hidden room's keepsake.
+    // An old, faded sepia photograph behind an oval mount in a black frame: the hidden room's
+    // keepsake, dim beside the safe.
     static const Surface s = MakeSurface("portrait", 128, 256, [](Canvas& c) {
         modelpaint::FillPattern(c, [](double x, double y) {
             const double frame = std::min({x, 128 - x, y, 256 - y});
             if (frame < 10) return Scale(Color{30, 26, 22}, frame < 2 || frame > 8 ? 0.7 : 1.0);
             const double ox = (x - 64) / 46, oy = (y - 122) / 96;
-            if (ox * ox + oy * oy > 1) return Color{226, 214, 190};  // the mount
+            if (ox * ox + oy * oy > 1) return Color{92, 80, 64};  // the mount, darkened by age
             Color photo = Mix(Color{222, 198, 156}, Color{168, 136, 100}, y / 256);
             // Head, hair, shoulders and a collar.
             const double hx = (x - 64) / 19, hy = (y - 96) / 24;
@@ -396,35 +397,57 @@ const Surface& Portrait() {
                 if ((x - ex) * (x - ex) + (y - 96) * (y - 96) < 5) photo = Color{70, 50, 36};
             }
             const double vignette = 1.0 - 0.35 * (ox * ox + oy * oy);
-            return Scale(photo, vignette * (0.94 + 0.1 * Noise(x / 3, y / 3, 0, 0, 391U)));
+            return Scale(photo, 0.6 * vignette * (0.94 + 0.1 * Noise(x / 3, y / 3, 0, 0, 391U)));
         });
     });
     return s;
 }
 
+// The safe's green enamel, a little worn.
+Color SafeGreen(double x, double y) {
+    return Scale(Color{40, 120, 84}, 0.9 + 0.14 * Noise(x / 8, y / 8, 16, 16, 401U));
+}
+
+const Surface& SafeEnamel() {
+    static const Surface s = MakeSurface("safe_enamel", 64, 64,
+                                         [](Canvas& c) { modelpaint::FillPattern(c, SafeGreen); });
+    return s;
+}
+
 const Surface& SafeDoor() {
-    // A grey-green steel door; its name plate, dial and handle sit high on it, where the player
-    // sees them from the hidden room.
+    // The door of the safe: a bright rim, a big chrome dial, a brass handle and keyhole.
     static const Surface s = MakeSurface("safe_door", 128, 128, [](Canvas& c) {
-        modelpaint::FillPattern(c, [](double x, double y) {
-            return Scale(Color{132, 146, 138}, 0.9 + 0.12 * Noise(x / 8, y / 8, 16, 16, 401U));
-        });
-        FillBox(c, 6, 6, 122, 122, Color{150, 164, 156});
-        FillBox(c, 10, 10, 118, 118, Color{124, 138, 130});
-        FillBox(c, 34, 13, 94, 29, Color{210, 178, 90});
-        DrawDotText(c, 64 - DotTextWidth(2, "SAFE") / 2, 14, 2, "SAFE", Color{60, 40, 20});
-        FillDisc(c, 40, 56, 20, Color{200, 204, 208});
-        FillDisc(c, 40, 56, 14, Color{40, 44, 50});
+        modelpaint::FillPattern(c, SafeGreen);
+        FillBox(c, 3, 3, 125, 125, Color{212, 190, 110});
+        FillBox(c, 7, 7, 121, 121, Color{30, 96, 66});
+        FillBox(c, 10, 10, 118, 118, Color{48, 136, 96});
+        FillDisc(c, 44, 62, 27, Color{236, 238, 240});
+        FillDisc(c, 44, 62, 20, Color{70, 74, 80});
+        FillDisc(c, 44, 62, 8, Color{220, 224, 228});
         for (int i = 0; i < 12; ++i) {
             const double a = i * kPi / 6;
-            StrokeLine(c, 40 + std::cos(a) * 15, 56 + std::sin(a) * 15, 40 + std::cos(a) * 19,
-                       56 + std::sin(a) * 19, 1.5, Color{30, 30, 30});
+            StrokeLine(c, 44 + std::cos(a) * 21, 62 + std::sin(a) * 21, 44 + std::cos(a) * 26,
+                       62 + std::sin(a) * 26, 1.8, Color{30, 30, 30});
         }
-        FillBox(c, 78, 50, 108, 62, Color{214, 216, 220});
-        FillBox(c, 90, 36, 96, 80, Color{214, 216, 220});
-        FillDisc(c, 93, 96, 6, Color{210, 178, 90});
-        FillBox(c, 92, 96, 94, 106, Color{10, 10, 10});
-        modelpaint::DarkenEdges(c, 4, 0.6);
+        FillBox(c, 84, 30, 94, 96, Color{232, 196, 90});
+        FillBox(c, 76, 56, 104, 66, Color{232, 196, 90});
+        FillDisc(c, 89, 108, 6, Color{232, 196, 90});
+        FillBox(c, 88, 107, 90, 115, Color{10, 10, 10});
+        modelpaint::DarkenEdges(c, 3, 0.7);
+    });
+    return s;
+}
+
+const Surface& SafeTop() {
+    // A brass name plate across the top: seen from the passage before the door is.
+    static const Surface s = MakeSurface("safe_top", 128, 128, [](Canvas& c) {
+        modelpaint::FillPattern(c, SafeGreen);
+        FillBox(c, 3, 3, 125, 125, Color{212, 190, 110});
+        FillBox(c, 7, 7, 121, 121, Color{48, 136, 96});
+        FillBox(c, 14, 70, 114, 112, Color{236, 200, 96});
+        FillBox(c, 18, 74, 110, 108, Color{250, 220, 120});
+        DrawDotText(c, 64 - DotTextWidth(4, "SAFE") / 2, 77, 4, "SAFE", Color{70, 40, 14});
+        modelpaint::DarkenEdges(c, 3, 0.75);
     });
     return s;
 }

@@ -228,8 +228,9 @@ void BuildWardrobe(Model& model) {
     // Built into the living room's west wall, its doors at the front of its pick box (key 2 is
     // inside); the recess it stands in is cut in the shell to the same size.
     const Vec3 box0 = PlaceMin(kWardrobeBox), box1 = PlaceMax(kWardrobeBox);
-    AddFrontedBox(model, OakSurface(), WardrobeFront(), kFacePlusX, V(1.23, box0.y, box0.z),
-                  V(box1.x, box1.y, box1.z), 0.5, kFacePlusX | kFacePlusY);
+    // A closed body: its sides and back close the recess, which goes right through the wall.
+    AddFrontedBox(model, OakSurface(), WardrobeFront(), kFacePlusX, V(1.23, box0.y, box0.z + 0.002),
+                  V(box1.x, box1.y, box1.z - 0.002), 0.5, kAllFaces & ~kFaceMinusY);
     const Surface& trim = TrimSurface();
     AddBox(model, trim, V(1.37, 0.0, box0.z - 0.1), V(1.4, box1.y + 0.1, box0.z), WorldUv(0.5));
     AddBox(model, trim, V(1.37, 0.0, box1.z), V(1.4, box1.y + 0.1, box1.z + 0.1), WorldUv(0.5));
@@ -270,19 +271,19 @@ void BuildNightstand(Model& model) {
                V(minX + 0.41, top + 0.003, box0.z + 0.37), kFacePlusY, FitUv());
 }
 
-void BuildSideTable(Model& model) {
-    const CellRange cells = SegmentCells(65, 67);  // by the wall between boiler room and hall
+void BuildHallBench(Model& model) {
+    // A low bench by the wall between boiler room and hall: nothing on it stands up into the
+    // view across the hall to the front door.
+    const CellRange cells = SegmentCells(65, 67);
     const Footprint f =
         FootprintOf(cells.firstRow + 1, cells.lastRow, cells.firstColumn, cells.lastColumn);
     const Surface& walnut = DarkWoodSurface();
-    AddBox(model, walnut, V(f.minX, 0.57, f.minZ), V(f.maxX, 0.61, f.maxZ), WorldUv(0.5));
-    Legs(model, walnut, f, 0.02, 0.04, 0.0, 0.57);
-    const double cx = (f.minX + f.maxX) / 2, cz = (f.minZ + f.maxZ) / 2;
-    AddTube(model, MakePlainSurface("lamp_base", Color{200, 190, 170}), V(cx, 0.61, cz),
-            V(0, 0.24, 0), 0.07, 0.03, 12, false, true);
+    Legs(model, walnut, f, 0.0, 0.05, 0.0, 0.08);
+    AddBox(model, OakSurface(), V(f.minX, 0.08, f.minZ), V(f.maxX, 0.36, f.maxZ), WorldUv(0.5),
+           kAllFaces & ~kFaceMinusY);
+    AddBox(model, Velvet(), V(f.minX + 0.01, 0.36, f.minZ + 0.01),
+           V(f.maxX - 0.01, 0.44, f.maxZ - 0.01), WorldUv(0.5), kAllFaces & ~kFaceMinusY);
     AddBoxFace(model, Mountains(), V(5.17, 1.3, -4.4), V(5.19, 1.9, -3.4), kFacePlusX, FitUv());
-    AddTube(model, MakePlainSurface("lamp_shade", Color{240, 220, 170}), V(cx, 0.84, cz),
-            V(0, 0.22, 0), 0.14, 0.09, 16, true, true);
 }
 
 void BuildSofa(Model& model) {
@@ -349,10 +350,13 @@ void BuildKitchenCounter(Model& model) {
 }
 
 void BuildSafe(Model& model) {
-    const Block door = SafeDoorBlock();
-    AddBox(model, SteelSurface(), door.min, door.max, WorldUv(0.5),
-           kAllFaces & ~kFacePlusZ & ~kFaceMinusZ);
-    AddBoxFace(model, SafeDoor(), door.min, door.max, kFacePlusZ, FitUv());
+    // A big green safe filling its niche: the dial and handle on its front, a brass name plate on
+    // its top, which is what the player sees first over the parapet.
+    const Block safe = SafeBlock();
+    const Surface& enamel = SafeEnamel();
+    AddBox(model, enamel, safe.min, safe.max, WorldUv(0.5), kFacePlusX | kFaceMinusX);
+    AddBoxFace(model, SafeDoor(), safe.min, safe.max, kFacePlusZ, FitUv());
+    AddBoxFace(model, SafeTop(), safe.min, safe.max, kFacePlusY, FitUv());
 }
 
 void BuildPortrait(Model& model) {
@@ -375,7 +379,7 @@ void BuildFurniture(Model& model) {
     BuildWardrobe(model);
     BuildLivingRoomBed(model);
     BuildNightstand(model);
-    BuildSideTable(model);
+    BuildHallBench(model);
     BuildSofa(model);
     BuildKitchenCounter(model);
     BuildSafe(model);

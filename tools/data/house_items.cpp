@@ -184,6 +184,23 @@ void BuildBookcase(Model& model) {
             ++book;
         }
     }
+    // The end board: behind the notch, from the bookcase's north end to the pocket, as high as
+    // the passage. While the bookcase is closed it fills the gap of the wall at X 10.9 and shows
+    // the hall's wallpaper; once it slides it goes into the slot at the far end of the pocket.
+    // It reaches a little past the wall's outer face, so that no crack opens where it meets the
+    // block behind the pocket.
+    AddBox(model, wood, V(notchBack, 0.0, kEndBoardNorth), V(back + 0.02, kPassageTop, north),
+           WorldUv(0.5), kAllFaces & ~kFaceMinusX & ~kFaceMinusY);
+    {
+        const Vec3 normal{-1, 0, 0};
+        const int material = model.MaterialFacing(WallSurface(Room::kLivingRoom), normal);
+        const double repeat = WallRepeat(Room::kLivingRoom);
+        auto corner = [&](double y, double z) {
+            return MeshVertex{V(notchBack, y, z), z / repeat, y / kGroundCeiling, normal};
+        };
+        model.AddQuad(material, corner(0.0, kEndBoardNorth), corner(0.0, north),
+                      corner(kPassageTop, north), corner(kPassageTop, kEndBoardNorth));
+    }
     // The keypad (pick box 15), standing on the top shelf facing the hall.
     AddFrontedBox(model, MakePlainSurface("keypad_case", Color{50, 52, 56}), KeypadFace(),
                   kFaceMinusX, V(keypad0.x + 0.005, keypad0.y, keypad0.z + 0.005),
