@@ -204,10 +204,12 @@ bool RayCaster::Nearest(Point origin, Point direction, double minT, double maxT,
     const Point inverse{1.0 / direction.x, 1.0 / direction.y, 1.0 / direction.z};
     double best = maxT;
     bool hit = false;
-    std::vector<int> stack{0};
-    while (!stack.empty()) {
-        const Node& node = nodes_[stack.back()];
-        stack.pop_back();
+    // The tree halves its triangles at every level: its depth stays far below the stack's size.
+    int stack[128];
+    int depth = 0;
+    stack[depth++] = 0;
+    while (depth > 0) {
+        const Node& node = nodes_[stack[--depth]];
         if (!RayHitsBox(node.bounds, origin, inverse, best)) continue;
         if (node.left < 0) {
             for (int i = node.first; i < node.first + node.count; ++i) {
@@ -219,8 +221,8 @@ bool RayCaster::Nearest(Point origin, Point direction, double minT, double maxT,
                 }
             }
         } else {
-            stack.push_back(node.left);
-            stack.push_back(node.right);
+            stack[depth++] = node.left;
+            stack[depth++] = node.right;
         }
     }
     if (hit) *t = best;

@@ -92,6 +92,17 @@ struct HouseScene {
 const HouseScene& Scene();
 inline constexpr double kBookcaseOpenOffset = -1.5;
 
+// The house's own outline with its outer walls and roofs, where every line of sight from inside
+// must end; the garden, the hedges and the fields lie outside it (the lawn just below the floors).
+inline constexpr Box kHouseBounds{{0.0, -0.01, -9.95}, {13.25, 6.1, 0.25}};
+// The room behind the bookcase with its alcove and the safe's niche.
+inline constexpr Box kHiddenRoom{{11.03, -0.01, -2.45}, {13.25, 2.9, 0.0}};
+
+// The view: 30 degrees from top to bottom (the player cannot look up or down) and, in the 800 by
+// 600 window, atan(4/3 tan 15) = 19.65 degrees to either side.
+inline constexpr double kHalfViewHeightDegrees = 15.0;
+inline constexpr double kHalfViewWidthDegrees = 19.65;
+
 // A grid cell the player can stand in after a step (stairs triggers carry the player on and are
 // never stood in; the two stair landings that fall inside a wall cell are left out as well).
 struct StandingCell {
