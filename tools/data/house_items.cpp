@@ -95,6 +95,22 @@ const Surface& KeypadFace() {
     return s;
 }
 
+// The card that stands on the shelf at eye height below the keypad: the stairs land the player
+// so close to the bookcase that the keypad above is out of sight, and the card says where it is.
+const Surface& KeypadSign() {
+    static const Surface s = MakeSurface("keypad_sign", 128, 96, [](Canvas& c) {
+        c.FillRect(0, 0, 128, 96, Color{176, 30, 26});
+        FillBox(c, 4, 4, 124, 92, Color{250, 244, 226});
+        // A big arrow pointing up, the word under it.
+        for (int i = 0; i < 22; ++i)
+            FillBox(c, 64 - i * 1.2, 10 + i, 64 + i * 1.2, 11 + i, Color{200, 30, 24});
+        FillBox(c, 56, 32, 72, 56, Color{200, 30, 24});
+        DrawDotText(c, 64 - modelpaint::DotTextWidth(3, "KEYPAD") / 2, 62, 3, "KEYPAD",
+                    Color{30, 30, 36});
+    });
+    return s;
+}
+
 }  // namespace
 
 void BuildHammer(Model& model) {
@@ -200,6 +216,22 @@ void BuildBookcase(Model& model) {
         };
         model.AddQuad(material, corner(0.0, kEndBoardNorth), corner(0.0, north),
                       corner(kPassageTop, north), corner(kPassageTop, kEndBoardNorth));
+    }
+    // A pale panel on the back of the gap in the books round the keypad, so that the dark keypad
+    // stands out from across the hall.
+    AddBoxFace(model, MakePlainSurface("keypad_backing", Color{236, 226, 196}),
+               V(back - 0.035, keypadShelf, -0.8), V(back - 0.03, top - 0.06, -0.3), kFaceMinusX,
+               FitUv());
+    // Below the keypad, at the height of the eye of a player who has just come down the stairs,
+    // a card leaning on the books points up to it.
+    {
+        const double middle = (keypad0.z + keypad1.z) / 2, half = 0.2;
+        const double bottom = 0.86, height = 0.26, lean = 0.015, thickness = 0.004;
+        const Vec3 up = Normalized(V(lean, height, 0));
+        const Vec3 out = V(up.y, -up.x, 0);
+        const Vec3 centre = V(front + 0.006 + lean / 2, bottom + height / 2, middle);
+        AddTiltedBox(model, KeypadSign(), centre, out * (thickness / 2), up * (height / 2),
+                     V(0, 0, half), FitUv());
     }
     // The keypad (pick box 15), standing on the top shelf facing the hall.
     AddFrontedBox(model, MakePlainSurface("keypad_case", Color{50, 52, 56}), KeypadFace(),
