@@ -53,6 +53,13 @@ inline Vec3 PlaceMax(PlaceBox box) {
     return {g_pickBoxes[box].max[0], g_pickBoxes[box].max[1], g_pickBoxes[box].max[2]};
 }
 
+// Where the four small items the player keeps lie, shared by the furniture under them and the
+// items' own models: the top of the crate under key 1, of the nightstand under note 3, and the
+// front of the wardrobe's doors, with key 2 in their lock.
+inline constexpr double kCrateTop = g_pickBoxes[kKeyBox].max[1] - 0.035;
+inline constexpr double kNightstandTop = 0.58;
+inline constexpr double kWardrobeDoorX = 1.39;
+
 // A box in space, for things placed in several builders.
 struct Block {
     Vec3 min, max;
@@ -151,10 +158,15 @@ void BuildShell(Model& model);
 void BuildFixtures(Model& model);
 // The furniture and every clickable place of the house.
 void BuildFurniture(Model& model);
-// The three movable models.
+// The movable models: the hammer, the bread and the bookcase, and the four items that vanish
+// once taken (note 1, key 1, key 2, note 3).
 void BuildHammer(Model& model);
 void BuildBread(Model& model);
 void BuildBookcase(Model& model);
+void BuildNoteOnTable(Model& model);
+void BuildKeyOnCrate(Model& model);
+void BuildKeyInWardrobe(Model& model);
+void BuildNoteOnNightstand(Model& model);
 
 // Helpers shared by the builders.
 inline Vec3 V(double x, double y, double z) {
