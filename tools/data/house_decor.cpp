@@ -8,6 +8,7 @@
 #include <cstdio>     // Required for: std::snprintf()
 
 #include "gameplay/keypad_code.h"
+#include "house_calendar.h"
 #include "model_paint.h"
 
 namespace house {
@@ -463,20 +464,25 @@ const Surface& SafeTop() {
 }
 
 const Surface& Calendar() {
-    // The month of the gas check, that day ringed in red: the keypad's code.
+    // The month of the gas check, that day ringed in red: the keypad's code. Laid out as its
+    // close-up (info picture 8): weeks from Monday to Sunday, the 1st on the same weekday.
     static const Surface s = MakeSurface("calendar", 128, 128, [](Canvas& c) {
         c.FillRect(0, 0, 128, 128, Color{248, 246, 238});
-        FillBox(c, 0, 0, 128, 30, Color{176, 40, 36});
+        FillBox(c, 0, 0, 128, 28, Color{176, 40, 36});
         const int month = kKeypadCode[0] * 10 + kKeypadCode[1];
         const int day = kKeypadCode[2] * 10 + kKeypadCode[3];
         const char* name = month == 11 ? "NOVEMBER" : "DECEMBER";
-        DrawDotText(c, (128 - DotTextWidth(2, name)) / 2, 8, 2, name, Color{255, 250, 240});
-        // Seven columns of days, the 1st on a Wednesday.
-        const int days = month == 11 ? 30 : 31;
-        const int firstWeekday = 2;
-        for (int d = 1; d <= days; ++d) {
+        DrawDotText(c, (128 - DotTextWidth(2, name)) / 2, 7, 2, name, Color{255, 250, 240});
+        const char* const weekdays[7] = {"M", "T", "W", "T", "F", "S", "S"};
+        for (int column = 0; column < 7; ++column) {
+            DrawDotText(c, kCalendarLeft + column * kCalendarColumn + 5, 30, 0.8, weekdays[column],
+                        column == 6 ? Color{190, 40, 36} : Color{110, 110, 118});
+        }
+        const int firstWeekday = CalendarFirstWeekday(month);
+        for (int d = 1; d <= CalendarDays(month); ++d) {
             const int slot = d - 1 + firstWeekday;
-            const double x = 6 + (slot % 7) * 17.0, y = 38 + (slot / 7) * 17.0;
+            const double x = kCalendarLeft + (slot % 7) * kCalendarColumn;
+            const double y = kCalendarTop + (slot / 7) * kCalendarRow;
             char text[4];
             std::snprintf(text, sizeof text, "%d", d);
             const double width = DotTextWidth(1.4, text);
