@@ -72,6 +72,10 @@ extern obj3dmodel g_houseModel;
 extern obj3dmodel g_hammerModel;
 extern obj3dmodel g_bookcaseModel;
 extern obj3dmodel g_breadModel;
+extern obj3dmodel g_note1Model;  // note 1 on the table upstairs, drawn until taken
+extern obj3dmodel g_key1Model;   // key 1 on the crate upstairs, drawn until taken
+extern obj3dmodel g_key2Model;   // key 2 in the wardrobe's lock, drawn until taken
+extern obj3dmodel g_note3Model;  // note 3 on the nightstand, drawn until taken
 extern SkyBox g_skybox;
 extern KeypadPanel g_keypad;
 extern Screens g_screens;

@@ -27,6 +27,10 @@ obj3dmodel g_houseModel;
 obj3dmodel g_hammerModel;
 obj3dmodel g_bookcaseModel;
 obj3dmodel g_breadModel;
+obj3dmodel g_note1Model;
+obj3dmodel g_key1Model;
+obj3dmodel g_key2Model;
+obj3dmodel g_note3Model;
 SkyBox g_skybox;
 KeypadPanel g_keypad;
 Screens g_screens;
@@ -72,6 +76,11 @@ void InitScene() {
     LoadModel(g_hammerModel, "Data/Model/house_hammer");
     LoadModel(g_bookcaseModel, "Data/Model/bookcase1");
     LoadModel(g_breadModel, "Data/Model/bread1");
+    // The notes and keys the player keeps, each its own model so that it can vanish once taken.
+    LoadModel(g_note1Model, "Data/Model/house_note1");
+    LoadModel(g_key1Model, "Data/Model/house_key1");
+    LoadModel(g_key2Model, "Data/Model/house_key2");
+    LoadModel(g_note3Model, "Data/Model/house_note3");
 
     g_skybox.SetSize(60.0f);
     g_skybox.Load("Data/Picture/otop.tga", "Data/Picture/dn.tga", "Data/Picture/ofront.tga",

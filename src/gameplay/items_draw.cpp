@@ -1,15 +1,42 @@
-// Drawing the movable items: the hammer and the bread until taken, the bookcase where the
-// keypad left it.
+// Drawing the movable items: the hammer and the bread until taken, the notes and keys that the
+// player keeps until they are in the inventory, the bookcase where the keypad left it.
 #include <GL/gl.h>  // Required for: glPushMatrix(), glTranslatef(), glPopMatrix()
 
 #include "app/game_state.h"
 #include "assets/obj_model.h"
 #include "gameplay/progress.h"
 
+namespace {
+
+// An item that stays in the inventory once taken: its model and the pick box that gives it.
+struct KeptItem {
+    obj3dmodel* model;
+    int box;
+};
+
+const KeptItem kKeptItems[] = {
+    {&g_note1Model, 0},  // note 1, icon 7
+    {&g_key1Model, 1},   // key 1, icon 4
+    {&g_key2Model, 7},   // key 2, icon 5
+    {&g_note3Model, 9},  // note 3, icon 9
+};
+
+// Gone from where it lay once its icon is owned, and already on the frame whose press picked its
+// box: the icon is granted after the items are drawn.
+bool IsTaken(const KeptItem& item) {
+    if (g_iconOwned[g_boxIcon[item.box]]) return true;
+    return g_pickedBox == item.box && g_boxEnabled[item.box];
+}
+
+}  // namespace
+
 void DrawItems() {
     HideTakenItems(g_pickedBox);
     if (g_hammerVisible) g_hammerModel.Draw();
     if (g_breadVisible) g_breadModel.Draw();
+    for (const KeptItem& item : kKeptItems) {
+        if (!IsTaken(item)) item.model->Draw();
+    }
     glPushMatrix();
     glTranslatef(0.0f, 0.0f, g_bookcaseOffset);
     g_bookcaseModel.Draw();

@@ -22,8 +22,6 @@ namespace fs = std::filesystem;
 using housecheck::LoadModel;
 using housecheck::ModelBase;
 
-const char* const kModels[] = {"house_main", "house_hammer", "bookcase1", "bread1"};
-
 std::string ReadText(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     std::ostringstream text;
@@ -203,7 +201,7 @@ bool PowerOfTwo(std::uint32_t value) {
 }
 
 TEST(HouseFiles, EveryModelStaysInsideTheReadersSubset) {
-    for (const char* name : kModels) {
+    for (const char* name : housecheck::kModelNames) {
         SCOPED_TRACE(name);
         const std::string objText = ReadText(ModelBase(name) + ".obj");
         const std::string mtlText = ReadText(ModelBase(name) + ".mtl");
@@ -220,7 +218,7 @@ TEST(HouseFiles, EveryModelStaysInsideTheReadersSubset) {
 
 TEST(HouseFiles, TexturesAreUncompressedBottomUp24BitBmpsOfPowerOfTwoSizes) {
     int textures = 0;
-    for (const char* name : kModels) {
+    for (const char* name : housecheck::kModelNames) {
         const MtlFacts facts = CheckMtl(name, ReadText(ModelBase(name) + ".mtl"));
         for (const std::string& path : facts.textures) {
             SCOPED_TRACE(path);
@@ -243,7 +241,7 @@ TEST(HouseFiles, TexturesAreUncompressedBottomUp24BitBmpsOfPowerOfTwoSizes) {
 }
 
 TEST(HouseFiles, TheGamesReaderReadsEveryModelToTheEnd) {
-    for (const char* name : kModels) {
+    for (const char* name : housecheck::kModelNames) {
         SCOPED_TRACE(name);
         const housecheck::LoadedModel model = LoadModel(name);
         EXPECT_EQ(model.error, "");

@@ -3,7 +3,7 @@
 #include "data/house_scene.h"
 
 #include <algorithm>  // Required for: std::sort(), std::min(), std::max()
-#include <cmath>      // Required for: std::fabs(), std::sqrt(), std::atan2()
+#include <cmath>      // Required for: std::fabs(), std::sqrt(), std::atan2(), std::remainder()
 #include <deque>      // Required for: std::deque
 #include <fstream>    // Required for: std::ifstream
 #include <set>        // Required for: std::set
@@ -204,10 +204,12 @@ bool RayCaster::Nearest(Point origin, Point direction, double minT, double maxT,
     const Point inverse{1.0 / direction.x, 1.0 / direction.y, 1.0 / direction.z};
     double best = maxT;
     bool hit = false;
-    std::vector<int> stack{0};
-    while (!stack.empty()) {
-        const Node& node = nodes_[stack.back()];
-        stack.pop_back();
+    // The tree halves its triangles at every level: its depth stays far below the stack's size.
+    int stack[128];
+    int depth = 0;
+    stack[depth++] = 0;
+    while (depth > 0) {
+        const Node& node = nodes_[stack[--depth]];
         if (!RayHitsBox(node.bounds, origin, inverse, best)) continue;
         if (node.left < 0) {
             for (int i = node.first; i < node.first + node.count; ++i) {
@@ -219,8 +221,8 @@ bool RayCaster::Nearest(Point origin, Point direction, double minT, double maxT,
                 }
             }
         } else {
-            stack.push_back(node.left);
-            stack.push_back(node.right);
+            stack[depth++] = node.left;
+            stack[depth++] = node.right;
         }
     }
     if (hit) *t = best;
@@ -256,6 +258,11 @@ const HouseScene& Scene() {
         std::vector<Triangle> fixed = s.house.triangles;
         fixed.insert(fixed.end(), s.hammer.triangles.begin(), s.hammer.triangles.end());
         fixed.insert(fixed.end(), s.bread.triangles.begin(), s.bread.triangles.end());
+        for (int i = 0; i < 4; ++i) {
+            s.keptItems[i] = LoadModel(kKeptItems[i].model);
+            fixed.insert(fixed.end(), s.keptItems[i].triangles.begin(),
+                         s.keptItems[i].triangles.end());
+        }
         std::vector<Triangle> closed = fixed, open = fixed;
         for (const Triangle& t : s.bookcase.triangles) {
             closed.push_back(t);
@@ -326,11 +333,81 @@ std::vector<StandingCell> StandingCells(bool passageOpen) {
     return cells;
 }
 
-Sighting FindSighting(int boxIndex, bool passageOpen) {
+double SeenShare(Point eye, const SightTarget& target, bool passageOpen, int steps,
+                 const double* facingYaw) {
     constexpr double kPi = 3.14159265358979323846;
-    constexpr double kLargestElevation = 14.5 * kPi / 180.0;
-    const Box box = PickBox(boxIndex);
-    const bool upstairs = box.min.y >= 2.5;
+    const RayCaster& scene = Scene().For(passageOpen);
+    const Box& box = target.sampleIn;
+    int seen = 0;
+    for (int i = 0; i < steps; ++i) {
+        for (int j = 0; j < steps; ++j) {
+            for (int k = 0; k < steps; ++k) {
+                const Point point{box.min.x + (box.max.x - box.min.x) * (i + 0.5) / steps,
+                                  box.min.y + (box.max.y - box.min.y) * (j + 0.5) / steps,
+                                  box.min.z + (box.max.z - box.min.z) * (k + 0.5) / steps};
+                const Point line = point - eye;
+                const double across = std::sqrt(line.x * line.x + line.z * line.z);
+                // Turned to face the point, or facing the given yaw (the view looks along
+                // (-sin yaw, -cos yaw) and never tilts): the point's depth in the view.
+                double ahead = across;
+                if (facingYaw != nullptr) {
+                    const double yaw = std::atan2(-line.x, -line.z) * 180.0 / kPi;
+                    const double off = std::remainder(yaw - *facingYaw, 360.0);
+                    if (std::fabs(off) > kHalfViewWidthDegrees) continue;
+                    ahead = across * std::cos(off * kPi / 180.0);
+                }
+                if (std::fabs(line.y) > ahead * std::tan(kHalfViewHeightDegrees * kPi / 180.0)) {
+                    continue;
+                }
+                const double length = std::sqrt(across * across + line.y * line.y);
+                const Point direction = line * (1.0 / length);
+                double t = 0.0;
+                if (!scene.Nearest(eye, direction, kNearPlane, length + 1.0, &t)) continue;
+                if (target.model != nullptr) {
+                    double own = 0.0;
+                    if (target.model->Nearest(eye, direction, kNearPlane, length + 1.0, &own) &&
+                        own <= t + 1e-9) {
+                        ++seen;
+                    }
+                } else {
+                    const Point hit = eye + direction * t;
+                    if (FindPickBox(hit.x, hit.y, hit.z) == target.box) ++seen;
+                }
+            }
+        }
+    }
+    return static_cast<double>(seen) / (steps * steps * steps);
+}
+
+namespace {
+
+// Whether the line of sight from the eye to the point ends on the target, a little inside the
+// view's height (so that the point is drawn on a pixel row well inside the window); where it ends.
+bool EndsOnTarget(Point eye, Point point, const SightTarget& target, bool passageOpen, Point* hit) {
+    constexpr double kPi = 3.14159265358979323846;
+    constexpr double kLargestElevation = (kHalfViewHeightDegrees - 0.5) * kPi / 180.0;
+    const Point line = point - eye;
+    const double across = std::sqrt(line.x * line.x + line.z * line.z);
+    if (std::fabs(line.y) > across * std::tan(kLargestElevation)) return false;
+    const double length = std::sqrt(across * across + line.y * line.y);
+    const Point direction = line * (1.0 / length);
+    double t = 0.0;
+    if (!Scene().For(passageOpen).Nearest(eye, direction, kNearPlane, length + 1.0, &t)) {
+        return false;
+    }
+    *hit = eye + direction * t;
+    if (target.model != nullptr) {
+        double own = 0.0;
+        return target.model->Nearest(eye, direction, kNearPlane, length + 1.0, &own) &&
+               own <= t + 1e-9;
+    }
+    return FindPickBox(hit->x, hit->y, hit->z) == target.box;
+}
+
+}  // namespace
+
+Sighting FindSightingOf(const SightTarget& target, bool upstairs, bool passageOpen) {
+    const Box& box = target.sampleIn;
     std::vector<StandingCell> cells;
     for (const StandingCell& cell : StandingCells(passageOpen)) {
         if (cell.upper == upstairs) cells.push_back(cell);
@@ -344,33 +421,31 @@ Sighting FindSighting(int boxIndex, bool passageOpen) {
     std::stable_sort(cells.begin(), cells.end(), [&](const StandingCell& a, const StandingCell& b) {
         return horizontal(a) < horizontal(b);
     });
-    const RayCaster& scene = Scene().For(passageOpen);
     constexpr int kSteps = 5;
     for (const StandingCell& cell : cells) {
         if (horizontal(cell) < 0.5) continue;
-        const Point eye = cell.Eye();
         for (int i = 0; i < kSteps; ++i) {
             for (int j = 0; j < kSteps; ++j) {
                 for (int k = 0; k < kSteps; ++k) {
-                    const Point target{box.min.x + (box.max.x - box.min.x) * (i + 0.5) / kSteps,
-                                       box.min.y + (box.max.y - box.min.y) * (j + 0.5) / kSteps,
-                                       box.min.z + (box.max.z - box.min.z) * (k + 0.5) / kSteps};
-                    const Point line = target - eye;
-                    const double across = std::sqrt(line.x * line.x + line.z * line.z);
-                    if (std::fabs(std::atan2(line.y, across)) > kLargestElevation) continue;
-                    const double length = std::sqrt(across * across + line.y * line.y);
-                    const Point direction = line * (1.0 / length);
-                    double t = 0.0;
-                    if (!scene.Nearest(eye, direction, kNearPlane, length + 1.0, &t)) continue;
-                    const Point hit = eye + direction * t;
-                    if (FindPickBox(hit.x, hit.y, hit.z) == boxIndex) {
-                        return Sighting{true, cell, target, hit};
+                    const Point point{box.min.x + (box.max.x - box.min.x) * (i + 0.5) / kSteps,
+                                      box.min.y + (box.max.y - box.min.y) * (j + 0.5) / kSteps,
+                                      box.min.z + (box.max.z - box.min.z) * (k + 0.5) / kSteps};
+                    Point hit;
+                    if (EndsOnTarget(cell.Eye(), point, target, passageOpen, &hit)) {
+                        return Sighting{true, cell, point, hit};
                     }
                 }
             }
         }
     }
     return Sighting{};
+}
+
+Sighting FindSighting(int boxIndex, bool passageOpen) {
+    SightTarget target;
+    target.sampleIn = PickBox(boxIndex);
+    target.box = boxIndex;
+    return FindSightingOf(target, target.sampleIn.min.y >= 2.5, passageOpen);
 }
 
 }  // namespace housecheck

@@ -1,10 +1,10 @@
 // What stops the player is what the player sees: every wall cell next to a place the player can
 // stand shows something between knee and head height, no standing place has a surface within a
-// tenth of a unit of its centre, and every standing place has its floor at 0 or 3 below and a
-// ceiling above.
+// tenth of a unit of its centre, every standing place has its floor at 0 or 3 below and a ceiling
+// above, and no line of sight from where the player stands leaves the house through a crack.
 #include <gtest/gtest.h>
 
-#include <cmath>    // Required for: std::abs()
+#include <cmath>    // Required for: std::abs(), std::sin(), std::cos()
 #include <sstream>  // Required for: std::ostringstream
 #include <string>   // Required for: std::string
 #include <vector>   // Required for: std::vector
@@ -98,6 +98,42 @@ TEST_P(PassageState, EveryStandingCellHasItsFloorBelowAndACeilingAbove) {
         }
     }
     EXPECT_EQ(bad, 0) << "cells without floor at their level or a ceiling:" << wrong.str();
+}
+
+// From every standing cell, all round and over the whole height of the view, each line of sight
+// ends on the house (glass counts): no crack in a wall, floor or ceiling shows the garden or the
+// sky, and while the bookcase is closed none shows the room behind it.
+TEST_P(PassageState, EveryLineOfSightEndsOnTheHouse) {
+    constexpr double kPi = 3.14159265358979323846;
+    const bool open = GetParam();
+    const housecheck::RayCaster& scene = Scene().For(open);
+    std::ostringstream leaks;
+    int bad = 0, rays = 0;
+    for (const StandingCell& cell : StandingCells(open)) {
+        const Point eye = cell.Eye();
+        for (int yaw = 0; yaw < 360; ++yaw) {
+            for (int elevation = -15; elevation <= 15; elevation += 3) {
+                const double a = yaw * kPi / 180.0, e = elevation * kPi / 180.0;
+                const Point direction{-std::sin(a) * std::cos(e), std::sin(e),
+                                      -std::cos(a) * std::cos(e)};
+                double t = 0.0;
+                ++rays;
+                const bool hit = scene.Nearest(eye, direction, housecheck::kNearPlane, 100.0, &t);
+                const Point end = eye + direction * t;
+                if (hit && housecheck::kHouseBounds.Contains(end) &&
+                    (open || !housecheck::kHiddenRoom.Contains(end))) {
+                    continue;
+                }
+                if (++bad <= 10) {
+                    leaks << "\n  " << (cell.upper ? "upper" : "ground") << " (" << cell.row << ","
+                          << cell.column << ") yaw " << yaw << " elevation " << elevation;
+                    if (hit) leaks << " ends at " << end.x << " " << end.y << " " << end.z;
+                }
+            }
+        }
+    }
+    EXPECT_GT(rays, 1000000);
+    EXPECT_EQ(bad, 0) << "lines of sight that leave the house:" << leaks.str();
 }
 
 INSTANTIATE_TEST_SUITE_P(BookcaseClosedAndOpen, PassageState, testing::Bool(),

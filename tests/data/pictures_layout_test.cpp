@@ -1,10 +1,12 @@
 // The pictures agree with the game's fixed tables: buttons where the screens test the mouse, keys
-// on the keypad's cells, a dark display where the digits appear, a sky box whose faces meet.
+// on the keypad's cells, a dark display where the digits appear, a sky box whose faces meet; and
+// with each other: the calendar on the wall rings the same day as its close-up.
 #include <gtest/gtest.h>
 
 #include <algorithm>  // Required for: std::max()
 #include <cmath>      // Required for: std::abs(), std::lround()
 #include <string>     // Required for: std::string
+#include <vector>     // Required for: std::vector
 
 #include "pictures_support.h"
 
@@ -279,6 +281,52 @@ TEST(InfoPictures, NineDifferentCards) {
             EXPECT_GT(difference / cards[a].pixels.size(), 5.0) << "info" << a << " and info" << b;
         }
     }
+}
+
+// Where the red ring round the gas check's day lies in a calendar picture: the centre of the
+// strongly red pixels inside the grid (the ring, drawn in a purer red than the Sundays).
+struct RingCentre {
+    double x = 0, y = 0;
+    int pixels = 0;
+};
+RingCentre FindRing(const Picture& picture, int top, int bottom) {
+    RingCentre ring;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            const Rgb& p = picture.At(x, y);
+            if (p.r > 150 && p.r > 3.3 * (p.g + p.b)) {
+                ring.x += x;
+                ring.y += y;
+                ++ring.pixels;
+            }
+        }
+    }
+    if (ring.pixels > 0) {
+        ring.x /= ring.pixels;
+        ring.y /= ring.pixels;
+    }
+    return ring;
+}
+
+// The calendar on the boiler room's wall and its close-up (info picture 8) ring the same day in
+// the same week and weekday column: both grids run from Monday to Sunday.
+TEST(PicturesLayout, TheCalendarOnTheWallAndItsCloseUpRingTheSameDayInTheSameColumn) {
+    const Picture closeUp = Load("Data/Picture/info8.tga");
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(ReadFileBytes(BuildFolder() + "/Data/Model/house_main/calendar_90.bmp", &bytes));
+    Picture wall;
+    BmpHeader header;
+    std::string error;
+    ASSERT_TRUE(DecodeBmp(bytes, &header, &wall, &error)) << error;
+    ASSERT_EQ(wall.width, 128);
+    // The close-up's grid: seven columns 30 wide from x 15, weeks 33 high from y 128; the wall
+    // calendar's: columns 17 wide from x 6, weeks 17 high from y 40.
+    const RingCentre onCloseUp = FindRing(closeUp, 128, 128 + 5 * 33);
+    const RingCentre onWall = FindRing(wall, 36, 128);
+    ASSERT_GT(onCloseUp.pixels, 50);
+    ASSERT_GT(onWall.pixels, 30);
+    EXPECT_EQ(static_cast<int>((onWall.x - 6) / 17), static_cast<int>((onCloseUp.x - 15) / 30));
+    EXPECT_EQ(static_cast<int>((onWall.y - 40) / 17), static_cast<int>((onCloseUp.y - 128) / 33));
 }
 
 }  // namespace

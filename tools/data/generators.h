@@ -4,7 +4,8 @@
 
 #include <filesystem>  // Required for: std::filesystem::path
 
-// Data/Model: house_main, house_hammer, bookcase1 and bread1 with their textures.
+// Data/Model: house_main, house_hammer, bookcase1, bread1 and the four small items (house_note1,
+// house_key1, house_key2, house_note3) with their textures.
 void WriteModels(const std::filesystem::path& dataFolder);
 // Data/Picture: the sky box, the keypad, the screens and the info pictures.
 void WritePictures(const std::filesystem::path& dataFolder);

@@ -8,6 +8,7 @@
 #include <cstdio>     // Required for: std::snprintf()
 
 #include "gameplay/keypad_code.h"
+#include "house_calendar.h"
 #include "model_paint.h"
 
 namespace house {
@@ -32,14 +33,22 @@ Surface Plain(const char* name, Color color) {
     return MakePlainSurface(name, color);
 }
 
-// Paper with lines of handwriting.
+// Paper with lines of handwriting under a red heading, framed in red: a note that catches the eye
+// on the dark wood it stands on.
 void PaintNote(Canvas& c, std::uint32_t seed, int lines) {
     modelpaint::FillPattern(c, [&](double x, double y) {
-        return Scale(Color{246, 240, 222}, 0.95 + 0.06 * Noise(x / 16, y / 16, 0, 0, seed));
+        return Scale(Color{252, 248, 236}, 0.96 + 0.05 * Noise(x / 16, y / 16, 0, 0, seed));
     });
     const double w = c.Width(), h = c.Height();
+    const Color red{200, 36, 30};
+    FillBox(c, 0, 0, w, 3, red);
+    FillBox(c, 0, h - 3, w, h, red);
+    FillBox(c, 0, 0, 3, h, red);
+    FillBox(c, w - 3, 0, w, h, red);
+    const double cell = h / 32;
+    DrawDotText(c, (w - DotTextWidth(cell * 2, "NOTE")) / 2, h * 0.08, cell * 2, "NOTE", red);
     for (int line = 0; line < lines; ++line) {
-        const double y = h * (0.16 + 0.7 * line / std::max(1, lines - 1));
+        const double y = h * (0.42 + 0.46 * line / std::max(1, lines - 1));
         double x = w * 0.1;
         const double end = w * (line == lines - 1 ? 0.55 : 0.88);
         int word = 0;
@@ -148,12 +157,14 @@ const Surface& Velvet() {
 }
 
 const Surface& NoteUpstairs() {
-    static const Surface s = MakeSurface("note1", 64, 64, [](Canvas& c) { PaintNote(c, 311U, 6); });
+    static const Surface s =
+        MakeSurface("note1", 128, 64, [](Canvas& c) { PaintNote(c, 311U, 4); });
     return s;
 }
 
 const Surface& NoteNightstand() {
-    static const Surface s = MakeSurface("note3", 64, 64, [](Canvas& c) { PaintNote(c, 313U, 5); });
+    static const Surface s =
+        MakeSurface("note3", 128, 64, [](Canvas& c) { PaintNote(c, 313U, 3); });
     return s;
 }
 
@@ -374,13 +385,14 @@ const Surface& Mountains() {
 }
 
 const Surface& Portrait() {
-    // An old sepia photograph behind an oval mount in a black frame: the hidden room's keepsake.
+    // An old, faded sepia photograph behind an oval mount in a black frame: the hidden room's
+    // keepsake, dim beside the safe.
     static const Surface s = MakeSurface("portrait", 128, 256, [](Canvas& c) {
         modelpaint::FillPattern(c, [](double x, double y) {
             const double frame = std::min({x, 128 - x, y, 256 - y});
             if (frame < 10) return Scale(Color{30, 26, 22}, frame < 2 || frame > 8 ? 0.7 : 1.0);
             const double ox = (x - 64) / 46, oy = (y - 122) / 96;
-            if (ox * ox + oy * oy > 1) return Color{226, 214, 190};  // the mount
+            if (ox * ox + oy * oy > 1) return Color{92, 80, 64};  // the mount, darkened by age
             Color photo = Mix(Color{222, 198, 156}, Color{168, 136, 100}, y / 256);
             // Head, hair, shoulders and a collar.
             const double hx = (x - 64) / 19, hy = (y - 96) / 24;
@@ -396,54 +408,81 @@ const Surface& Portrait() {
                 if ((x - ex) * (x - ex) + (y - 96) * (y - 96) < 5) photo = Color{70, 50, 36};
             }
             const double vignette = 1.0 - 0.35 * (ox * ox + oy * oy);
-            return Scale(photo, vignette * (0.94 + 0.1 * Noise(x / 3, y / 3, 0, 0, 391U)));
+            return Scale(photo, 0.6 * vignette * (0.94 + 0.1 * Noise(x / 3, y / 3, 0, 0, 391U)));
         });
     });
     return s;
 }
 
+// The safe's green enamel, a little worn.
+Color SafeGreen(double x, double y) {
+    return Scale(Color{40, 120, 84}, 0.9 + 0.14 * Noise(x / 8, y / 8, 16, 16, 401U));
+}
+
+const Surface& SafeEnamel() {
+    static const Surface s = MakeSurface("safe_enamel", 64, 64,
+                                         [](Canvas& c) { modelpaint::FillPattern(c, SafeGreen); });
+    return s;
+}
+
 const Surface& SafeDoor() {
-    // A grey-green steel door; its name plate, dial and handle sit high on it, where the player
-    // sees them from the hidden room.
+    // The door of the safe: a bright rim, a big chrome dial, a brass handle and keyhole.
     static const Surface s = MakeSurface("safe_door", 128, 128, [](Canvas& c) {
-        modelpaint::FillPattern(c, [](double x, double y) {
-            return Scale(Color{132, 146, 138}, 0.9 + 0.12 * Noise(x / 8, y / 8, 16, 16, 401U));
-        });
-        FillBox(c, 6, 6, 122, 122, Color{150, 164, 156});
-        FillBox(c, 10, 10, 118, 118, Color{124, 138, 130});
-        FillBox(c, 34, 13, 94, 29, Color{210, 178, 90});
-        DrawDotText(c, 64 - DotTextWidth(2, "SAFE") / 2, 14, 2, "SAFE", Color{60, 40, 20});
-        FillDisc(c, 40, 56, 20, Color{200, 204, 208});
-        FillDisc(c, 40, 56, 14, Color{40, 44, 50});
+        modelpaint::FillPattern(c, SafeGreen);
+        FillBox(c, 3, 3, 125, 125, Color{212, 190, 110});
+        FillBox(c, 7, 7, 121, 121, Color{30, 96, 66});
+        FillBox(c, 10, 10, 118, 118, Color{48, 136, 96});
+        FillDisc(c, 44, 62, 27, Color{236, 238, 240});
+        FillDisc(c, 44, 62, 20, Color{70, 74, 80});
+        FillDisc(c, 44, 62, 8, Color{220, 224, 228});
         for (int i = 0; i < 12; ++i) {
             const double a = i * kPi / 6;
-            StrokeLine(c, 40 + std::cos(a) * 15, 56 + std::sin(a) * 15, 40 + std::cos(a) * 19,
-                       56 + std::sin(a) * 19, 1.5, Color{30, 30, 30});
+            StrokeLine(c, 44 + std::cos(a) * 21, 62 + std::sin(a) * 21, 44 + std::cos(a) * 26,
+                       62 + std::sin(a) * 26, 1.8, Color{30, 30, 30});
         }
-        FillBox(c, 78, 50, 108, 62, Color{214, 216, 220});
-        FillBox(c, 90, 36, 96, 80, Color{214, 216, 220});
-        FillDisc(c, 93, 96, 6, Color{210, 178, 90});
-        FillBox(c, 92, 96, 94, 106, Color{10, 10, 10});
-        modelpaint::DarkenEdges(c, 4, 0.6);
+        FillBox(c, 84, 30, 94, 96, Color{232, 196, 90});
+        FillBox(c, 76, 56, 104, 66, Color{232, 196, 90});
+        FillDisc(c, 89, 108, 6, Color{232, 196, 90});
+        FillBox(c, 88, 107, 90, 115, Color{10, 10, 10});
+        modelpaint::DarkenEdges(c, 3, 0.7);
+    });
+    return s;
+}
+
+const Surface& SafeTop() {
+    // A brass name plate across the top: seen from the passage before the door is.
+    static const Surface s = MakeSurface("safe_top", 128, 128, [](Canvas& c) {
+        modelpaint::FillPattern(c, SafeGreen);
+        FillBox(c, 3, 3, 125, 125, Color{212, 190, 110});
+        FillBox(c, 7, 7, 121, 121, Color{48, 136, 96});
+        FillBox(c, 14, 70, 114, 112, Color{236, 200, 96});
+        FillBox(c, 18, 74, 110, 108, Color{250, 220, 120});
+        DrawDotText(c, 64 - DotTextWidth(4, "SAFE") / 2, 77, 4, "SAFE", Color{70, 40, 14});
+        modelpaint::DarkenEdges(c, 3, 0.75);
     });
     return s;
 }
 
 const Surface& Calendar() {
-    // The month of the gas check, that day ringed in red: the keypad's code.
+    // The month of the gas check, that day ringed in red: the keypad's code. Laid out as its
+    // close-up (info picture 8): weeks from Monday to Sunday, the 1st on the same weekday.
     static const Surface s = MakeSurface("calendar", 128, 128, [](Canvas& c) {
         c.FillRect(0, 0, 128, 128, Color{248, 246, 238});
-        FillBox(c, 0, 0, 128, 30, Color{176, 40, 36});
+        FillBox(c, 0, 0, 128, 28, Color{176, 40, 36});
         const int month = kKeypadCode[0] * 10 + kKeypadCode[1];
         const int day = kKeypadCode[2] * 10 + kKeypadCode[3];
         const char* name = month == 11 ? "NOVEMBER" : "DECEMBER";
-        DrawDotText(c, (128 - DotTextWidth(2, name)) / 2, 8, 2, name, Color{255, 250, 240});
-        // Seven columns of days, the 1st on a Wednesday.
-        const int days = month == 11 ? 30 : 31;
-        const int firstWeekday = 2;
-        for (int d = 1; d <= days; ++d) {
+        DrawDotText(c, (128 - DotTextWidth(2, name)) / 2, 7, 2, name, Color{255, 250, 240});
+        const char* const weekdays[7] = {"M", "T", "W", "T", "F", "S", "S"};
+        for (int column = 0; column < 7; ++column) {
+            DrawDotText(c, kCalendarLeft + column * kCalendarColumn + 5, 30, 0.8, weekdays[column],
+                        column == 6 ? Color{190, 40, 36} : Color{110, 110, 118});
+        }
+        const int firstWeekday = CalendarFirstWeekday(month);
+        for (int d = 1; d <= CalendarDays(month); ++d) {
             const int slot = d - 1 + firstWeekday;
-            const double x = 6 + (slot % 7) * 17.0, y = 38 + (slot / 7) * 17.0;
+            const double x = kCalendarLeft + (slot % 7) * kCalendarColumn;
+            const double y = kCalendarTop + (slot / 7) * kCalendarRow;
             char text[4];
             std::snprintf(text, sizeof text, "%d", d);
             const double width = DotTextWidth(1.4, text);
@@ -545,8 +584,8 @@ const Surface& BurnerPanel() {
 const Surface& CrateWood() {
     static const Surface s = MakeSurface("crate", 64, 64, [](Canvas& c) {
         modelpaint::FillPattern(c, [](double x, double y) {
-            Color wood = modelpaint::WoodGrain(y / 64, x / 64 * 2, Color{200, 160, 104},
-                                               Color{150, 108, 62}, 431U, 1, 2);
+            Color wood = modelpaint::WoodGrain(y / 64, x / 64 * 2, Color{92, 66, 44},
+                                               Color{60, 42, 28}, 431U, 1, 2);
             const double plank = std::fmod(y, 16.0);
             if (plank < 1.5) wood = Scale(wood, 0.55);
             if ((x < 3 || x > 61)) wood = Scale(wood, 0.8);

@@ -25,6 +25,8 @@ const Surface& Flowers();
 const Surface& Mountains();
 const Surface& Portrait();
 const Surface& SafeDoor();
+const Surface& SafeTop();
+const Surface& SafeEnamel();
 const Surface& Calendar();
 const Surface& RadioFront();
 const Surface& BoilerPaint();

@@ -32,6 +32,74 @@ void WindowBox(Model& model, const Surface& surface, const WindowOpening& window
     AddBox(model, surface, min, max, WorldUv(0.5));
 }
 
+const Surface& IronSurface() {
+    static const Surface surface = MakePlainSurface("iron", Color{44, 44, 48});
+    return surface;
+}
+
+// Weathered planks with a nail at each end, as nailed across a window that nobody may open.
+const Surface& PlankSurface() {
+    static const Surface surface = MakeSurface("plank", 128, 32, [](Canvas& canvas) {
+        modelpaint::FillPattern(canvas, [](double x, double y) {
+            Color wood = modelpaint::WoodGrain(x / 128.0 * 2, y / 32.0 * 0.5, Color{150, 122, 88},
+                                               Color{98, 76, 52}, 241U, 2, 1);
+            if (y < 1.5 || y > 30.5) wood = Scale(wood, 0.6);
+            return wood;
+        });
+        for (double x : {8.0, 120.0}) {
+            for (double y : {10.0, 22.0}) {
+                modelpaint::FillDisc(canvas, x, y, 2.2, Color{60, 58, 56});
+                modelpaint::FillDisc(canvas, x - 0.6, y - 0.6, 0.9, Color{150, 150, 150});
+            }
+        }
+    });
+    return surface;
+}
+
+// Iron bars across the opening, between the glass and the room, held by two flat bands.
+void BuildBars(Model& model, const WindowOpening& window, double wallFace) {
+    const double along0 = window.axis == 2 ? window.min.x : window.min.z;
+    const double along1 = window.axis == 2 ? window.max.x : window.max.z;
+    const double bottom = window.min.y, top = window.max.y;
+    const double depth = (window.glass + wallFace) / 2;
+    const int bars = static_cast<int>((along1 - along0) / 0.11);
+    for (int i = 1; i < bars; ++i) {
+        const double along = along0 + (along1 - along0) * i / bars;
+        const Vec3 base = window.axis == 2 ? V(along, bottom, depth) : V(depth, bottom, along);
+        AddCylinder(model, IronSurface(), base, V(0, top - bottom, 0), 0.013, 8, false, false);
+    }
+    for (double height : {bottom + 0.15, top - 0.15}) {
+        WindowBox(model, IronSurface(), window, along0, along1, height - 0.02, height + 0.02,
+                  depth - 0.006, depth + 0.006);
+    }
+}
+
+// Planks nailed over the opening on the room side, a little askew, with gaps that show the glass.
+void BuildBoards(Model& model, const WindowOpening& window, double wallFace) {
+    const double along0 = window.axis == 2 ? window.min.x : window.min.z;
+    const double along1 = window.axis == 2 ? window.max.x : window.max.z;
+    const double bottom = window.min.y, top = window.max.y;
+    const double thickness = 0.022;
+    const double depth = wallFace + window.roomSide * (thickness / 2 + 0.002);
+    const double length = along1 - along0 + 0.24, width = 0.15;
+    const double tilts[4] = {0.06, -0.045, 0.03, -0.07};
+    for (int i = 0; i < 4; ++i) {
+        const double middle = (along0 + along1) / 2;
+        const double height = bottom + (top - bottom) * (i + 0.5) / 4;
+        const Vec3 alongAxis = window.axis == 2 ? V(1, 0, 0) : V(0, 0, 1);
+        const Vec3 depthAxis = window.axis == 2 ? V(0, 0, 1) : V(1, 0, 0);
+        const Vec3 centre = alongAxis * middle + V(0, height, 0) + depthAxis * depth;
+        // The plank's grain runs along it on the face turned to the room.
+        const double grain = window.roomSide * Dot(Cross(alongAxis, V(0, 1, 0)), depthAxis);
+        const Vec3 halfU =
+            (alongAxis * std::cos(tilts[i]) + V(0, std::sin(tilts[i]), 0)) * (grain * length / 2);
+        const Vec3 halfV =
+            (alongAxis * -std::sin(tilts[i]) + V(0, std::cos(tilts[i]), 0)) * (width / 2);
+        AddTiltedBox(model, PlankSurface(), centre, halfU, halfV, depthAxis * (thickness / 2),
+                     FitUv());
+    }
+}
+
 void BuildWindow(Model& model, const WindowOpening& window, int glass) {
     const double along0 = window.axis == 2 ? window.min.x : window.min.z;
     const double along1 = window.axis == 2 ? window.max.x : window.max.z;
@@ -65,13 +133,15 @@ void BuildWindow(Model& model, const WindowOpening& window, int glass) {
         AddLitRect(model, glass, V(window.glass, bottom, along1), V(0, 0, along0 - along1),
                    V(0, top - bottom, 0));
     }
+    if (window.kind == WindowKind::kBarred) BuildBars(model, window, wallFace);
+    if (window.kind == WindowKind::kBoarded) BuildBoards(model, window, wallFace);
 }
 
 // The front door ----------------------------------------------------------------------------------
 
 const Surface& DoorSurface() {
     static const Surface surface = MakeSurface("door", 128, 256, [](Canvas& canvas) {
-        const Color paint{46, 86, 62};
+        const Color paint{156, 38, 32};
         modelpaint::FillPattern(canvas, [&](double x, double y) {
             const double grain = Fbm(x / 16, y / 64, 3, 8, 4, 201U);
             return Scale(paint, 0.9 + 0.15 * grain);
@@ -325,10 +395,42 @@ void Tree(Model& model, double x, double z, double height) {
                     2.2, 12, 8, false);
 }
 
+// The countryside beyond the garden hedge on the south side: fields in patches of green and
+// straw divided by darker hedgerows, and a lane winding across. Only the upper floor sees it,
+// over the hedge and far below the window.
+const Surface& CountrysideSurface() {
+    static const Surface surface = MakeSurface("fields", 256, 256, [](Canvas& canvas) {
+        const Color crops[5] = {
+            {92, 138, 58}, {150, 160, 70}, {196, 176, 96}, {70, 112, 48}, {120, 150, 64}};
+        modelpaint::FillPattern(canvas, [&](double x, double y) {
+            const int fieldX = static_cast<int>(x / 40), fieldY = static_cast<int>(y / 28);
+            const Color crop = crops[(fieldX * 7 + fieldY * 3 + fieldX * fieldY) % 5];
+            const double furrow = 0.92 + 0.08 * std::sin((fieldX % 2 ? x : y) * 1.6);
+            Color color = Scale(crop, furrow * (0.9 + 0.15 * Fbm(x / 16, y / 16, 3, 16, 16, 231U)));
+            const double edgeX = std::fmod(x, 40.0), edgeY = std::fmod(y, 28.0);
+            if (edgeX < 2.5 || edgeY < 2.5) color = Color{48, 84, 36};
+            const double lane = 128 + 38 * std::sin(y * 0.031) + 14 * std::sin(y * 0.09);
+            if (std::fabs(x - lane) < 3.0) color = Color{178, 164, 136};
+            return color;
+        });
+    });
+    return surface;
+}
+
 void BuildGarden(Model& model) {
     // The lawn: a square round the house, just below the floors.
-    AddRect(model, GrassSurface(), V(-16.0, -0.02, 16.0), V(46.0, 0, 0), V(0, 0, -46.0),
+    AddRect(model, GrassSurface(), V(-16.0, -0.02, 9.0), V(46.0, 0, 0), V(0, 0, -39.0),
             WorldUv(1.5));
+    // Beyond the south hedge the fields stretch away: from the bedroom window they lie far below,
+    // from the ground floor the hedge hides them.
+    AddRect(model, CountrysideSurface(), V(-40.0, -0.02, 70.0), V(90.0, 0, 0), V(0, 0, -61.0),
+            FitUv());
+    const double fieldTrees[5][3] = {{-6.0, 24.0, 3.0},
+                                     {9.0, 31.0, 3.6},
+                                     {20.0, 22.0, 2.8},
+                                     {-14.0, 36.0, 3.4},
+                                     {3.0, 44.0, 3.2}};
+    for (const auto& tree : fieldTrees) Tree(model, tree[0], tree[1], tree[2]);
     // A path from the front door to the gate.
     AddRect(model, PavingSurface(), V(5.2, -0.01, -9.8), V(1.7, 0, 0), V(0, 0, -8.0), WorldUv(1.0));
     // A hedge round the garden, and trees.
@@ -338,7 +440,8 @@ void BuildGarden(Model& model) {
     AddBox(model, hedge, V(7.0, -0.02, -19.0), V(22.0, 1.4, -18.0), WorldUv(1.0));
     AddBox(model, hedge, V(-9.0, -0.02, -18.0), V(-8.0, 1.4, 8.0), WorldUv(1.0));
     AddBox(model, hedge, V(21.0, -0.02, -18.0), V(22.0, 1.4, 8.0), WorldUv(1.0));
-    Tree(model, 2.0, 5.0, 4.5);
+    // Trees stand aside of the two south windows, so that both look out over the garden.
+    Tree(model, -2.2, 5.5, 4.5);
     Tree(model, 6.5, 6.0, 5.5);
     Tree(model, -3.0, 3.0, 4.0);
     Tree(model, 15.5, -7.0, 5.0);

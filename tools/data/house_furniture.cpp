@@ -38,68 +38,50 @@ void Legs(Model& model, const Surface& surface, Footprint f, double inset, doubl
 // Upstairs ---------------------------------------------------------------------------------------
 
 void BuildUpstairsBed(Model& model) {
-    const CellRange cells = SegmentCells(9, 11);  // against the west wall
+    // A low bed against the west wall, its head to the south: from where the player wakes the
+    // line of sight to key 1 on the crate beyond it passes just over its foot.
+    const CellRange cells = SegmentCells(9, 11);
     const Footprint f =
         FootprintOf(cells.firstRow + 1, cells.lastRow, cells.firstColumn, cells.lastColumn);
     const double y = kUpperFloor;
     const Surface& oak = OakSurface();
-    Legs(model, oak, f, 0.0, 0.07, y, y + 0.12);
-    AddBox(model, oak, V(f.minX, y + 0.12, f.minZ), V(f.maxX, y + 0.3, f.maxZ), WorldUv(0.5));
-    AddBox(model, Linen(), V(f.minX + 0.03, y + 0.3, f.minZ + 0.07),
-           V(f.maxX - 0.03, y + 0.46, f.maxZ - 0.07), WorldUv(0.5), kAllFaces & ~kFaceMinusY);
-    AddBox(model, Quilt(), V(f.minX + 0.015, y + 0.22, f.minZ + 0.62),
-           V(f.maxX - 0.015, y + 0.49, f.maxZ - 0.065), WorldUv(0.6), kAllFaces & ~kFaceMinusY);
-    AddRoundedSolid(model, Linen(), V(f.minX + 0.12, y + 0.44, f.minZ + 0.1),
-                    V(f.maxX - 0.12, y + 0.58, f.minZ + 0.42), 3.0, 12, 8, false);
-    AddBox(model, oak, V(f.minX, y, f.minZ), V(f.maxX, y + 0.95, f.minZ + 0.06), WorldUv(0.5));
-    AddBox(model, oak, V(f.minX, y, f.maxZ - 0.06), V(f.maxX, y + 0.62, f.maxZ), WorldUv(0.5));
+    Legs(model, oak, f, 0.0, 0.07, y, y + 0.06);
+    AddBox(model, oak, V(f.minX, y + 0.06, f.minZ), V(f.maxX, y + 0.2, f.maxZ), WorldUv(0.5));
+    AddBox(model, Linen(), V(f.minX + 0.03, y + 0.2, f.minZ + 0.07),
+           V(f.maxX - 0.03, y + 0.3, f.maxZ - 0.07), WorldUv(0.5), kAllFaces & ~kFaceMinusY);
+    AddBox(model, Quilt(), V(f.minX + 0.015, y + 0.14, f.minZ + 0.065),
+           V(f.maxX - 0.015, y + 0.33, f.maxZ - 0.62), WorldUv(0.6), kAllFaces & ~kFaceMinusY);
+    AddRoundedSolid(model, Linen(), V(f.minX + 0.12, y + 0.28, f.maxZ - 0.42),
+                    V(f.maxX - 0.12, y + 0.4, f.maxZ - 0.1), 3.0, 12, 8, false);
+    AddBox(model, oak, V(f.minX, y, f.maxZ - 0.06), V(f.maxX, y + 0.95, f.maxZ), WorldUv(0.5));
+    AddBox(model, oak, V(f.minX, y, f.minZ), V(f.maxX, y + 0.36, f.minZ + 0.06), WorldUv(0.5));
 }
 
-void BuildCrateAndKey(Model& model) {
-    const CellRange cells = SegmentCells(12, 13);  // the north-west corner
+void BuildCrate(Model& model) {
+    // A dark crate in the north-west corner; key 1 (its own model) lies on a red cloth on its lid,
+    // in the part of the lid inside its pick box.
+    const CellRange cells = SegmentCells(12, 13);
     const Footprint f =
         FootprintOf(cells.firstRow + 1, cells.lastRow, cells.firstColumn + 1, cells.lastColumn);
-    // Key 1 lies on the lid, in the part of the lid inside its pick box; the low crate leaves
-    // room for it under the box's top.
-    const Vec3 box0 = PlaceMin(kKeyBox), box1 = PlaceMax(kKeyBox);
-    const double y = kUpperFloor, top = box1.y - 0.035;
-    AddBox(model, CrateWood(), V(f.minX, y, f.minZ), V(f.maxX, top, f.maxZ), FitUv(),
-           kAllFaces & ~kFaceMinusY);
-    const double x0 = std::max(box0.x, f.minX) + 0.04, x1 = std::min(box1.x, f.maxX) - 0.03;
-    const double zc = (std::max(box0.z, f.minZ) + std::min(box1.z, f.maxZ)) / 2;
-    const double keyY = top + 0.001, thick = 0.014;
-    AddCylinder(model, Brass(), V(x0 + 0.038, keyY, zc), V(0, thick, 0), 0.038, 16, false, true);
-    AddBox(model, MakePlainSurface("key_hole", Color{60, 40, 20}),
-           V(x0 + 0.026, keyY + thick, zc - 0.012), V(x0 + 0.05, keyY + thick + 0.001, zc + 0.012),
-           WorldUv(1.0), kFacePlusY);
-    AddBox(model, Brass(), V(x0 + 0.073, keyY, zc - 0.009), V(x1, keyY + thick, zc + 0.009),
-           WorldUv(1.0), kAllFaces & ~kFaceMinusY);
-    AddBox(model, Brass(), V(x0 + 0.078, keyY, zc - 0.016), V(x0 + 0.093, keyY + thick, zc + 0.016),
-           WorldUv(1.0), kAllFaces & ~kFaceMinusY);
-    AddBox(model, Brass(), V(x1 - 0.045, keyY, zc + 0.009), V(x1, keyY + thick, zc + 0.045),
-           WorldUv(1.0), kAllFaces & ~kFaceMinusY);
+    AddBox(model, CrateWood(), V(f.minX, kUpperFloor, f.minZ), V(f.maxX, kCrateTop, f.maxZ),
+           FitUv(), kAllFaces & ~kFaceMinusY);
 }
 
 void BuildUpstairsTable(Model& model) {
     const CellRange cells = SegmentCells(14, 17);
     const Footprint f =
         FootprintOf(cells.firstRow, cells.lastRow, cells.firstColumn, cells.lastColumn);
-    // The note lies on the table top, at the bottom of its pick box.
+    // The note stands on the table top, at the bottom of its pick box; the dark top sets it off.
     const double y = kUpperFloor, top = PlaceMin(kNoteBox).y;
     const Surface& pine = PineSurface();
-    AddBox(model, pine, V(f.minX, top - 0.04, f.minZ), V(f.maxX, top, f.maxZ), WorldUv(0.5));
+    AddBox(model, DarkWoodSurface(), V(f.minX, top - 0.04, f.minZ), V(f.maxX, top, f.maxZ),
+           WorldUv(0.5));
     AddBox(model, pine, V(f.minX + 0.05, top - 0.11, f.minZ + 0.05),
            V(f.maxX - 0.05, top - 0.04, f.maxZ - 0.05), WorldUv(0.5), kAllFaces & ~kFacePlusY);
     Legs(model, pine, f, 0.02, 0.06, y, top - 0.04);
     // A clock on the north wall, above the table.
     AddCylinder(model, ClockFace(), V(2.5, 4.5, -4.83), V(0, 0, 0.025), 0.17, 24, false, true);
-    // Note 1 (pick box 0), a little askew.
-    const double angle = 0.14;
-    const Vec3 halfU = V(std::cos(angle) * 0.15, 0, std::sin(angle) * 0.15);
-    const Vec3 halfW = V(-std::sin(angle) * 0.13, 0, std::cos(angle) * 0.13);
-    const Vec3 note = (PlaceMin(kNoteBox) + PlaceMax(kNoteBox)) * 0.5;
-    AddRect(model, NoteUpstairs(), V(note.x, top + 0.002, note.z) - halfU + halfW, halfU * 2.0,
-            halfW * -2.0, FitUv());
+    // Note 1 (its own model) stands on the table top.
     // A candle and a book beside it.
     AddCylinder(model, MakePlainSurface("brass_dish", Color{190, 160, 90}), V(2.78, top, -1.92),
                 V(0, 0.012, 0), 0.05, 12, false, true);
@@ -228,8 +210,11 @@ void BuildWardrobe(Model& model) {
     // Built into the living room's west wall, its doors at the front of its pick box (key 2 is
     // inside); the recess it stands in is cut in the shell to the same size.
     const Vec3 box0 = PlaceMin(kWardrobeBox), box1 = PlaceMax(kWardrobeBox);
-    AddFrontedBox(model, OakSurface(), WardrobeFront(), kFacePlusX, V(1.23, box0.y, box0.z),
-                  V(box1.x, box1.y, box1.z), 0.5, kFacePlusX | kFacePlusY);
+    // A closed body: its sides and back close the recess, which goes right through the wall.
+    // Its doors stand a little back in the box, so that key 2 (its own model), in the lock, stays
+    // inside it.
+    AddFrontedBox(model, OakSurface(), WardrobeFront(), kFacePlusX, V(1.23, box0.y, box0.z + 0.002),
+                  V(kWardrobeDoorX, box1.y, box1.z - 0.002), 0.5, kAllFaces & ~kFaceMinusY);
     const Surface& trim = TrimSurface();
     AddBox(model, trim, V(1.37, 0.0, box0.z - 0.1), V(1.4, box1.y + 0.1, box0.z), WorldUv(0.5));
     AddBox(model, trim, V(1.37, 0.0, box1.z), V(1.4, box1.y + 0.1, box1.z + 0.1), WorldUv(0.5));
@@ -255,34 +240,32 @@ void BuildLivingRoomBed(Model& model) {
 }
 
 void BuildNightstand(Model& model) {
-    // At the bed's head, filling its pick box across and to the front (note 3 lies on it); it
-    // reaches back to the wall behind the box.
+    // At the bed's head, filling its pick box across and to the front; it reaches back to the wall
+    // behind the box. Low, so that note 3 (its own model) stands up on it inside the box.
     const Vec3 box0 = PlaceMin(kNightstandBox), box1 = PlaceMax(kNightstandBox);
     const double minX = box0.x, maxX = box1.x, minZ = -9.57, maxZ = box1.z;
-    const double top = box1.y - 0.02;
+    const double top = kNightstandTop;
     const Surface& oak = OakSurface();
     Legs(model, DarkWoodSurface(), Footprint{minX, maxX, minZ, maxZ}, 0.02, 0.05, 0.0, 0.06);
     AddFrontedBox(model, oak, NightstandFront(), kFacePlusZ, V(minX, 0.06, minZ),
                   V(maxX, top - 0.02, maxZ), 0.5, kAllFaces & ~kFaceMinusZ & ~kFaceMinusY);
-    AddBox(model, oak, V(minX, top - 0.02, minZ), V(maxX, top, maxZ), WorldUv(0.5),
+    AddBox(model, DarkWoodSurface(), V(minX, top - 0.02, minZ), V(maxX, top, maxZ), WorldUv(0.5),
            kAllFaces & ~kFaceMinusZ);
-    AddBoxFace(model, NoteNightstand(), V(minX + 0.15, top, box0.z + 0.1),
-               V(minX + 0.41, top + 0.003, box0.z + 0.37), kFacePlusY, FitUv());
 }
 
-void BuildSideTable(Model& model) {
-    const CellRange cells = SegmentCells(65, 67);  // by the wall between boiler room and hall
+void BuildHallBench(Model& model) {
+    // A low bench by the wall between boiler room and hall: nothing on it stands up into the
+    // view across the hall to the front door.
+    const CellRange cells = SegmentCells(65, 67);
     const Footprint f =
         FootprintOf(cells.firstRow + 1, cells.lastRow, cells.firstColumn, cells.lastColumn);
     const Surface& walnut = DarkWoodSurface();
-    AddBox(model, walnut, V(f.minX, 0.57, f.minZ), V(f.maxX, 0.61, f.maxZ), WorldUv(0.5));
-    Legs(model, walnut, f, 0.02, 0.04, 0.0, 0.57);
-    const double cx = (f.minX + f.maxX) / 2, cz = (f.minZ + f.maxZ) / 2;
-    AddTube(model, MakePlainSurface("lamp_base", Color{200, 190, 170}), V(cx, 0.61, cz),
-            V(0, 0.24, 0), 0.07, 0.03, 12, false, true);
+    Legs(model, walnut, f, 0.0, 0.05, 0.0, 0.08);
+    AddBox(model, OakSurface(), V(f.minX, 0.08, f.minZ), V(f.maxX, 0.36, f.maxZ), WorldUv(0.5),
+           kAllFaces & ~kFaceMinusY);
+    AddBox(model, Velvet(), V(f.minX + 0.01, 0.36, f.minZ + 0.01),
+           V(f.maxX - 0.01, 0.44, f.maxZ - 0.01), WorldUv(0.5), kAllFaces & ~kFaceMinusY);
     AddBoxFace(model, Mountains(), V(5.17, 1.3, -4.4), V(5.19, 1.9, -3.4), kFacePlusX, FitUv());
-    AddTube(model, MakePlainSurface("lamp_shade", Color{240, 220, 170}), V(cx, 0.84, cz),
-            V(0, 0.22, 0), 0.14, 0.09, 16, true, true);
 }
 
 void BuildSofa(Model& model) {
@@ -349,10 +332,13 @@ void BuildKitchenCounter(Model& model) {
 }
 
 void BuildSafe(Model& model) {
-    const Block door = SafeDoorBlock();
-    AddBox(model, SteelSurface(), door.min, door.max, WorldUv(0.5),
-           kAllFaces & ~kFacePlusZ & ~kFaceMinusZ);
-    AddBoxFace(model, SafeDoor(), door.min, door.max, kFacePlusZ, FitUv());
+    // A big green safe filling its niche: the dial and handle on its front, a brass name plate on
+    // its top, which is what the player sees first over the parapet.
+    const Block safe = SafeBlock();
+    const Surface& enamel = SafeEnamel();
+    AddBox(model, enamel, safe.min, safe.max, WorldUv(0.5), kFacePlusX | kFaceMinusX);
+    AddBoxFace(model, SafeDoor(), safe.min, safe.max, kFacePlusZ, FitUv());
+    AddBoxFace(model, SafeTop(), safe.min, safe.max, kFacePlusY, FitUv());
 }
 
 void BuildPortrait(Model& model) {
@@ -366,7 +352,7 @@ void BuildPortrait(Model& model) {
 
 void BuildFurniture(Model& model) {
     BuildUpstairsBed(model);
-    BuildCrateAndKey(model);
+    BuildCrate(model);
     BuildUpstairsTable(model);
     BuildCabinetAndPicture(model);
     BuildBoiler(model);
@@ -375,7 +361,7 @@ void BuildFurniture(Model& model) {
     BuildWardrobe(model);
     BuildLivingRoomBed(model);
     BuildNightstand(model);
-    BuildSideTable(model);
+    BuildHallBench(model);
     BuildSofa(model);
     BuildKitchenCounter(model);
     BuildSafe(model);

@@ -1,10 +1,14 @@
-// The three movable models. The hammer lies on the locked cabinet upstairs (pick box 5), the
-// loaf on the kitchen worktop (pick box 8); both vanish when taken. The bookcase stands in its
-// closed place in front of the passage to the hidden room, shelves open to the hall and the
-// keypad on a shelf (pick box 15); the game slides it 1.5 towards -Z when the code is keyed in.
+// The movable models. The hammer lies on the locked cabinet upstairs (pick box 5), the loaf on
+// the kitchen worktop (pick box 8); note 1 stands on the table upstairs (box 0), key 1 lies on
+// the crate (box 1), key 2 is in the wardrobe's lock (box 7), note 3 stands on the nightstand
+// (box 9): all of them vanish when taken, and each stands out from what it lies on. The bookcase
+// stands in its closed place in front of the passage to the hidden room, shelves open to the hall
+// and the keypad on a shelf (pick box 15); the game slides it 1.5 towards -Z when the code is keyed
+// in.
 #include <algorithm>  // Required for: std::min()
 #include <cmath>      // Required for: std::fmod()
 
+#include "house_decor.h"
 #include "house_parts.h"
 #include "model_paint.h"
 
@@ -17,18 +21,20 @@ using modelpaint::FillBox;
 using modelpaint::Scale;
 using modelpaint::StrokeLine;
 
+// The hammer's handle is painted red and its head bright steel, so that it stands out from the
+// oak of the cabinet it lies on.
 const Surface& HandleWood() {
     static const Surface s = MakeSurface("handle", 64, 64, [](Canvas& c) {
         modelpaint::FillPattern(c, [](double x, double y) {
-            return modelpaint::WoodGrain(y / 64, x / 64 * 2, Color{196, 150, 96},
-                                         Color{140, 96, 56}, 501U, 1, 2);
+            return modelpaint::WoodGrain(y / 64, x / 64 * 2, Color{206, 44, 34}, Color{150, 28, 22},
+                                         501U, 1, 2);
         });
     });
     return s;
 }
 
 const Surface& HammerHead() {
-    static const Surface s = MakePlainSurface("hammer_head", Color{88, 94, 104});
+    static const Surface s = MakePlainSurface("hammer_head", Color{176, 184, 196});
     return s;
 }
 
@@ -95,7 +101,114 @@ const Surface& KeypadFace() {
     return s;
 }
 
+// The card that stands on the shelf at eye height below the keypad: the stairs land the player
+// so close to the bookcase that the keypad above is out of sight, and the card says where it is.
+// The card spans the width of the landing at the foot of the stairs, Z -1.1 to -0.2; the keypad
+// is above Z -0.55, this far across the card's picture.
+constexpr double kSignNorth = -1.1, kSignSouth = -0.2;
+constexpr double kUnderKeypad = 256.0 * (-0.55 - kSignNorth) / (kSignSouth - kSignNorth);
+
+const Surface& KeypadSign() {
+    static const Surface s = MakeSurface("keypad_sign", 256, 64, [](Canvas& c) {
+        c.FillRect(0, 0, 256, 64, Color{176, 30, 26});
+        FillBox(c, 4, 4, 252, 60, Color{250, 244, 226});
+        // Arrows pointing up at both ends and in the middle, under the keypad; the word between.
+        const Color red{200, 30, 24};
+        for (double x : {34.0, kUnderKeypad, 230.0}) {
+            for (int i = 0; i < 15; ++i) FillBox(c, x - i * 1.1, 8 + i, x + i * 1.1, 9 + i, red);
+            FillBox(c, x - 6, 23, x + 6, 38, red);
+        }
+        const double width = modelpaint::DotTextWidth(2, "KEYPAD");
+        DrawDotText(c, kUnderKeypad - width / 2, 43, 2, "KEYPAD", Color{30, 30, 36});
+    });
+    return s;
+}
+
+const Surface& RedCloth() {
+    static const Surface s = MakeSurface("red_cloth", 32, 32, [](Canvas& c) {
+        modelpaint::FillPattern(c, [](double x, double y) {
+            return modelpaint::Fabric(x / 32, y / 32, Color{186, 28, 32}, 0.04, 551U);
+        });
+    });
+    return s;
+}
+
+const Surface& KeyBrass() {
+    static const Surface s = MakePlainSurface("key_brass", Color{236, 194, 74});
+    return s;
+}
+
+// A note folded once and stood up like a tent on what it lies on: the written side faces
+// `facing` (level, unit length), its foot `centre` on the surface.
+void AddStandingNote(Model& model, const Surface& written, Vec3 centre, Vec3 facing, double width,
+                     double height, double foot) {
+    const Vec3 across = Cross(facing * -1.0, V(0, 1, 0)) * width;
+    const Vec3 ridge = centre + V(0, height, 0) - across * 0.5;
+    const Vec3 frontFoot = centre + facing * (foot / 2) - across * 0.5;
+    const Vec3 backFoot = centre - facing * (foot / 2) + across * 0.5;
+    AddRect(model, written, frontFoot, across, ridge - frontFoot, FitUv());
+    AddRect(model, MakePlainSurface("paper", Color{240, 236, 222}), backFoot, across * -1.0,
+            ridge + across - backFoot, FitUv());
+}
+
+// An old key lying flat, its bow at the start of `along` (level, unit length).
+void AddLyingKey(Model& model, Vec3 centre, Vec3 along, double length) {
+    const Vec3 side = V(-along.z, 0, along.x);
+    const double thick = 0.016, shaft = 0.011;
+    const Vec3 bow = centre - along * (length * 0.36);
+    AddCylinder(model, KeyBrass(), bow, V(0, thick, 0), length * 0.16, 16, false, true);
+    AddCylinder(model, MakePlainSurface("key_eye", Color{70, 18, 20}), bow + V(0, thick, 0),
+                V(0, 0.001, 0), length * 0.07, 12, false, true);
+    const Vec3 shaftMiddle = centre + along * (length * 0.12) + V(0, thick / 2, 0);
+    AddTiltedBox(model, KeyBrass(), shaftMiddle, along * (length * 0.38), V(0, thick / 2, 0),
+                 side * shaft, WorldUv(1.0));
+    const Vec3 bit = centre + along * (length * 0.4) + side * (length * 0.07) + V(0, thick / 2, 0);
+    AddTiltedBox(model, KeyBrass(), bit, along * (length * 0.08), V(0, thick / 2, 0),
+                 side * (length * 0.07), WorldUv(1.0));
+}
+
 }  // namespace
+
+void BuildNoteOnTable(Model& model) {
+    // Standing on the table in its pick box, turned to the bed where the player wakes.
+    const Vec3 box0 = PlaceMin(kNoteBox), box1 = PlaceMax(kNoteBox);
+    const Vec3 centre = V((box0.x + box1.x) / 2, box0.y + 0.001, (box0.z + box1.z) / 2);
+    AddStandingNote(model, NoteUpstairs(), centre, Normalized(V(0.3, 0, 1)), 0.36, 0.21, 0.12);
+}
+
+void BuildKeyOnCrate(Model& model) {
+    // A big brass key on a red cloth on the dark crate, within the part of the lid in its box,
+    // lying across the view from the middle of the room.
+    const Vec3 box1 = PlaceMax(kKeyBox);
+    const double x0 = 0.25, x1 = box1.x - 0.01, z0 = -4.76, z1 = box1.z - 0.01;
+    AddBox(model, RedCloth(), V(x0, kCrateTop, z0), V(x1, kCrateTop + 0.004, z1), WorldUv(0.3),
+           kAllFaces & ~kFaceMinusY);
+    const Vec3 centre = V((x0 + x1) / 2, kCrateTop + 0.004, (z0 + z1) / 2);
+    AddLyingKey(model, centre, Normalized(V(0.81, 0, -0.58)), 0.3);
+}
+
+void BuildKeyInWardrobe(Model& model) {
+    // In the lock between the wardrobe's doors: a brass bow with a red tag hanging from it, on
+    // the dark oak where the player sees it from the room.
+    const Vec3 box0 = PlaceMin(kWardrobeBox), box1 = PlaceMax(kWardrobeBox);
+    const double z = (box0.z + box1.z) / 2, y = 0.95, front = box1.x;
+    AddBox(model, KeyBrass(), V(kWardrobeDoorX, y - 0.007, z - 0.007),
+           V(front - 0.012, y + 0.007, z + 0.007), WorldUv(1.0), kAllFaces & ~kFaceMinusX);
+    AddCylinder(model, KeyBrass(), V(front - 0.014, y + 0.02, z), V(0.012, 0, 0), 0.034, 16, true,
+                true);
+    AddCylinder(model, OakSurface(), V(front - 0.0015, y + 0.02, z), V(0.001, 0, 0), 0.015, 12,
+                false, true);
+    AddBox(model, MakePlainSurface("key_tag", Color{210, 30, 28}),
+           V(front - 0.012, y - 0.16, z - 0.028), V(front - 0.004, y - 0.02, z + 0.028),
+           WorldUv(1.0), kAllFaces & ~kFaceMinusX);
+}
+
+void BuildNoteOnNightstand(Model& model) {
+    // Standing on the low nightstand in its pick box, turned to the way in from the hall.
+    const Vec3 box0 = PlaceMin(kNightstandBox), box1 = PlaceMax(kNightstandBox);
+    const Vec3 centre = V((box0.x + box1.x) / 2, kNightstandTop + 0.001, -9.17);
+    AddStandingNote(model, NoteNightstand(), centre, Normalized(V(0.42, 0, 1)), 0.34, 0.2, 0.12);
+}
 
 void BuildHammer(Model& model) {
     // Lying on the cabinet's top at the bottom of its pick box: the handle across the cabinet
@@ -103,8 +216,8 @@ void BuildHammer(Model& model) {
     const Vec3 box0 = PlaceMin(kHammerBox), box1 = PlaceMax(kHammerBox);
     const double base = box0.y, x = (box0.x + box1.x) / 2;
     const double headZ0 = box0.z + 0.005, headZ1 = headZ0 + 0.055;
-    AddBox(model, HandleWood(), V(x - 0.018, base + 0.005, headZ1),
-           V(x + 0.018, base + 0.038, box1.z - 0.005), WorldUv(0.3));
+    AddBox(model, HandleWood(), V(x - 0.024, base + 0.004, headZ1),
+           V(x + 0.024, base + 0.046, box1.z - 0.005), WorldUv(0.3));
     const Surface& steel = HammerHead();
     AddBox(model, steel, V(x - 0.06, base, headZ0), V(x + 0.07, base + 0.055, headZ1),
            WorldUv(0.5));
@@ -183,6 +296,39 @@ void BuildBookcase(Model& model) {
             if (z < notchEnd + 0.02 && z + 0.065 > notchEnd) z = notchEnd + 0.022;
             ++book;
         }
+    }
+    // The end board: behind the notch, from the bookcase's north end to the pocket, as high as
+    // the passage. While the bookcase is closed it fills the gap of the wall at X 10.9 and shows
+    // the hall's wallpaper; once it slides it goes into the slot at the far end of the pocket.
+    // It reaches a little past the wall's outer face, so that no crack opens where it meets the
+    // block behind the pocket.
+    AddBox(model, wood, V(notchBack, 0.0, kEndBoardNorth), V(back + 0.02, kPassageTop, north),
+           WorldUv(0.5), kAllFaces & ~kFaceMinusX & ~kFaceMinusY);
+    {
+        const Vec3 normal{-1, 0, 0};
+        const int material = model.MaterialFacing(WallSurface(Room::kLivingRoom), normal);
+        const double repeat = WallRepeat(Room::kLivingRoom);
+        auto corner = [&](double y, double z) {
+            return MeshVertex{V(notchBack, y, z), z / repeat, y / kGroundCeiling, normal};
+        };
+        model.AddQuad(material, corner(0.0, kEndBoardNorth), corner(0.0, north),
+                      corner(kPassageTop, north), corner(kPassageTop, kEndBoardNorth));
+    }
+    // A pale panel on the back of the gap in the books round the keypad, so that the dark keypad
+    // stands out from across the hall.
+    AddBoxFace(model, MakePlainSurface("keypad_backing", Color{236, 226, 196}),
+               V(back - 0.035, keypadShelf, -0.8), V(back - 0.03, top - 0.06, -0.3), kFaceMinusX,
+               FitUv());
+    // Below the keypad, at the height of the eye of a player who has just come down the stairs,
+    // a card leaning on the books points up to it.
+    {
+        const double middle = (kSignNorth + kSignSouth) / 2, half = (kSignSouth - kSignNorth) / 2;
+        const double bottom = 0.86, height = 0.26, lean = 0.015, thickness = 0.004;
+        const Vec3 up = Normalized(V(lean, height, 0));
+        const Vec3 out = V(up.y, -up.x, 0);
+        const Vec3 centre = V(front + 0.006 + lean / 2, bottom + height / 2, middle);
+        AddTiltedBox(model, KeypadSign(), centre, out * (thickness / 2), up * (height / 2),
+                     V(0, 0, half), FitUv());
     }
     // The keypad (pick box 15), standing on the top shelf facing the hall.
     AddFrontedBox(model, MakePlainSurface("keypad_case", Color{50, 52, 56}), KeypadFace(),

@@ -19,6 +19,11 @@ inline constexpr double kRoofTop = 6.0;
 // that a player in a free cell is never closer than a tenth of a unit to one of them, and each
 // stopping cell still shows what stops the player.
 inline constexpr double kInset = 0.03;
+// The head of the passage behind the bookcase, just above the heights the player's walk is kept
+// clear in, and the bookcase's end board, which fills the gap of the wall at X 10.9 north of the
+// closed bookcase (where the player walks once it has slid) up to that height.
+inline constexpr double kPassageTop = 1.805;
+inline constexpr double kEndBoardNorth = -1.4;
 
 // The clickable places by their pick box, as the game numbers them.
 enum PlaceBox : int {
@@ -48,24 +53,42 @@ inline Vec3 PlaceMax(PlaceBox box) {
     return {g_pickBoxes[box].max[0], g_pickBoxes[box].max[1], g_pickBoxes[box].max[2]};
 }
 
+// Where the four small items the player keeps lie, shared by the furniture under them and the
+// items' own models: the top of the crate under key 1, of the nightstand under note 3, and the
+// front of the wardrobe's doors, with key 2 in their lock.
+inline constexpr double kCrateTop = g_pickBoxes[kKeyBox].max[1] - 0.035;
+inline constexpr double kNightstandTop = 0.58;
+inline constexpr double kWardrobeDoorX = 1.39;
+
 // A box in space, for things placed in several builders.
 struct Block {
     Vec3 min, max;
 };
-// The safe's door, set into the back wall of the hidden room's alcove (at Z -1.83) as far as its
-// pick box lets it: its front at the box's front, from a little inside the alcove's west wall
-// (X 11.37) to the box's east side.
-inline Block SafeDoorBlock() {
+// The safe stands in a niche in the back wall of the hidden room's alcove (at Z -1.83), as large
+// as its pick box lets it: its front at the box's front, from just inside the alcove's west side
+// (X 11.37) to the box's east side. Its top is what the player sees first from the passage, so
+// the niche reaches well above it.
+inline Block SafeBlock() {
     const Vec3 box0 = PlaceMin(kSafeBox), box1 = PlaceMax(kSafeBox);
-    return Block{{11.45, box0.y + 0.01, box1.z - 0.01},
-                 {box1.x - 0.01, box1.y - 0.01, box1.z + 0.005}};
+    return Block{{11.42, box0.y + 0.01, box0.z + 0.02},
+                 {box1.x - 0.01, box1.y - 0.01, box1.z - 0.005}};
 }
-// The photograph at the back of a recess in the hidden room's east wall: the wall's room face is
-// at X 12.83, the photograph at the front of its pick box, beyond the wall's outer face; across,
-// from the room's north wall (Z -1.2) to the box's south side.
+inline Block SafeNicheBlock() {
+    const Block safe = SafeBlock();
+    return Block{{safe.min.x - 0.02, safe.min.y - 0.01, safe.min.z - 0.04},
+                 {safe.max.x + 0.04, 1.02, -1.83}};
+}
+// The wall between the passage side of the hidden room and its alcove is only a parapet, so that
+// the safe is seen over it from the passage: its height, and the cells it stands on.
+inline constexpr double kParapetTop = 0.6;
+
+// The photograph at the back of a small recess in the hidden room's east wall: the wall's room
+// face is at X 12.83, the photograph at the front of its pick box, beyond the wall's outer face;
+// across, from the room's north wall (Z -1.2). Small and dim: it is nothing the player needs,
+// and it must not draw the eye away from the safe.
 inline Block KeepsakeBlock() {
-    const Vec3 box0 = PlaceMin(kKeepsakeBox), box1 = PlaceMax(kKeepsakeBox);
-    return Block{{box0.x + 0.005, box0.y + 0.04, -1.2}, {13.0, box1.y - 0.04, box1.z - 0.01}};
+    const Vec3 box0 = PlaceMin(kKeepsakeBox);
+    return Block{{box0.x + 0.005, 0.93, -1.2}, {13.0, 1.17, -1.04}};
 }
 
 // The rooms, for their wall and floor finishes.
@@ -81,17 +104,23 @@ inline constexpr AtlasArea kUpperAtlas{0.0, -5.0, 10.0, 5.0};
 // The room a point of the house belongs to (outside the house: kOutside).
 Room RoomAt(double x, double y, double z);
 
+// How a window is closed: plain glass (the two that can be broken), glass behind iron bars, or
+// glass behind planks nailed across the opening. Only plain glass looks as if a hammer could
+// get the player out through it.
+enum class WindowKind { kGlass, kBarred, kBoarded };
+
 // A window: the opening cut through the wall (a box spanning the wall's thickness), the axis the
-// wall faces along (0 for X, 2 for Z), where the glass stands on that axis, and on which side of
-// the wall the room lies (+1 or -1 along the axis).
+// wall faces along (0 for X, 2 for Z), where the glass stands on that axis, on which side of the
+// wall the room lies (+1 or -1 along the axis), and what closes it.
 struct WindowOpening {
     Vec3 min, max;
     int axis;
     double glass;
     int roomSide;
+    WindowKind kind;
 };
 // The house's windows: the ground-floor window of the boiler room and the upstairs window (both
-// clickable), then the kitchen, living-room and hall windows.
+// clickable, plain glass), then the kitchen, living-room and hall windows (barred or boarded).
 const WindowOpening* Windows(int* count);
 
 // The front door's opening in the north wall (as wide and high as its pick box), with the door
@@ -129,10 +158,15 @@ void BuildShell(Model& model);
 void BuildFixtures(Model& model);
 // The furniture and every clickable place of the house.
 void BuildFurniture(Model& model);
-// The three movable models.
+// The movable models: the hammer, the bread and the bookcase, and the four items that vanish
+// once taken (note 1, key 1, key 2, note 3).
 void BuildHammer(Model& model);
 void BuildBread(Model& model);
 void BuildBookcase(Model& model);
+void BuildNoteOnTable(Model& model);
+void BuildKeyOnCrate(Model& model);
+void BuildKeyInWardrobe(Model& model);
+void BuildNoteOnNightstand(Model& model);
 
 // Helpers shared by the builders.
 inline Vec3 V(double x, double y, double z) {

@@ -37,10 +37,8 @@ struct Edit {
     Room room = Room::kOutside;
 };
 
-// The bookcase pocket's ceiling, just above the bookcase, and the head of the passage, just
-// above the heights the player's walk is kept clear in.
+// The bookcase pocket's ceiling, just above the bookcase.
 constexpr double kPocketTop = 1.79;
-constexpr double kPassageTop = 1.805;
 
 int RowOf(double x) {
     return static_cast<int>(std::floor(x / kCell)) + 1;
@@ -105,22 +103,23 @@ bool BaseSolid(Vec3 p) {
 // wall's thickness (room face 0.17, outer face 0.03 north of Z 0) and inside the box.
 WindowOpening SouthWindow(PlaceBox box, double glass) {
     const Vec3 min = PlaceMin(box), max = PlaceMax(box);
-    return WindowOpening{{min.x, min.y, -0.17}, {max.x, max.y, 0.1}, 2, glass, -1};
+    return WindowOpening{{min.x, min.y, -0.17}, {max.x, max.y, 0.1}, 2, glass, -1,
+                         WindowKind::kGlass};
 }
 
+// Only the two clickable windows are plain glass; every other window of the house is plainly no
+// way out, so that a player with the hammer spends it on the right one.
 const WindowOpening kWindows[] = {
     // Boiler room, ground floor, south wall: breaking it is the way out.
     SouthWindow(kGroundWindowBox, -0.04),
     // Upstairs, south wall: breaking it ends in a fall.
     SouthWindow(kUpperWindowBox, -0.065),
     // Kitchen, east wall.
-    {{10.23, 1.0, -7.6}, {10.5, 2.0, -6.6}, 0, 10.3, -1},
+    {{10.23, 1.0, -7.6}, {10.5, 2.0, -6.6}, 0, 10.3, -1, WindowKind::kBoarded},
     // Living room, north wall above the bed.
-    {{2.45, 1.25, -9.9}, {3.55, 2.15, -9.63}, 2, -9.7, 1},
+    {{2.45, 1.25, -9.9}, {3.55, 2.15, -9.63}, 2, -9.7, 1, WindowKind::kBarred},
     // Hall, south wall under the gallery of the stairs.
-    {{5.7, 0.9, -0.17}, {6.7, 1.75, 0.1}, 2, -0.1, -1},
-    // Stairwell, east end, over the roof of the hall.
-    {{9.83, 3.6, -0.95}, {10.1, 4.6, -0.45}, 0, 9.9, -1},
+    {{5.7, 0.9, -0.17}, {6.7, 1.75, 0.1}, 2, -0.1, -1, WindowKind::kBoarded},
 };
 
 std::vector<Edit> Edits() {
@@ -134,9 +133,13 @@ std::vector<Edit> Edits() {
     };
 
     // Backing behind openings that cut right through a wall.
-    add(V(8.0, -0.1, -9.85), V(10.4, kGroundCeiling, -9.17));   // kitchen counter recess
-    add(V(10.5, -0.1, -0.03), V(11.1, 1.9, 0.2));               // bookcase slot in the outer wall
-    add(V(11.0, -0.1, -2.8), V(11.25, kGroundCeiling, -1.43));  // behind the bookcase's open place
+    add(V(8.0, -0.1, -9.85), V(10.4, kGroundCeiling, -9.17));  // kitchen counter recess
+    add(V(10.5, -0.1, -0.03), V(11.1, 1.9, 0.2));              // bookcase slot in the outer wall
+    // Behind the bookcase's open place, reaching into the outer face of the wall at X 10.9, so that
+    // no crack opens to the garden at the far end of the pocket.
+    add(V(10.97, -0.1, -2.95), V(11.25, kGroundCeiling, -1.4));
+    // The floor behind the bookcase's north end reaches right up to that block.
+    add(V(10.97, -0.1, -1.45), V(11.25, kGroundFloor, -1.2));
     add(V(10.97, kPocketTop, -2.8), V(11.0, kGroundCeiling, -1.2));
     add(V(12.95, 0.6, -1.5), V(13.2, 1.5, -0.75));  // the recess in the hidden room's east wall
 
@@ -156,13 +159,18 @@ std::vector<Edit> Edits() {
     // The built-in wardrobe's recess in the living room's west wall.
     carve(V(1.23, 0.0, PlaceMin(kWardrobeBox).z),
           V(1.37, PlaceMax(kWardrobeBox).y, PlaceMax(kWardrobeBox).z), &OakSurface());
-    // The wall safe in the back of the alcove in the hidden room.
-    const Block safe = SafeDoorBlock();
-    carve(safe.min - V(0.02, 0.02, 0.02), V(safe.max.x + 0.02, safe.max.y + 0.02, -1.83),
-          &SteelSurface());
+    // The safe's niche in the back of the alcove in the hidden room, lined in white so that the
+    // safe stands out, with backing where it reaches through the outer wall.
+    const Block niche = SafeNicheBlock();
+    add(V(niche.min.x - 0.1, -0.1, niche.min.z - 0.1),
+        V(niche.max.x + 0.1, niche.max.y + 0.15, -1.9));
+    carve(niche.min, niche.max, &TrimSurface());
+    // Between the alcove and the passage side of the hidden room only a parapet: the safe in its
+    // niche is seen over it from the passage.
+    carveIn(Room::kHiddenRoom, V(11.2, kParapetTop, -1.83), V(11.4, kGroundCeiling, -1.0));
     // The little recess in the corner of the hidden room's east wall.
     const Block photo = KeepsakeBlock();
-    carve(V(12.83, photo.min.y - 0.07, -1.23), V(13.0, photo.max.y + 0.11, photo.max.z + 0.1),
+    carve(V(12.83, photo.min.y - 0.04, -1.23), V(13.0, photo.max.y + 0.04, photo.max.z + 0.04),
           &DarkWoodSurface());
     // Where the bookcase slides to: a pocket in the wall at X 10.9, under a ceiling low enough
     // that the wall still shows above it (these cells stop the player while the bookcase is
@@ -172,6 +180,8 @@ std::vector<Edit> Edits() {
     carveIn(Room::kLivingRoom, V(10.595, kGroundFloor, -1.4), V(11.0, kPassageTop, -1.2));
     carveIn(Room::kLivingRoom, V(10.595, kGroundFloor, -1.2), V(10.83, kPassageTop, -1.03));
     carveIn(Room::kLivingRoom, V(10.595, kGroundFloor, -1.03), V(11.0, kPassageTop, 0.1));
+    // The slot at the far end of the pocket that takes the bookcase's end board once it slides.
+    carveIn(Room::kLivingRoom, V(10.82, kGroundFloor, -2.92), V(11.03, kPassageTop, -2.7));
     // The upstairs east wall stands further back, so that the picture hangs at X 4.9.
     carveIn(Room::kBedroom, V(4.83, kUpperFloor, -4.83), V(4.9, kUpperCeiling, -1.03));
     // The stairwell's opening in the hall ceiling, east of the gallery.

@@ -7,6 +7,7 @@
 #include <cstdlib>  // Required for: std::exit()
 #include <string>  // Required for: std::to_string()
 
+#include "house_calendar.h"
 #include "picture_items.h"
 #include "picture_paint.h"
 #include "picture_parts.h"
@@ -82,9 +83,9 @@ void PaintCalendar(Canvas& canvas) {
     DrawTextAt(canvas, Fonts().Font(Face::kSansBold, 12), 142, static_cast<int>(top) + 31,
                month.english, Color{255, 226, 220});
 
-    // Weeks start on Monday; 1 November falls on a Saturday, 1 December on a Monday.
-    const int firstWeekday = november ? 5 : 0;
-    const int days = november ? 30 : 31;
+    // Weeks start on Monday, as on the calendar on the wall.
+    const int firstWeekday = CalendarFirstWeekday(kGasCheckMonth);
+    const int days = CalendarDays(kGasCheckMonth);
     const double gridLeft = 15, columnWidth = 30, rowHeight = 33, weekdayBaseline = top + 70;
     const double gridTop = top + 78;
     static const char* const kWeekdays[7] = {"一", "二", "三", "四", "五", "六", "日"};
