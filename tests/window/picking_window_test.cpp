@@ -95,30 +95,31 @@ protected:
 
 // A standing point for every place, chosen once: a free cell of the place's floor with a clear
 // view of the box, which the camera then faces. The aim is the box's middle, except for the
-// two small things lying on furniture, where it is the furniture's top inside the box.
+// two small things lying on furniture, where it is the furniture's top inside the box, and the
+// safe, whose middle is below the view from its room: there it is the safe's top.
 struct PlaceView {
     int box;
     float x, z;   // where to stand; the floor follows from the box's height
     double aimY;  // height aimed at; 0 for the middle of the box
 };
 const PlaceView kPlaceViews[kPickBoxTotal] = {
-    {0, 4.2f, -1.0f, 3.44},  // note 1: the table top under it, from the stairs' end
-    {1, 3.9f, -3.1f, 3.28},  // key 1: the top of the crate in the corner
-    {2, 2.2f, -0.8f, 0},     // the cabinet, from beside the bed
-    {3, 3.3f, -2.5f, 0},     // the picture over the cabinet
-    {4, 1.7f, -2.4f, 0},     // the upstairs window
-    {5, 2.5f, -0.7f, 0},     // the hammer on the cabinet
-    {6, 3.4f, -7.4f, 0},     // the radio on the low table
-    {7, 3.8f, -7.5f, 0},     // the wardrobe
-    {8, 9.7f, -6.9f, 0},     // the bread on the kitchen counter
-    {9, 6.6f, -7.9f, 0},     // the nightstand
-    {10, 12.0f, -4.6f, 0},   // the wall safe
-    {11, 11.1f, -0.5f, 0},   // the picture in the room behind the bookcase
-    {12, 7.0f, -7.4f, 0},    // the front door
-    {13, 4.5f, -1.9f, 0},    // the ground-floor window
-    {14, 3.7f, -1.1f, 0},    // the gas boiler
-    {15, 9.0f, -2.3f, 0},    // the keypad on the bookcase
-    {16, 4.9f, -0.6f, 0},    // the calendar, through the doorway
+    {0, 4.2f, -1.0f, 3.44},   // note 1: the table top under it, from the stairs' end
+    {1, 3.9f, -3.1f, 3.28},   // key 1: the top of the crate in the corner
+    {2, 2.2f, -0.8f, 0},      // the cabinet, from beside the bed
+    {3, 3.3f, -2.5f, 0},      // the picture over the cabinet
+    {4, 1.7f, -2.4f, 0},      // the upstairs window
+    {5, 2.5f, -0.7f, 0},      // the hammer on the cabinet
+    {6, 3.4f, -7.4f, 0},      // the radio on the low table
+    {7, 3.8f, -7.5f, 0},      // the wardrobe
+    {8, 9.7f, -6.9f, 0},      // the bread on the kitchen counter
+    {9, 6.6f, -7.9f, 0},      // the nightstand
+    {10, 11.7f, -0.3f, 0.6},  // the safe's top, from the room behind the bookcase
+    {11, 11.1f, -0.5f, 0},    // the picture in the room behind the bookcase
+    {12, 7.0f, -7.4f, 0},     // the front door
+    {13, 4.5f, -1.9f, 0},     // the ground-floor window
+    {14, 3.7f, -1.1f, 0},     // the gas boiler
+    {15, 9.0f, -2.3f, 0},     // the keypad on the bookcase
+    {16, 4.9f, -0.6f, 0},     // the calendar, through the doorway
 };
 
 float FloorOf(int box) {

@@ -200,12 +200,15 @@ void BuildFrontDoor(Model& model) {
     // wide as the door, so the frame cannot stand on the wall beside it.
     const double face = -9.43;
     const Surface& trim = TrimSurface();
-    AddBox(model, trim, V(kDoorMinX, 0, kDoorFrontZ), V(kDoorMinX + kDoorFrame, kDoorTop, face),
-           WorldUv(0.5));
-    AddBox(model, trim, V(kDoorMaxX - kDoorFrame, 0, kDoorFrontZ), V(kDoorMaxX, kDoorTop, face),
-           WorldUv(0.5));
+    // It reaches a hair into the opening's sides, so that no sliver of the garden shows between
+    // them along the frame's edge.
+    const double into = 0.01;
+    AddBox(model, trim, V(kDoorMinX - into, 0, kDoorFrontZ),
+           V(kDoorMinX + kDoorFrame, kDoorTop + into, face), WorldUv(0.5));
+    AddBox(model, trim, V(kDoorMaxX - kDoorFrame, 0, kDoorFrontZ),
+           V(kDoorMaxX + into, kDoorTop + into, face), WorldUv(0.5));
     AddBox(model, trim, V(kDoorMinX, kDoorTop - kDoorFrame, kDoorFrontZ),
-           V(kDoorMaxX, kDoorTop, face), WorldUv(0.5));
+           V(kDoorMaxX, kDoorTop + into, face), WorldUv(0.5));
 }
 
 // The stairs ------------------------------------------------------------------------------------
