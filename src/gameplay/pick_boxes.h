@@ -28,7 +28,9 @@ inline constexpr PickBox g_pickBoxes[kPickBoxTotal] = {
     {{5.13, 0.04, -9.81}, {6.96, 2.74, -9.61}},    // 12 the front door (key 3): a win
     {{1.63, 1.02, -0.05}, {3.55, 2.22, 0.05}},     // 13 the ground-floor window: a win
     {{1.15, 0.05, -4.15}, {3.82, 1.5, -2.42}},     // 14 the gas boiler (an explosion)
-    {{10.76, 1.24, -0.6}, {10.82, 1.34, -0.5}},    // 15 the keypad on the bookcase
+    // 15 the keypad on the bookcase, at eye height: the stairs land the player 0.6 from it, too
+    // close to see anything higher
+    {{10.76, 0.9, -0.6}, {10.82, 1.0, -0.5}},
     {{0.29, 1.99, -2.67}, {0.39, 2.29, -2.36}},    // 16 the calendar
 };
 // clang-format on

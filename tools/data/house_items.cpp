@@ -101,29 +101,6 @@ const Surface& KeypadFace() {
     return s;
 }
 
-// The card that stands on the shelf at eye height below the keypad: the stairs land the player
-// so close to the bookcase that the keypad above is out of sight, and the card says where it is.
-// The card spans the width of the landing at the foot of the stairs, Z -1.1 to -0.2; the keypad
-// is above Z -0.55, this far across the card's picture.
-constexpr double kSignNorth = -1.1, kSignSouth = -0.2;
-constexpr double kUnderKeypad = 256.0 * (-0.55 - kSignNorth) / (kSignSouth - kSignNorth);
-
-const Surface& KeypadSign() {
-    static const Surface s = MakeSurface("keypad_sign", 256, 64, [](Canvas& c) {
-        c.FillRect(0, 0, 256, 64, Color{176, 30, 26});
-        FillBox(c, 4, 4, 252, 60, Color{250, 244, 226});
-        // Arrows pointing up at both ends and in the middle, under the keypad; the word between.
-        const Color red{200, 30, 24};
-        for (double x : {34.0, kUnderKeypad, 230.0}) {
-            for (int i = 0; i < 15; ++i) FillBox(c, x - i * 1.1, 8 + i, x + i * 1.1, 9 + i, red);
-            FillBox(c, x - 6, 23, x + 6, 38, red);
-        }
-        const double width = modelpaint::DotTextWidth(2, "KEYPAD");
-        DrawDotText(c, kUnderKeypad - width / 2, 43, 2, "KEYPAD", Color{30, 30, 36});
-    });
-    return s;
-}
-
 const Surface& RedCloth() {
     static const Surface s = MakeSurface("red_cloth", 32, 32, [](Canvas& c) {
         modelpaint::FillPattern(c, [](double x, double y) {
@@ -243,9 +220,10 @@ void BuildBookcase(Model& model) {
     // stands behind it while it is closed.
     const double front = 10.65, back = 11.0, north = -1.22, south = 0.1, top = 1.78;
     const double notchBack = 10.827, notchEnd = -1.03;
-    // The keypad stands on the top shelf, at the bottom of its pick box.
+    // The keypad stands on the third shelf, at the bottom of its pick box, at the height of the
+    // eye of a player who has just come down the stairs.
     const Vec3 keypad0 = PlaceMin(kKeypadBox), keypad1 = PlaceMax(kKeypadBox);
-    const double keypadShelf = keypad0.y;
+    const double keypadShelf = keypad0.y, upperShelf = 1.32;
     const Surface& wood = ShelfWood();
     const double board = 0.025;
     // Carcass: the two sides, the backs, the top and the plinth.
@@ -260,16 +238,16 @@ void BuildBookcase(Model& model) {
     const double levels[5][2] = {{top - 0.04, top},
                                  {0.0, 0.08},
                                  {0.46 - board, 0.46},
-                                 {0.86 - board, 0.86},
-                                 {keypadShelf - board, keypadShelf}};
+                                 {keypadShelf - board, keypadShelf},
+                                 {upperShelf - board, upperShelf}};
     for (const auto& level : levels) {
         AddBox(model, wood, V(front, level[0], north + 0.04),
                V(notchBack - 0.03, level[1], notchEnd), WorldUv(0.5));
         AddBox(model, wood, V(front, level[0], notchEnd), V(back - 0.03, level[1], south - 0.04),
                WorldUv(0.5));
     }
-    // Books on every shelf; on the top one they leave room round the keypad.
-    const double bottoms[4] = {0.08, 0.46, 0.86, keypadShelf};
+    // Books on every shelf; on the keypad's they leave room round it.
+    const double bottoms[4] = {0.08, 0.46, keypadShelf, upperShelf};
     for (int shelf = 0; shelf < 4; ++shelf) {
         double z = north + 0.05;
         int book = 0;
@@ -278,7 +256,7 @@ void BuildBookcase(Model& model) {
             const double h2 = modelpaint::Hash01(book, shelf, 543U);
             const double width = 0.03 + 0.035 * h1;
             if (z + width > south - 0.05) break;
-            if (shelf == 3 && z + width > -0.82 && z < -0.28) {
+            if (shelf == 2 && z + width > -0.82 && z < -0.28) {
                 z = -0.28;
                 continue;
             }
@@ -317,20 +295,9 @@ void BuildBookcase(Model& model) {
     // A pale panel on the back of the gap in the books round the keypad, so that the dark keypad
     // stands out from across the hall.
     AddBoxFace(model, MakePlainSurface("keypad_backing", Color{236, 226, 196}),
-               V(back - 0.035, keypadShelf, -0.8), V(back - 0.03, top - 0.06, -0.3), kFaceMinusX,
-               FitUv());
-    // Below the keypad, at the height of the eye of a player who has just come down the stairs,
-    // a card leaning on the books points up to it.
-    {
-        const double middle = (kSignNorth + kSignSouth) / 2, half = (kSignSouth - kSignNorth) / 2;
-        const double bottom = 0.86, height = 0.26, lean = 0.015, thickness = 0.004;
-        const Vec3 up = Normalized(V(lean, height, 0));
-        const Vec3 out = V(up.y, -up.x, 0);
-        const Vec3 centre = V(front + 0.006 + lean / 2, bottom + height / 2, middle);
-        AddTiltedBox(model, KeypadSign(), centre, out * (thickness / 2), up * (height / 2),
-                     V(0, 0, half), FitUv());
-    }
-    // The keypad (pick box 15), standing on the top shelf facing the hall.
+               V(back - 0.035, keypadShelf, -0.8), V(back - 0.03, upperShelf - board, -0.3),
+               kFaceMinusX, FitUv());
+    // The keypad (pick box 15), standing on its shelf facing the hall.
     AddFrontedBox(model, MakePlainSurface("keypad_case", Color{50, 52, 56}), KeypadFace(),
                   kFaceMinusX, V(keypad0.x + 0.005, keypad0.y, keypad0.z + 0.005),
                   V(keypad1.x, keypad1.y - 0.005, keypad1.z - 0.005), 0.5,
