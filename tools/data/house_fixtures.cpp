@@ -182,20 +182,20 @@ void BuildFrontDoor(Model& model) {
     // The gap between the leaves.
     AddBox(model, MakePlainSurface("door_gap", Color{20, 24, 20}), V(middle - 0.006, 0, kDoorBackZ),
            V(middle + 0.006, top, kDoorFrontZ + 0.002), WorldUv(1.0));
+    // The fittings lie flat on the leaves, at most 0.004 proud of them: anything standing out
+    // further would leave the door's pick box, and a click on it would open nothing.
     for (double side : {-1.0, 1.0}) {
         const double x = middle + side * 0.1;
         AddBox(model, BrassSurface(), V(x - 0.025, 0.97, kDoorFrontZ),
-               V(x + 0.025, 1.13, kDoorFrontZ + 0.008), WorldUv(1.0));
-        AddCylinder(model, BrassSurface(), V(x, 1.05, kDoorFrontZ), V(0, 0, 0.04), 0.01, 8, false,
-                    false);
-        AddRoundedSolid(model, BrassSurface(), V(x - 0.03, 1.02, kDoorFrontZ + 0.035),
-                        V(x + 0.03, 1.08, kDoorFrontZ + 0.065), 2.0, 10, 6, false);
+               V(x + 0.025, 1.13, kDoorFrontZ + 0.002), WorldUv(1.0));
+        AddRoundedSolid(model, BrassSurface(), V(x - 0.03, 1.02, kDoorFrontZ + 0.002),
+                        V(x + 0.03, 1.08, kDoorFrontZ + 0.004), 2.0, 10, 6, false);
     }
     AddBox(model, BrassSurface(), V(middle + 0.06, 0.84, kDoorFrontZ),
-           V(middle + 0.12, 0.94, kDoorFrontZ + 0.006), WorldUv(1.0));
+           V(middle + 0.12, 0.94, kDoorFrontZ + 0.002), WorldUv(1.0));
     AddBox(model, MakePlainSurface("keyhole", Color{10, 10, 10}),
-           V(middle + 0.085, 0.87, kDoorFrontZ + 0.006),
-           V(middle + 0.095, 0.91, kDoorFrontZ + 0.008), WorldUv(1.0));
+           V(middle + 0.085, 0.87, kDoorFrontZ + 0.002),
+           V(middle + 0.095, 0.91, kDoorFrontZ + 0.003), WorldUv(1.0));
     // The frame inside the opening, flush with the wall's face: the recess round the door is as
     // wide as the door, so the frame cannot stand on the wall beside it.
     const double face = -9.43;
@@ -453,6 +453,38 @@ void BuildGarden(Model& model) {
     Tree(model, 10.0, -14.5, 5.2);
 }
 
+// The boiler room's sign ------------------------------------------------------------------------
+// Note 1 sends the player to the calendar in the boiler room, whose doorway is tucked into the
+// north-west corner of the hall, beside the stairs. A sign on the hall's west wall, next to the
+// doorway and at the height of the eye, names the room and points to its door.
+
+const Surface& BoilerRoomSign() {
+    static const Surface s = MakeSurface("boiler_room_sign", 256, 128, [](Canvas& c) {
+        const Color red{176, 30, 26};
+        c.FillRect(0, 0, 256, 128, red);
+        modelpaint::FillBox(c, 6, 6, 250, 122, Color{250, 244, 226});
+        // An arrow to the left, where the doorway is for someone facing the sign.
+        for (int i = 0; i < 22; ++i) {
+            modelpaint::FillBox(c, 14 + i, 40 - i * 0.9, 15 + i, 41 + i * 0.9, red);
+        }
+        modelpaint::FillBox(c, 36, 32, 70, 49, red);
+        const double width = modelpaint::DotTextWidth(3, "BOILER");
+        modelpaint::DrawDotText(c, 160 - width / 2, 18, 3, "BOILER", Color{30, 30, 36});
+        modelpaint::DrawDotText(c, 160 - modelpaint::DotTextWidth(3, "ROOM") / 2, 50, 3, "ROOM",
+                                Color{30, 30, 36});
+        modelpaint::DrawDotText(c, 128 - modelpaint::DotTextWidth(2, "CALENDAR INSIDE") / 2, 92, 2,
+                                "CALENDAR INSIDE", red);
+    });
+    return s;
+}
+
+void BuildBoilerRoomSign(Model& model) {
+    // On the face of the wall at X 5.08 (its cells end at X 5.2), just south of the doorway that
+    // opens it from Z -1.2 to -0.1; a viewer facing it has the doorway on the left.
+    const double face = 5.2 - kInset + 0.004;
+    AddRect(model, BoilerRoomSign(), V(face, 0.8, -1.3), V(0, 0, -0.7), V(0, 0.35, 0), FitUv());
+}
+
 }  // namespace
 
 void BuildFixtures(Model& model) {
@@ -461,6 +493,7 @@ void BuildFixtures(Model& model) {
     const WindowOpening* windows = Windows(&count);
     for (int i = 0; i < count; ++i) BuildWindow(model, windows[i], glass);
     BuildFrontDoor(model);
+    BuildBoilerRoomSign(model);
     BuildStairs(model);
     PendantLamp(model, 7.6, -2.8, kGroundCeiling, 0.55);  // hall
     PendantLamp(model, 3.2, -7.3, kGroundCeiling, 0.55);  // living room

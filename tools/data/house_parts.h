@@ -125,7 +125,8 @@ const WindowOpening* Windows(int* count);
 
 // The front door's opening in the north wall (as wide and high as its pick box), with the door
 // leaves standing in it: their front just behind the cells of the recess in front of the door,
-// inside the box.
+// inside the box (with the pick's tolerance), and their fittings flat on them, so that a click
+// on a knob opens the door as a click on the wood does.
 inline constexpr double kDoorMinX = g_pickBoxes[kFrontDoorBox].min[0];
 inline constexpr double kDoorMaxX = g_pickBoxes[kFrontDoorBox].max[0];
 inline constexpr double kDoorTop = g_pickBoxes[kFrontDoorBox].max[1];
