@@ -1,0 +1,53 @@
+#!/bin/sh
+# The places scripts/mutation-score plants faults in: every binary comparison, logic and
+# arithmetic operator, ++, integer constant and true in code, and nothing in a comment, a string,
+# a character, a preprocessor line, a template's brackets, ->, << or >>, a unary minus or the *
+# of a pointer.
+# usage: sh mutation_sites_test.sh SOURCE_DIR
+set -u
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cat >"$work/sample.cpp" <<'SAMPLE'
+#include <vector>
+#define LIMIT (a < b)
+// if (a < b && c) return 1;
+/* x == y
+   || z */
+const char* kText = "a < b || c == 1";
+const char kLess = '<';
+std::vector<int> Values(int* p, Node* a) {
+    int x = a->b + -1;
+    x = x << 1 >> 2;
+    if (x < 2 && p != nullptr) return {x * 3};
+    for (int i = 0; i >= x; ++i) x = x / i - 1'000;
+    return {x > 0x1f || flag == true ? 1.5f : -x, x <= 7};
+}
+SAMPLE
+cat >"$work/expected" <<'EXPECTED'
+sample.cpp:9:18  + -> -
+sample.cpp:9:21  1 -> 2
+sample.cpp:10:14  1 -> 2
+sample.cpp:10:19  2 -> 3
+sample.cpp:11:11  < -> >=
+sample.cpp:11:13  2 -> 3
+sample.cpp:11:15  && -> ||
+sample.cpp:11:20  != -> ==
+sample.cpp:11:42  * -> /
+sample.cpp:11:44  3 -> 4
+sample.cpp:12:18  0 -> 1
+sample.cpp:12:23  >= -> <
+sample.cpp:12:29  ++ -> --
+sample.cpp:12:40  / -> *
+sample.cpp:12:44  - -> +
+sample.cpp:12:46  1'000 -> 1001
+sample.cpp:13:15  > -> <=
+sample.cpp:13:17  0x1f -> 0x20
+sample.cpp:13:22  || -> &&
+sample.cpp:13:30  == -> !=
+sample.cpp:13:33  true -> false
+sample.cpp:13:53  <= -> >
+sample.cpp:13:56  7 -> 8
+EXPECTED
+"$1/scripts/mutation-score" --list --only "$work/sample.cpp" | sed "s|^$work/||" >"$work/found" ||
+    exit 1
+diff -u "$work/expected" "$work/found" >&2
