@@ -28,8 +28,12 @@ all=${BAD_DATA_ALL:-0}
 if grep -q '^ESCAPE_HOUSE_LONG_TESTS:BOOL=ON' "$build/CMakeCache.txt" 2>/dev/null; then
     all=1
 fi
-# Sanitizer reports must not pass for the clean exit status 1, nor leaks for success.
-export ASAN_OPTIONS="${ASAN_OPTIONS:-}:exitcode=86"
+# Sanitizer reports must not pass for the clean exit status 1. Leaks are not looked for here
+# (sanitizer-checks has two leak runs of its own): Mesa's software renderer writes 4 bytes past
+# one of its own display-list blocks while the models' lists are compiled (valgrind shows it on
+# intact data too), and with some damaged models the heap left so makes LeakSanitizer's own
+# tracer crash at exit, which says nothing about the game.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0:exitcode=86"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-}:exitcode=86"
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 
