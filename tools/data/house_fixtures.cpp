@@ -165,6 +165,18 @@ const Surface& BrassSurface() {
     return surface;
 }
 
+// A green sign on the door at the height of the eye, so that the way out reads as one.
+const Surface& ExitSign() {
+    static const Surface s = MakeSurface("exit_sign", 128, 64, [](Canvas& c) {
+        const Color green{24, 130, 60};
+        c.FillRect(0, 0, 128, 64, Color{240, 240, 230});
+        modelpaint::FillBox(c, 4, 4, 124, 60, green);
+        const double width = modelpaint::DotTextWidth(4, "EXIT");
+        modelpaint::DrawDotText(c, 64 - width / 2, 14, 4, "EXIT", Color{250, 250, 240});
+    });
+    return s;
+}
+
 void BuildFrontDoor(Model& model) {
     // Two leaves meeting in the middle inside a frame, brass knobs and a keyhole plate on the
     // room side.
@@ -196,6 +208,8 @@ void BuildFrontDoor(Model& model) {
     AddBox(model, MakePlainSurface("keyhole", Color{10, 10, 10}),
            V(middle + 0.085, 0.87, kDoorFrontZ + 0.002),
            V(middle + 0.095, 0.91, kDoorFrontZ + 0.003), WorldUv(1.0));
+    AddRect(model, ExitSign(), V(middle - 0.46, 1.3, kDoorFrontZ + 0.002), V(0.4, 0, 0),
+            V(0, 0.2, 0), FitUv());
     // The frame inside the opening, flush with the wall's face: the recess round the door is as
     // wide as the door, so the frame cannot stand on the wall beside it.
     const double face = -9.43;

@@ -86,11 +86,11 @@ struct InfoCard {
 // says only what is true in all of them: card 0 also answers the nightstand that gives note 3,
 // card 1 both keys and the opened safe, card 2 both windows before and after the hammer, card 3
 // note 1 and the opened cabinet (note 2 and a bread), card 4 the locked cabinet and safe, and the
-// front door, locked and on the press that opens it.
+// front door locked (the press that opens it ends the game, whose picture covers the card).
 inline constexpr InfoCard kInfoCards[9] = {
-    {{"搜过了", "Searched"},
-     {"能拿的东西都已放进右上角的物品栏，这里没有别的了。",
-      "Anything to take from here is in your item bar, top right. Nothing else here."}},
+    {{"这里没别的了", "Nothing more here"},
+     {"这里已经没有有用的东西了。抓紧时间，去别处找找！",
+      "Nothing here is of any use now. Hurry, look somewhere else!"}},
     {{"一把钥匙", "A key"},
      {"钥匙在物品栏里。点它，再点它能开的锁：每把锁只认自己的钥匙。",
       "The key is in your item bar. Click it, then the lock it fits: each lock takes its own "
@@ -100,16 +100,17 @@ inline constexpr InfoCard kInfoCards[9] = {
       "It won't open, but a hammer breaks glass: click the hammer in your bar, then the "
       "window. Mind which floor you are on!"}},
     {{"找到纸条了", "You found a note"},
-     {"找到的东西都在物品栏里。点纸条就能阅读，再点一下收起。",
-      "What you found is in your item bar. Click the note to read it, click again to put it "
-      "away."}},
-    {{"一把锁", "A lock"},
-     {"每把锁只认自己的钥匙：点物品栏里的钥匙，再点这里。打开后东西进物品栏。",
-      "Each lock takes its own key: click a key in your bar, then here. What it locks away "
-      "goes to your bar."}},
+     {"找到的东西都在物品栏里。点纸条就能阅读，点一下纸条的画面就收起。",
+      "What you found is in your item bar. Click the note there to read it; click the note's "
+      "picture to put it away."}},
+    {{"锁着", "Locked"},
+     {"每把锁只认自己的钥匙：点物品栏里的钥匙，再点这里。钥匙不对，就打不开。",
+      "Each lock takes its own key: click a key in your bar, then click here. The wrong key "
+      "does nothing."}},
     {{"一把锤子", "A hammer"},
-     {"能砸碎玻璃。点物品栏里的锤子，再点要砸的东西。砸之前想清楚！",
-      "It can smash glass. Click it in your bar, then click what to break. Think first!"}},
+     {"能砸碎玻璃。点物品栏里的锤子把它举起（橙色框），再点要砸的东西。砸之前想清楚！",
+      "It smashes glass. Click it in your bar to raise it (orange frame), then click what to "
+      "break. Think first!"}},
     {{"新鲜面包", "Fresh bread"},
      {"拿上它，再点物品栏里的面包吃掉：多撑十秒。发霉的面包会让你少十秒！",
       "Take it, then click it in your bar to eat it: ten more seconds. Mouldy bread costs "
