@@ -9,4 +9,7 @@ void InitScene();
 // The five callbacks.
 void RegisterCallbacks();
 // The reshape callback: records the size, sets the viewport and the perspective projection.
+// How near to the eye the view begins, in world units.
+inline constexpr double kNearPlane = 0.02;
+
 void OnReshape(int width, int height);

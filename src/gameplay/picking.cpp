@@ -52,6 +52,10 @@ void OnMouse(int button, int state, int x, int y) {
     // Judged by what the last press left on screen, before this press changes it.
     g_infoPicture.HideIfPlayerMoved();
     const bool onOverlay = PressLandsOnOverlay(x, y);
+    // The closed panel's moment of "code accepted" ends with the next press, which is meant for
+    // the house now: the panel must not seem to stay open.
+    if (!g_keypadShown && g_keypad.ShowsAcceptance())
+        g_keypad.verdict = KeypadPanel::Verdict::kNone;
 
     g_messageIndex = -1;
     g_describeMode = 0;

@@ -37,7 +37,8 @@ constexpr InfoPictureRow kInfoPictureRows[] = {
     {{5, -1, -1, -1}, Condition::kAlways, 0, 5},        // the hammer
     {{8, -1, -1, -1}, Condition::kAlways, 0, 6},        // the bread
     {{14, -1, -1, -1}, Condition::kAlways, 0, 7},       // the boiler
-    {{3, 6, 9, 11}, Condition::kAlways, 0, 0},          // four places that share one comment
+    {{9, -1, -1, -1}, Condition::kAlways, 0, 3},        // the nightstand, which gives note 3
+    {{3, 6, 11, -1}, Condition::kAlways, 0, 0},         // three places with nothing to take
     {{16, -1, -1, -1}, Condition::kAlways, 0, 8},       // the one comment without an item
 };
 

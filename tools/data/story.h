@@ -83,10 +83,11 @@ struct InfoCard {
     Bilingual body;
 };
 // Each card is shown by several places or in several states (see the selection table), so each
-// says only what is true in all of them: card 0 also answers the nightstand that gives note 3,
+// says only what is true in all of them: card 0 answers three places with nothing to take,
 // card 1 both keys and the opened safe, card 2 both windows before and after the hammer, card 3
-// note 1 and the opened cabinet (note 2 and a bread), card 4 the locked cabinet and safe, and the
-// front door locked (the press that opens it ends the game, whose picture covers the card).
+// note 1, note 3's nightstand and the opened cabinet (note 2 and a bread), card 4 the locked
+// cabinet and safe, and the front door locked (the press that opens it ends the game, whose picture
+// covers the card).
 inline constexpr InfoCard kInfoCards[9] = {
     {{"这里没别的了", "Nothing more here"},
      {"这里已经没有有用的东西了。抓紧时间，去别处找找！",
