@@ -81,7 +81,7 @@ void OnDisplay() {
         glViewport(0, 0, width, height);
         glPopMatrix();
 
-        if (g_keypadShown || g_keypad.ShowsAcceptance()) g_keypad.Draw(width, height);
+        if (g_keypad.InView()) g_keypad.Draw(width, height);
         g_infoPicture.HideIfPlayerMoved();
         if (g_infoPicture.shown) g_infoPicture.Draw(width, height);
     }

@@ -39,6 +39,8 @@ public:
     void Reset();
     // Whether the panel still shows, for a moment after the code was accepted, that it was.
     bool ShowsAcceptance() const;
+    // Whether the panel is on screen: open, or closed a moment ago by an accepted code.
+    bool InView() const { return shown != 0 || ShowsAcceptance(); }
     // Whether the panel still shows, for a moment after four wrong digits, that they were.
     bool ShowsRefusal() const;
     // Where Draw puts the panel in a window of width w and height h.

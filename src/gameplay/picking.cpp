@@ -36,11 +36,9 @@ bool PressLandsOnOverlay(int x, int y) {
     const int h = g_windowHeight;
     if (g_startScreenShown || g_endScreenShown) return true;
     if (IconBarArea(w, h).HoldsPress(x, y, h)) return true;
-    if (OpenNoteSlot() != 0 && NotePictureArea(OpenNoteSlot()).HoldsPress(x, y, h)) return true;
-    if ((g_keypadShown || g_keypad.ShowsAcceptance()) &&
-        KeypadPanel::Area(w, h).HoldsPress(x, y, h)) {
-        return true;
-    }
+    const int noteSlot = OpenNoteSlot();
+    if (noteSlot != 0 && NotePictureArea(noteSlot).HoldsPress(x, y, h)) return true;
+    if (g_keypad.InView() && KeypadPanel::Area(w, h).HoldsPress(x, y, h)) return true;
     return g_infoPicture.shown && g_infoPicture.current >= 0 &&
            InfoPicture::Area(w, h).HoldsPress(x, y, h);
 }
