@@ -1,6 +1,6 @@
-// Fuzzes the OBJ reader on text in memory against a fixed library of three materials (one of
-// them transparent, one with only Ka and Kd): whatever it accepts must be drawable, every face
-// index inside its array and every face's material complete.
+// Fuzzes the OBJ reader on text in memory against a fixed library of three materials (one
+// transparent, one with only Ka and Kd): whatever it accepts must be drawable, every face index
+// inside its array and every face's material complete.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -8,25 +8,14 @@
 
 #include "assets/obj_model.h"
 
-namespace {
-
-constexpr std::string_view kLibrary =
-    "newmtl Stone\nKa 0.1 0.1 0.1\nKd 0.5 0.5 0.5\nKs 0 0 0\n"
-    "newmtl Glass\nKa 0.2 0.2 0.2\nKd 0 0 1\nKs 0.5 0.5 0.5\nd 0.5\n"
-    "newmtl Half\nKa 0 0 0\nKd 1 1 1\n";
-
-bool NoTextures(MtlLib&, const char*, std::string* error) {
-    *error = "no textures here";
-    return false;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     obj3dmodel model;
-    std::string error;
-    std::string warning;
-    if (!model.ParseMtl(kLibrary, "base", "fixed.mtl", &error, &warning, NoTextures)) std::abort();
+    std::string error, warning;
+    if (!model.ParseMtl("newmtl Stone\nKa 0.1 0.1 0.1\nKd 0.5 0.5 0.5\nKs 0 0 0\n"
+                        "newmtl Glass\nKa 0.2 0.2 0.2\nKd 0 0 1\nKs 0.5 0.5 0.5\nd 0.5\n"
+                        "newmtl Half\nKa 0 0 0\nKd 1 1 1\n",
+                        "base", "fixed.mtl", &error, &warning))
+        std::abort();
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     if (!model.ParseObj(text, "fuzz.obj", &error, &warning)) {
         if (error.rfind("fuzz.obj:", 0) != 0) std::abort();
@@ -38,9 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         sum += model.ambient.at(face.material).a + model.diffuse.at(face.material).a +
                model.specular.at(face.material).a;
         for (int k = 0; k < 3; ++k) {
-            sum += model.normals[face.normal[k] - 1].x;
-            sum += model.texCoords[face.texture[k] - 1].y;
-            sum += model.positions[face.position[k] - 1].z;
+            sum += model.normals[face.normal[k] - 1].x + model.texCoords[face.texture[k] - 1].y +
+                   model.positions[face.position[k] - 1].z;
         }
     }
     model.CollectTransparentFaces();

@@ -13,90 +13,75 @@ namespace {
 
 using Read = WordScanner::Read;
 
-// Characters the stream has consumed (all of them once it stands at its end).
-std::size_t Consumed(std::istringstream& stream, std::size_t size) {
-    stream.clear();
-    const std::streamoff at = stream.tellg();
-    return at < 0 ? size : static_cast<std::size_t>(at);
-}
-
-template <typename Number>
-void CompareNumbers(const std::string& text, Read (WordScanner::*read)(Number*)) {
+// Reads on both until the first failure. `readBoth` reads once from each and returns the
+// scanner's result, aborting on any difference; after each good read both must stand at the
+// same character (the stream at its end counts as having consumed everything).
+template <typename ReadBoth>
+void Compare(const std::string& text, ReadBoth readBoth) {
     std::istringstream stream(text);
     WordScanner scanner(text);
     for (int i = 0; i < 64; ++i) {
-        Number expected{};
-        stream >> expected;
-        Number value{};
-        const Read got = (scanner.*read)(&value);
+        const Read got = readBoth(stream, scanner);
+        if (got == Read::kTooLong && !stream.fail()) return;  // a long word, checked by the caller
         if (stream.fail() != (got != Read::kOk)) std::abort();
         if (got != Read::kOk) {
+            // The stream only tells a malformed number from an end by its eof bit.
             if (got == Read::kEnd && !stream.eof()) std::abort();
             return;
         }
-        if (std::memcmp(&expected, &value, sizeof value) != 0) std::abort();
-        if (Consumed(stream, text.size()) != scanner.Offset()) std::abort();
+        stream.clear();
+        const std::streamoff at = stream.tellg();
+        if ((at < 0 ? text.size() : static_cast<std::size_t>(at)) != scanner.Offset()) std::abort();
     }
 }
 
+template <typename Number, Read (WordScanner::*kRead)(Number*)>
+void CompareNumbers(const std::string& text) {
+    Compare(text, [](std::istringstream& stream, WordScanner& scanner) {
+        Number expected{}, value{};
+        stream >> expected;
+        const Read got = (scanner.*kRead)(&value);
+        if (got == Read::kOk && std::memcmp(&expected, &value, sizeof value) != 0) std::abort();
+        return got;
+    });
+}
+
 void CompareWords(const std::string& text) {
-    std::istringstream stream(text);
-    WordScanner scanner(text);
-    for (int i = 0; i < 64; ++i) {
+    Compare(text, [](std::istringstream& stream, WordScanner& scanner) {
         std::string expected;
         stream >> expected;
         char word[WordScanner::kWordCapacity];
         const Read got = scanner.ReadWord(word);
-        if (got == Read::kTooLong) {
-            // The scanner refuses what the stream would have put past a 128-byte buffer.
-            if (stream.fail() || expected.size() < WordScanner::kWordCapacity) std::abort();
-            return;
-        }
-        if (stream.fail() != (got != Read::kOk)) std::abort();
-        if (got != Read::kOk) return;
-        if (std::memcmp(expected.data(), word, expected.size()) != 0) std::abort();
-        if (word[expected.size()] != '\0') std::abort();
-        if (Consumed(stream, text.size()) != scanner.Offset()) std::abort();
-    }
+        // The scanner refuses what the stream would have put past a 128-byte buffer.
+        if (got == Read::kTooLong && (stream.fail() || expected.size() < sizeof word)) std::abort();
+        if (got == Read::kOk && (std::memcmp(expected.data(), word, expected.size()) != 0 ||
+                                 word[expected.size()] != '\0'))
+            std::abort();
+        return got;
+    });
 }
 
 void CompareSkippedLines(const std::string& text) {
-    std::istringstream stream(text);
-    WordScanner scanner(text);
-    for (int i = 0; i < 64; ++i) {
+    Compare(text, [](std::istringstream& stream, WordScanner& scanner) {
         char line[128];
         stream.getline(line, sizeof line);
         const Read got = scanner.SkipLine();
-        if (stream.fail() != (got != Read::kOk)) std::abort();
-        if (got != Read::kOk) return;
-        if (Consumed(stream, text.size()) != scanner.Offset()) std::abort();
-    }
+        if (got == Read::kTooLong && !stream.fail()) std::abort();
+        return got;
+    });
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
-    switch (data[0] % 6) {
-        case 0:
-            CompareNumbers<double>(text, &WordScanner::ReadDouble);
-            break;
-        case 1:
-            CompareNumbers<float>(text, &WordScanner::ReadFloat);
-            break;
-        case 2:
-            CompareNumbers<std::uint32_t>(text, &WordScanner::ReadUnsigned);
-            break;
-        case 3:
-            CompareNumbers<char>(text, &WordScanner::ReadChar);
-            break;
-        case 4:
-            CompareWords(text);
-            break;
-        default:
-            CompareSkippedLines(text);
-            break;
-    }
+    void (*const compare[])(const std::string&) = {
+        CompareNumbers<double, &WordScanner::ReadDouble>,
+        CompareNumbers<float, &WordScanner::ReadFloat>,
+        CompareNumbers<std::uint32_t, &WordScanner::ReadUnsigned>,
+        CompareNumbers<char, &WordScanner::ReadChar>,
+        CompareWords,
+        CompareSkippedLines};
+    compare[data[0] % 6](std::string(reinterpret_cast<const char*>(data) + 1, size - 1));
     return 0;
 }

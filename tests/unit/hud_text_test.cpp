@@ -1,11 +1,10 @@
-// The HUD font and which hint a right press shows.
+// The HUD corner: which slot a press lands on, which hint a right press shows, and the font
+// that writes the hints and the countdown.
 #include <gtest/gtest.h>
 
 #include <GL/freeglut.h>  // Required for: GLUT_DOWN, GLUT_RIGHT_BUTTON
 
-#include <algorithm>
 #include <cstdio>
-#include <string>
 
 #include "app/game_state.h"
 #include "gameplay/picking.h"
@@ -17,90 +16,83 @@
 
 namespace {
 
-TEST(HudTextTest, OnlyOwnedEntriesHaveAHint) {
+// Five 30-unit slots below, four above, 3-unit gaps; the borders belong to the slot, an empty
+// slot still answers, and anywhere else in the bar is entry 0.
+TEST(HudIconBarTest, HitTestIncludesTheSlotBordersAndGivesZeroBetweenThem) {
+    LayOutIconSlots();
     std::fill(std::begin(g_iconOwned), std::end(g_iconOwned), 0);
-    g_iconOwned[0] = 1;
-    g_iconOwned[3] = 1;
-    EXPECT_STREQ(IconHintText(0), "点击图标以获得提示信息");
-    EXPECT_STREQ(IconHintText(3), "锤子可以用于破除障碍");
-    for (int entry : {-1, 1, 2, 4, 9, 10, 1000, -7})
-        EXPECT_EQ(IconHintText(entry), nullptr) << entry;
-    g_iconOwned[9] = 1;
-    EXPECT_STREQ(IconHintText(9), "道具可能有害，谨慎使用");
+    struct Case {
+        int x, y, slot;
+    };
+    const Case cases[] = {
+        {3, 3, 1},    {33, 33, 1},  {18, 18, 1},   {2, 3, 0},    {3, 2, 0},    {34, 10, 0},
+        {35, 33, 0},  {36, 3, 2},   {66, 33, 2},   {69, 3, 3},   {99, 33, 3},  {102, 20, 4},
+        {132, 33, 4}, {135, 3, 5},  {165, 33, 5},  {166, 20, 0}, {168, 69, 0}, {10, 34, 0},
+        {10, 35, 0},  {3, 36, 6},   {33, 66, 6},   {36, 36, 7},  {66, 66, 7},  {69, 36, 8},
+        {99, 66, 8},  {102, 36, 9}, {132, 66, 9},  {133, 50, 0}, {150, 47, 0}, {100, 67, 0},
+        {50, 70, 0},  {0, 0, 0},    {180, 100, 0}, {-5, 10, 0},  {20, -1, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IconBarHitTest(c.x, c.y), c.slot) << "at (" << c.x << ", " << c.y << ")";
+    }
 }
 
 int NoBox(int, int) {
     return -1;
 }
 
-TEST(HudTextTest, ARightPressLatchesTheEntryWhoseHintTheFrameShows) {
+TEST(HudTextTest, ARightPressLatchesTheOwnedEntryWhoseHintTheFrameShows) {
     ResetGameStateToStart();
     InstallCountingToolkit();
     SetWorldPick(NoBox);
     LayOutIconSlots();
     g_windowWidth = 800;
     g_windowHeight = 600;
+    std::fill(std::begin(g_iconOwned), std::end(g_iconOwned), 0);
     g_iconOwned[0] = 1;
     g_iconOwned[4] = 1;
+    g_iconOwned[9] = 1;
     struct Case {
-        int x, y;          // window pixel, y from the top
-        const char* hint;  // what step 21 of the frame prints, nullptr for nothing
+        int x, y;   // window pixel, y from the top; slot 4 spans window x 722-752, y 67-97
+        int entry;  // whose hint the frame prints, -1 for none
     };
-    // Slot 4 spans bar x 102-132, y 3-33: window x 722-752, y 67-97.
     const Case cases[] = {
-        {730, 80, "钥匙可以用于开锁"},        // key 1, owned
-        {640, 80, nullptr},                   // slot 2, empty
-        {621, 50, "点击图标以获得提示信息"},  // the bar between slots: entry 0
-        {790, 5, "点击图标以获得提示信息"},   // the strip above the background
-        {500, 80, nullptr},                   // left of the corner
-        {730, 101, nullptr},                  // below the corner
+        {730, 80, 4},    // key 1, owned
+        {640, 80, -1},   // slot 2, empty
+        {621, 50, 0},    // the bar between slots
+        {790, 5, 0},     // the strip above the background
+        {730, 50, 9},    // note 3, owned
+        {500, 80, -1},   // left of the corner
+        {730, 101, -1},  // below the corner
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
         OnMouse(GLUT_RIGHT_BUTTON, GLUT_DOWN, c.x, c.y);
         EXPECT_EQ(g_describeMode, 1);
-        const char* hint = IconHintText(g_messageIndex);
-        if (c.hint == nullptr) {
-            EXPECT_EQ(hint, nullptr);
-        } else {
-            EXPECT_STREQ(hint, c.hint);
-        }
+        EXPECT_EQ(IconHintText(g_messageIndex), c.entry < 0 ? nullptr : g_iconHints[c.entry]);
     }
+    for (int entry : {-1, 10, 1000}) EXPECT_EQ(IconHintText(entry), nullptr) << entry;
     SetWorldPick(nullptr);
 }
 
-TEST(HudTextTest, TheFontFoundWritesEveryHintAtUiSize) {
+TEST(HudTextTest, TheFontFoundWritesEveryHintAndEveryCountInsideItsPlace) {
     ASSERT_TRUE(UseHudFontFile(""));
-    EXPECT_FALSE(HudFontFile().empty());
-    for (const char* hint : g_iconHints) EXPECT_TRUE(HudFontCovers(hint)) << hint;
-    EXPECT_TRUE(HudFontCovers("0123456789:"));
-    GlyphRasterizer& font = HudFont();
-    // A Chinese character and a digit, at the size of a desktop's UI font.
-    const Glyph& han = font.Get(U'钥');
-    EXPECT_GE(han.height, 11);
-    EXPECT_LE(han.height, 14);
-    const Glyph& digit = font.Get(U'0');
-    EXPECT_GE(digit.height, 8);
-    EXPECT_LE(digit.height, 11);
-    // The whole longest hint fits the 180-pixel corner; the countdown fits right of the slots.
-    for (const char* hint : g_iconHints) EXPECT_LE(font.TextWidth(hint), 180) << hint;
-    EXPECT_LE(font.TextWidth("09:59"), 44);
-}
-
-// Every count the clock can show, 00:00 to 09:59, stays at least 2 pixels inside the well the
-// bar paints for it, on every side.
-TEST(HudTextTest, EveryCountFitsInsideItsWell) {
-    GlyphRasterizer& font = CountdownFont();
-    ASSERT_TRUE(font.IsOpen());
+    // Each hint whole, in the 180-pixel corner.
+    for (const char* hint : g_iconHints) {
+        EXPECT_TRUE(HudFontCovers(hint)) << hint;
+        EXPECT_LE(HudFont().TextWidth(hint), 180) << hint;
+    }
+    // Every count the clock can show stays at least 2 pixels inside the well the bar paints.
+    GlyphRasterizer& digits = CountdownFont();
+    ASSERT_TRUE(digits.IsOpen());
     const double left = kCountdownWell[0] + 2, bottom = kCountdownWell[1] + 2;
     const double right = kCountdownWell[2] - 2, top = kCountdownWell[3] - 2;
     for (int seconds = 0; seconds < 600; ++seconds) {
         char text[6];
-        std::snprintf(text, sizeof text, "0%d:%d%d", seconds / 60, seconds % 60 / 10,
-                      seconds % 10);
+        std::snprintf(text, sizeof text, "0%d:%d%d", seconds / 60, seconds % 60 / 10, seconds % 10);
         int pen = kCountdownX;
         for (const char* c = text; *c != '\0'; ++c) {
-            const Glyph& glyph = font.Get(static_cast<char32_t>(*c));
+            const Glyph& glyph = digits.Get(static_cast<char32_t>(*c));
             ASSERT_GT(glyph.width, 0) << text;
             EXPECT_GE(pen + glyph.left, left) << text;
             EXPECT_LE(pen + glyph.left + glyph.width, right) << text;
@@ -111,33 +103,31 @@ TEST(HudTextTest, EveryCountFitsInsideItsWell) {
     }
 }
 
-TEST(HudTextTest, AFontWithoutChineseIsUsedForWhatItCovers) {
+// A font without Chinese is used for what it covers, with its placeholder for the rest; one
+// that cannot be opened leaves no font. Each says so in one line.
+TEST(HudTextTest, AFontThatCannotWriteTheHintsWarnsOnce) {
     const std::string latinOnly = FindFontFile("DejaVu Sans");
-    if (latinOnly.empty() || latinOnly.find("DejaVu") == std::string::npos) {
-        GTEST_SKIP() << "no DejaVu Sans on this machine";
+    const struct {
+        std::string file;
+        const char* warning;
+        bool open;
+    } cases[] = {{"/nonexistent/font.ttf", "/nonexistent/font.ttf", false},
+                 {latinOnly, "no Chinese", true}};
+    for (const auto& c : cases) {
+        if (c.file.find("DejaVu") == std::string::npos && c.open) continue;
+        SCOPED_TRACE(c.file);
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(UseHudFontFile(c.file));
+        const std::string warning = testing::internal::GetCapturedStderr();
+        EXPECT_NE(warning.find(c.warning), std::string::npos) << warning;
+        EXPECT_EQ(std::count(warning.begin(), warning.end(), '\n'), 1);
+        EXPECT_EQ(HudFont().IsOpen(), c.open);
+        EXPECT_EQ(HudFontCovers("03:00"), c.open);
+        const Glyph& han = HudFont().Get(U'钥');
+        EXPECT_EQ(han.advance > 0, c.open);
+        EXPECT_TRUE(!c.open || han.missing);
+        EXPECT_TRUE(UseHudFontFile(""));
     }
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(UseHudFontFile(latinOnly));
-    const std::string warning = testing::internal::GetCapturedStderr();
-    EXPECT_NE(warning.find("no Chinese"), std::string::npos) << warning;
-    EXPECT_EQ(std::count(warning.begin(), warning.end(), '\n'), 1);
-    EXPECT_TRUE(HudFontCovers("03:00"));
-    // A missing character gets the font's own placeholder, with a width, never a crash.
-    const Glyph& han = HudFont().Get(U'钥');
-    EXPECT_TRUE(han.missing);
-    EXPECT_GT(han.advance, 0);
-    EXPECT_TRUE(UseHudFontFile(""));
-}
-
-TEST(HudTextTest, AFontThatCannotBeOpenedLeavesNoFontAndOneWarning) {
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(UseHudFontFile("/nonexistent/font.ttf"));
-    const std::string warning = testing::internal::GetCapturedStderr();
-    EXPECT_NE(warning.find("/nonexistent/font.ttf"), std::string::npos) << warning;
-    EXPECT_FALSE(HudFont().IsOpen());
-    EXPECT_FALSE(HudFontCovers("0"));
-    EXPECT_EQ(HudFont().Get(U'0').advance, 0);
-    EXPECT_TRUE(UseHudFontFile(""));
 }
 
 }  // namespace

@@ -7,26 +7,11 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "platform/sound.h"
 
 namespace {
-
-TEST(SoundTest, MissingTuneWarnsAndStaysSilent) {
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(LoadTune("/nonexistent/BGM.wav"));
-    const std::string warning = testing::internal::GetCapturedStderr();
-    EXPECT_NE(warning.find("/nonexistent/BGM.wav"), std::string::npos) << warning;
-    EXPECT_EQ(std::count(warning.begin(), warning.end(), '\n'), 1) << warning;
-    const int plays = TunePlayCount();
-    PlayTune();
-    EXPECT_EQ(TunePlayCount(), plays);
-    EXPECT_FALSE(TuneReady());
-    CloseTune();
-}
 
 std::string LittleEndian(std::uint32_t value, int bytes) {
     std::string out;
@@ -47,27 +32,40 @@ std::string Wave(std::uint32_t dataBytes, std::uint32_t held, const std::string&
            std::string(held, '\0');
 }
 
+// The loader's one line on stderr, and what it returned.
+std::string LoadTuneSaying(const std::string& path, bool expectedResult) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(LoadTune(path.c_str()), expectedResult);
+    const std::string printed = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
+    return printed;
+}
+
 TEST(SoundTest, WaveFormatReadsRateAndChannelsItCanOpenAt) {
     const struct {
-        const char* what;
         std::string head;
-        bool found;
-        int rate;
-        int channels;
+        int rate, channels;  // 0, 0: refused
     } cases[] = {
-        {"mono 22050", Wave(100, 100), true, 22050, 1},
-        {"stereo 44100", Wave(100, 100, "", 44100, 2), true, 44100, 2},
-        {"head ends inside the rate", Wave(100, 100).substr(0, 26), false, 0, 0},
-        {"rate 0", Wave(100, 100, "", 0, 1), false, 0, 0},
-        {"six channels", Wave(100, 100, "", 48000, 6), false, 0, 0},
-        {"not RIFF", "RIFX" + Wave(100, 100).substr(4), false, 0, 0},
+        {Wave(100, 100), 22050, 1},
+        {Wave(100, 100, "", 44100, 2), 44100, 2},
+        {Wave(100, 100, "", 8000, 2), 8000, 2},
+        {Wave(100, 100, "", 192000, 1), 192000, 1},
+        {Wave(100, 100).substr(0, 28), 22050, 1},
+        {Wave(100, 100).substr(0, 27), 0, 0},  // the head ends inside the rate
+        {Wave(100, 100, "", 7999, 1), 0, 0},
+        {Wave(100, 100, "", 192001, 1), 0, 0},
+        {Wave(100, 100, "", 48000, 0), 0, 0},
+        {Wave(100, 100, "", 48000, 3), 0, 0},
+        {"RIFX" + Wave(100, 100).substr(4), 0, 0},
+        {Wave(100, 100).replace(8, 4, "WAVF"), 0, 0},
     };
     for (const auto& c : cases) {
-        int rate = 0;
-        int channels = 0;
-        EXPECT_EQ(WaveFormat(c.head, &rate, &channels), c.found) << c.what;
-        EXPECT_EQ(rate, c.rate) << c.what;
-        EXPECT_EQ(channels, c.channels) << c.what;
+        SCOPED_TRACE(std::to_string(c.head.size()) + " bytes, rate " + std::to_string(c.rate));
+        int rate = 0, channels = 0;
+        EXPECT_EQ(WaveFormat(c.head, &rate, &channels), c.rate != 0);
+        EXPECT_EQ(rate, c.rate);
+        EXPECT_EQ(channels, c.channels);
     }
 }
 
@@ -80,12 +78,14 @@ TEST(SoundTest, MissingWaveBytesComparesTheDataChunkWithTheFile) {
     } cases[] = {
         {"a whole file", Wave(1000, 1000), 0},
         {"cut to half", Wave(1000, 500), 500},
+        {"one byte short", Wave(1000, 999), 1},
         {"no sound at all", Wave(1000, 0), 1000},
         {"longer than promised", Wave(1000, 1200), 0},
         {"a padded odd chunk before the data", Wave(8, 2, odd), 6},
         {"not RIFF", "RIFX" + Wave(1000, 10).substr(4), 0},
         {"shorter than a RIFF header", "RIFF", 0},
-        {"a data chunk beyond the head", Wave(1000, 10).substr(0, 30), 0},
+        {"the data chunk's header just in the head", Wave(1000, 10).substr(0, 44), 1000},
+        {"the data chunk's header cut by the head", Wave(1000, 10).substr(0, 43), 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(MissingWaveBytes(c.file, c.file.size()), c.missing) << c.what;
@@ -94,27 +94,30 @@ TEST(SoundTest, MissingWaveBytesComparesTheDataChunkWithTheFile) {
     EXPECT_EQ(MissingWaveBytes(Wave(0xFFFFFFFFu, 4), 48), 0xFFFFFFFFull + 44 - 48);
 }
 
-TEST(SoundTest, ATuneCutShortPlaysWithOneWarning) {
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+TEST(SoundTest, AMissingTuneWarnsAndStaysSilentACutOneIsPlayedWithAWarning) {
+    const std::string missing = LoadTuneSaying("/nonexistent/BGM.wav", false);
+    EXPECT_NE(missing.find("/nonexistent/BGM.wav"), std::string::npos) << missing;
+    const int plays = TunePlayCount();
+    PlayTune();
+    EXPECT_EQ(TunePlayCount(), plays);
+    EXPECT_FALSE(TuneReady());
+    CloseTune();
+
     const std::string path = testing::TempDir() + "cut.wav";
     const std::string file = Wave(44100, 22050);
     std::FILE* out = std::fopen(path.c_str(), "wb");
     ASSERT_NE(out, nullptr);
     std::fwrite(file.data(), 1, file.size(), out);
     std::fclose(out);
-    testing::internal::CaptureStderr();
-    const bool loaded = LoadTune(path.c_str());
-    const std::string warning = testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(loaded) << warning;
-    EXPECT_NE(warning.find(path + ": warning: the file is cut short, 22050 bytes"),
-              std::string::npos)
-        << warning;
-    EXPECT_EQ(std::count(warning.begin(), warning.end(), '\n'), 1) << warning;
+    const std::string cut = LoadTuneSaying(path, true);
+    EXPECT_NE(cut.find(path + ": warning: the file is cut short, 22050 bytes"), std::string::npos)
+        << cut;
     EXPECT_TRUE(TuneReady());
+    PlayTune();
+    EXPECT_EQ(TunePlayCount(), plays + 1);
     // The device was opened at the tune's own format: nothing to convert.
-    int rate = 0;
+    int rate = 0, channels = 0;
     std::uint16_t format = 0;
-    int channels = 0;
     EXPECT_EQ(Mix_QuerySpec(&rate, &format, &channels), 1);
     EXPECT_EQ(rate, 22050);
     EXPECT_EQ(channels, 1);
@@ -125,6 +128,7 @@ TEST(SoundTest, ATuneCutShortPlaysWithOneWarning) {
         EXPECT_EQ(action.sa_handler, SIG_DFL) << signal;
     }
     CloseTune();
+    EXPECT_FALSE(TuneReady());
     std::remove(path.c_str());
 }
 
