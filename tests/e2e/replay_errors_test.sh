@@ -1,46 +1,30 @@
 #!/bin/sh
-# The replay driver refuses bad scripts with status 2 and one line naming the line number.
+# The replay driver refuses bad scripts with status 2 and one line naming the line number; a
+# good one runs to its end, printing one JSON line per state command.
 set -u
-BUILD=$1
-DRIVER="$BUILD/escape-house-replay"
+DRIVER="$1/escape-house-replay"
 failures=0
+fail() { echo "FAIL: $1"; failures=$((failures + 1)); }
 
-expect_refusal() {  # script text, expected line number
+expect_refusal() {  # SCRIPT TEXT, LINE NUMBER
     output=$(printf '%s\n' "$1" | "$DRIVER" - 2>&1 >/dev/null)
     status=$?
-    if [ "$status" -ne 2 ]; then
-        echo "FAIL: '$1' ended with status $status, expected 2"; failures=$((failures + 1)); return
-    fi
-    case "$output" in
-        *"line $2:"*) ;;
-        *) echo "FAIL: '$1' said '$output', expected it to name line $2"; failures=$((failures + 1)) ;;
-    esac
-    if [ "$(printf '%s\n' "$output" | wc -l)" -ne 1 ]; then
-        echo "FAIL: '$1' printed more than one line: $output"; failures=$((failures + 1))
-    fi
+    [ "$status" -eq 2 ] || fail "'$1' ended with status $status, expected 2"
+    case "$output" in *"line $2:"*) ;; *) fail "'$1' said '$output', not naming line $2" ;; esac
+    [ "$(printf '%s\n' "$output" | wc -l)" -eq 1 ] || fail "'$1' printed more than one line"
 }
-
-expect_refusal "jump" 1
 expect_refusal "# a comment
 
 frame
 key" 4
-expect_refusal "click left 10" 1
-expect_refusal "click thumb 10 10" 1
-expect_refusal "advance -5" 1
-expect_refusal "advance soon" 1
-expect_refusal "resize 800" 1
-expect_refusal "key nothing" 1
-expect_refusal "key 300" 1
-expect_refusal "state now" 1
+for script in jump "click left 10" "click thumb 10 10" "advance -5" "advance soon" \
+    "resize 800" "key nothing" "key 300" "state now"; do
+    expect_refusal "$script" 1
+done
 
-# A good script runs to its end and prints one JSON line per state command.
 lines=$(printf 'frame\nstate\nkey w\nstate\n' | "$DRIVER" - | grep -c '^{"playerX":')
-if [ "$lines" -ne 2 ]; then echo "FAIL: expected two state lines, got $lines"; failures=$((failures + 1)); fi
-
-# A missing script file is named.
+[ "$lines" -eq 2 ] || fail "expected two state lines, got $lines"
 output=$("$DRIVER" /nonexistent/script.replay 2>&1)
-if [ $? -ne 2 ]; then echo "FAIL: a missing script must end with status 2"; failures=$((failures + 1)); fi
-case "$output" in *"/nonexistent/script.replay"*) ;; *) echo "FAIL: missing script not named: $output"; failures=$((failures + 1)) ;; esac
-
+[ $? -eq 2 ] || fail "a missing script must end with status 2"
+case "$output" in *"/nonexistent/script.replay"*) ;; *) fail "missing script not named: $output" ;; esac
 [ "$failures" -eq 0 ]

@@ -74,21 +74,6 @@ TEST(WordScannerTest, NumbersReadAsTheStreamReadsThem) {
     }
 }
 
-TEST(WordScannerTest, WordsAreRunsOfNonBlanksUpTo127Characters) {
-    const std::string text = "  v  1/2/3\n\tusemtl\r\nWood" + std::string(1, '\0') + "x " +
-                             std::string(127, 'a') + " " + std::string(128, 'b');
-    WordScanner scanner(text);
-    char word[WordScanner::kWordCapacity];
-    const std::string a127(127, 'a');
-    for (const std::string& want : {std::string("v"), std::string("1/2/3"), std::string("usemtl"),
-                                    std::string("Wood"), a127}) {
-        ASSERT_EQ(scanner.ReadWord(word), Read::kOk);
-        EXPECT_EQ(want, word);
-    }
-    EXPECT_EQ(scanner.Line(), 3u);
-    EXPECT_EQ(scanner.ReadWord(word), Read::kTooLong);
-}
-
 // A skipped line holds 127 characters at most, as getline into a 128-byte buffer does.
 TEST(WordScannerTest, SkipLineAndDiscardThroughSlashStopAtTheirLengths) {
     const std::string c127(127, 'c'), c128(128, 'c');
