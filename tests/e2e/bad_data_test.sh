@@ -1,13 +1,10 @@
 #!/bin/sh
-# Bad data, one fault at a time: in a copy of Data each file in turn is removed, cut to half, or
-# has its header scrambled (the first 18, 54 or 44 bytes of a Targa, BMP or WAV file, the first
-# 256 of a text file), and the replay driver plays one frame on it. The game must either stop
-# with status 1 and exactly one stderr line naming the file, or play on with at least one stderr
-# line, every one naming the file: damage it says nothing about is a failure too. Never a
-# crash, a hang, or a sanitizer report.
+# Bad data: in a copy of Data each file in turn is removed, cut to half, or has its header
+# scrambled, and the replay driver plays one frame. The game must stop with status 1 and one
+# stderr line naming the file, or play on with stderr lines that all name it (damage it says
+# nothing about fails too); never crash, hang, or draw a sanitizer report. One file of each kind
+# (reader and caller); every file with BAD_DATA_ALL=1 or ESCAPE_HOUSE_LONG_TESTS=ON.
 # usage: sh bad_data_test.sh BUILD_DIR SOURCE_DIR
-# One file of each kind (reader and caller) by default; every file with BAD_DATA_ALL=1 or a
-# build configured with ESCAPE_HOUSE_LONG_TESTS=ON.
 set -u
 build=$(cd "$1" && pwd)
 replay="$build/escape-house-replay"
@@ -20,8 +17,7 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0:exitcode=86"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-}:exitcode=86"
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+work=$(mktemp -d) && trap 'rm -rf "$work"' EXIT
 cp -R "$build/Data" "$work/Data"
 rm -f "$work/Data/.generated"
 echo frame >"$work/frame.replay"
@@ -44,15 +40,11 @@ else
         { print }' files.all >files
 fi
 
-failures=0
-runs=0
+failures=0 runs=0
 check_run() {  # FILE FAULT
     timeout 120 "$replay" frame.replay >out.txt 2>err.txt
-    status=$?
-    runs=$((runs + 1))
-    lines=$(wc -l <err.txt)
+    status=$? runs=$((runs + 1)) lines=$(wc -l <err.txt) first=$(head -n 1 err.txt)
     naming=$(grep -c -F "$1" err.txt)
-    first=$(head -n 1 err.txt)
     echo "$2 $1: exit $status; $lines stderr line(s)${first:+: $first}"
     problem=
     if grep -q -E 'Sanitizer|runtime error' err.txt; then problem="sanitizer report"

@@ -1,13 +1,10 @@
 #!/bin/sh
-# Long play: a seeded random stream of commands (tools/replay/random_stream.awk: keys, presses
-# anywhere, frames, clock jumps, window sizes from 0 by 0 to 4000 by 3000) played by the replay
-# driver with --strict, which stops at the first GL error, projection stack left deeper, broken
-# pose relation or step into a wall. The whole stream must play (the last command prints the
-# state), with status 0 and no sanitizer report.
+# Long play: a seeded random stream (tools/replay/random_stream.awk) played by the replay driver
+# with --strict, which stops at the first GL error, deeper projection stack, broken pose relation
+# or step into a wall. All of it must play, with status 0 and no sanitizer report.
 # usage: sh random_play_test.sh BUILD_DIR SOURCE_DIR [COMMANDS]
-# COMMANDS: else $RANDOM_PLAY_COMMANDS, else 1500, or 100000 with the long tests on (a build
-# configured with ESCAPE_HOUSE_LONG_TESTS=ON, or it set to 1 in the environment). The seed is
-# $RANDOM_PLAY_SEED, else 1; a failure names it.
+# COMMANDS: else $RANDOM_PLAY_COMMANDS, else 1500; 100000 with ESCAPE_HOUSE_LONG_TESTS (1 in the
+# environment or ON in the build). The seed is $RANDOM_PLAY_SEED, else 1.
 set -u
 build=$(cd "$1" && pwd)
 replay="$build/escape-house-replay"
@@ -21,8 +18,7 @@ seed=${RANDOM_PLAY_SEED:-1}
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:exitcode=86"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-}:exitcode=86:print_stacktrace=1"
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+work=$(mktemp -d) && trap 'rm -rf "$work"' EXIT
 awk -v seed="$seed" -v count="$count" -f "$2/tools/replay/random_stream.awk" >"$work/play.replay"
 cd "$build" || exit 1
 "$replay" --strict "$work/play.replay" >"$work/out.txt" 2>"$work/err.txt"

@@ -49,11 +49,10 @@ TEST(CommandLineTest, TheFirstDecisiveArgumentWins) {
 
 TEST(DataPathTest, TheBuildFolderIsTriedOnlyByItsOwnBinaries) {
     const fs::path build = fs::temp_directory_path();
-    struct Case {
+    const struct {
         fs::path programFolder;
         std::vector<std::string> roots;
-    };
-    const Case cases[] = {
+    } cases[] = {
         // Installed: the data set beside games/, the path made plain.
         {"/usr/games", {".", "/usr/share/games/escape-house"}},
         {"/home/p/unpacked/games/", {".", "/home/p/unpacked/share/games/escape-house"}},
@@ -64,7 +63,7 @@ TEST(DataPathTest, TheBuildFolderIsTriedOnlyByItsOwnBinaries) {
         // The binary's folder unknown: only the current folder is left.
         {"", {"."}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(DataRootsFor(c.programFolder, "../share/games/escape-house", build), c.roots)
             << c.programFolder;
     }
