@@ -1,0 +1,247 @@
+// Every file the game opens from Data: in the format its reader expects and of the size it is
+// shown at, read by the game's own readers to the end, and written with the same bytes on every
+// run.
+#include <gtest/gtest.h>
+
+#include <unistd.h>  // Required for: getpid()
+
+#include <algorithm>   // Required for: std::max()
+#include <cmath>       // Required for: std::sqrt(), std::abs()
+#include <cstdlib>     // Required for: std::system()
+#include <filesystem>  // Required for: std::filesystem
+#include <map>         // Required for: std::map
+#include <sstream>     // Required for: std::istringstream
+#include <string>      // Required for: std::string
+
+#include "assets/bmp_reader.h"
+#include "data/house_scene.h"
+#include "hud/icon_bar.h"
+#include "pictures_support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool PowerOfTwo(int value) {
+    return value > 0 && (value & (value - 1)) == 0;
+}
+
+// Read by the game's BMP reader (an uncompressed bottom-up 24-bit block right after the 54-byte
+// header), with a header that other tools read alike, power-of-two sides (the bar uploads icons
+// without rescaling) and nothing after the pixels. The width and height, or 0 by 0.
+std::pair<int, int> ExpectPlainBmp(const std::string& path) {
+    const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
+    BmpPixels bmp;
+    std::string error;
+    if (!ReadBmp24File(path.c_str(), &bmp, &error)) {
+        ADD_FAILURE() << error;
+        return {0, 0};
+    }
+    delete[] bmp.pixels;
+    EXPECT_EQ(Little(bytes, 2, 4), bytes.size()) << path;
+    EXPECT_EQ(Little(bytes, 14, 4), 40u) << path;
+    EXPECT_EQ(Little(bytes, 26, 2), 1u) << path << ": one plane";
+    EXPECT_EQ(bytes.size(), 54u + bmp.byteSize) << path;
+    EXPECT_TRUE(PowerOfTwo(bmp.width) && PowerOfTwo(bmp.height))
+        << path << ": " << bmp.width << " x " << bmp.height;
+    return {bmp.width, bmp.height};
+}
+
+// The game's reader reads every model to the end without a warning, finds every face, vertex,
+// material and texture the files hold, and every texture is a plain BMP.
+TEST(ModelFiles, TheGamesReaderReadsEveryModelWithAllItsParts) {
+    int textures = 0;
+    for (const char* name : housecheck::kModelNames) {
+        SCOPED_TRACE(name);
+        std::map<std::string, int> count;
+        for (const char* extension : {".obj", ".mtl"}) {
+            const std::vector<std::uint8_t> bytes =
+                ReadFileBytes(housecheck::ModelBase(name) + extension);
+            std::istringstream lines(std::string(bytes.begin(), bytes.end()));
+            for (std::string line, word, texture; std::getline(lines, line);) {
+                std::istringstream words(line);
+                if (!(words >> word)) continue;
+                ++count[word];
+                EXPECT_LE(line.size(), 127u) << line;
+                if (word == "map_Kd" && words >> texture) {
+                    ExpectPlainBmp(housecheck::ModelBase("") + texture);
+                }
+            }
+        }
+        const housecheck::LoadedModel model = housecheck::LoadModel(name);
+        EXPECT_EQ(model.error, "");
+        EXPECT_EQ(model.warning, "");
+        EXPECT_GT(model.faceCount, 0);
+        EXPECT_EQ(model.faceCount, count["f"]);
+        EXPECT_EQ(model.positionCount, count["v"]);
+        EXPECT_EQ(model.texCoordCount, count["vt"]);
+        EXPECT_EQ(model.normalCount, count["vn"]);
+        EXPECT_EQ(model.materialCount, count["newmtl"]);
+        EXPECT_EQ(model.bitmapCount, count["map_Kd"]);
+        textures += count["map_Kd"];
+    }
+    EXPECT_GT(textures, 20);
+}
+
+// The pictures by what they are stretched over in the 800 by 600 window, width over height: the
+// sky box faces, the keypad panel and its digits, the full-window screens and the info cards.
+const struct {
+    const char* names;
+    double shownAspect;
+} kPictureGroups[] = {
+    {"otop dn ofront oback oleft oright", 1.0},
+    {"clock", 300.0 / 400.0},
+    {"num_1 num_2 num_3 num_4 num_5 num_6 num_7 num_8 num_9", 45.0 / 40.0},
+    {"start ending1 ending2 win ending3", 800.0 / 600.0},
+    {"info0 info1 info2 info3 info4 info5 info6 info7 info8", 240.0 / 360.0},
+};
+
+// 24-bit true colour without a colour map, run-length only where that is smaller, some stored
+// top row first (so the game's row flip meets real data), the sky faces equal power-of-two
+// squares; and the game's reader reads each of them.
+TEST(PictureFiles, EveryPictureIsTrueColourOfTheShapeItIsShownAt) {
+    int topFirst = 0, runLength = 0, files = 0, skySide = 0;
+    for (const auto& group : kPictureGroups) {
+        std::istringstream names(group.names);
+        for (std::string name; names >> name; ++files) {
+            const std::string path = "Data/Picture/" + name + ".tga";
+            SCOPED_TRACE(path);
+            const std::vector<std::uint8_t> bytes = ReadFileBytes(BuildFolder() + "/" + path);
+            ASSERT_GE(bytes.size(), 18u) << "missing";
+            const int width = static_cast<int>(Little(bytes, 12, 2));
+            const int height = static_cast<int>(Little(bytes, 14, 2));
+            EXPECT_EQ(bytes[1], 0) << "no colour map";
+            EXPECT_EQ(bytes[16], 24);
+            EXPECT_EQ(bytes[17] & ~32, 0) << "no alpha bits, no right-to-left rows";
+            if (bytes[2] == 10) {
+                EXPECT_LT(bytes.size(), 18u + bytes[0] + 3u * width * height);
+                ++runLength;
+            } else {
+                EXPECT_EQ(bytes[2], 2);
+            }
+            topFirst += (bytes[17] & 32) != 0;
+            EXPECT_NEAR(static_cast<double>(width) / height, group.shownAspect, 0.03)
+                << width << " x " << height;
+            if (group.shownAspect == 1.0) {
+                EXPECT_TRUE(PowerOfTwo(width)) << width;
+                if (skySide == 0) skySide = width;
+                EXPECT_EQ(width, skySide);
+            }
+            EXPECT_EQ(LoadPicture(path).pixels.size(), static_cast<size_t>(width) * height);
+        }
+    }
+    EXPECT_EQ(files, 30);
+    EXPECT_GE(topFirst, 1);
+    EXPECT_GE(runLength, 1);
+}
+
+TEST(IconFiles, EveryIconIsAPlainBmpOfTheSizeItIsShownAt) {
+    for (int i = 0; i < kIconPictureCount; ++i) {
+        SCOPED_TRACE(g_iconFiles[i]);
+        const auto [width, height] = ExpectPlainBmp(BuildFolder() + "/" + g_iconFiles[i]);
+        if (i == 0) {
+            // The background is drawn over 168 by 69: no side may be scaled up by more than half.
+            EXPECT_GE(width, 168 / 1.5);
+            EXPECT_GE(height, 69 / 1.5);
+        } else if (i < kIconBarEntryCount) {
+            EXPECT_EQ(width, height) << "slots are square";
+            EXPECT_GE(width, 30 / 1.5);
+            EXPECT_LE(width, 30 * 1.5);
+        } else {
+            // A note is shown at its own size in the middle of the 800 by 600 window.
+            EXPECT_LE(width, 512);
+            EXPECT_LE(height, 384);
+            EXPECT_GE(width, 256) << "a note must be large enough to read";
+        }
+    }
+}
+
+// A canonical 16-bit PCM WAV file (44-byte header) that lasts the countdown, neither silent nor
+// clipped, with sound in every ten seconds, dying away at the end rather than with a click.
+TEST(TuneFile, TuneIsPcmWaveLongerThanTheCountdownAndNeitherSilentNorClipped) {
+    const std::vector<std::uint8_t> bytes = ReadFileBytes(BuildFolder() + "/Data/BGM.wav");
+    ASSERT_GE(bytes.size(), 44u) << "missing";
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), "RIFF");
+    EXPECT_EQ(std::string(bytes.begin() + 8, bytes.begin() + 16), "WAVEfmt ");
+    EXPECT_EQ(std::string(bytes.begin() + 36, bytes.begin() + 40), "data");
+    EXPECT_EQ(Little(bytes, 4, 4), bytes.size() - 8);
+    EXPECT_EQ(Little(bytes, 16, 4), 16u);
+    EXPECT_EQ(Little(bytes, 40, 4), bytes.size() - 44);
+    EXPECT_EQ(Little(bytes, 20, 2), 1u) << "PCM";
+    const std::uint32_t channels = Little(bytes, 22, 2), rate = Little(bytes, 24, 4);
+    ASSERT_GE(channels, 1u);
+    ASSERT_GT(rate, 0u);
+    EXPECT_EQ(Little(bytes, 28, 4), rate * channels * 2);
+    EXPECT_EQ(Little(bytes, 32, 2), channels * 2);
+    EXPECT_EQ(Little(bytes, 34, 2), 16u);
+    std::vector<int> samples;
+    for (size_t at = 44; at + 1 < bytes.size(); at += 2) {
+        samples.push_back(static_cast<std::int16_t>(Little(bytes, at, 2)));
+    }
+    const double seconds = static_cast<double>(samples.size()) / channels / rate;
+    EXPECT_GE(seconds, 180.0) << "the tune should last the whole countdown";
+    EXPECT_LE(seconds, 240.0);
+    int peak = 0;
+    double energy = 0;
+    for (int sample : samples) {
+        peak = std::max(peak, std::abs(sample));
+        energy += static_cast<double>(sample) * sample;
+    }
+    EXPECT_LT(peak, 32767) << "clipped";
+    EXPECT_GT(peak, 16000) << "too quiet";
+    EXPECT_GT(std::sqrt(energy / static_cast<double>(samples.size())), 1500.0) << "mostly silence";
+    const size_t window = static_cast<size_t>(rate) * channels * 10;
+    for (size_t start = 0; start + window <= samples.size(); start += window) {
+        int loudest = 0;
+        for (size_t i = start; i < start + window; ++i)
+            loudest = std::max(loudest, std::abs(samples[i]));
+        EXPECT_GT(loudest, 2000) << "silent from second " << start / (window / 10);
+    }
+    EXPECT_LT(std::abs(samples.back()), 500);
+}
+
+TEST(DataFolder, WholeDataFolderStaysUnderFortyMegabytes) {
+    std::uintmax_t total = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(BuildFolder() + "/Data")) {
+        if (entry.is_regular_file()) total += entry.file_size();
+    }
+    EXPECT_LT(total, 40u * 1024 * 1024) << total << " bytes";
+}
+
+std::map<std::string, std::vector<std::uint8_t>> FilesUnder(const fs::path& root) {
+    std::map<std::string, std::vector<std::uint8_t>> files;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        const std::string relative = fs::relative(entry.path(), root).string();
+        if (entry.is_regular_file() && relative != ".generated") {
+            files[relative] = ReadFileBytes(entry.path().string());
+        }
+    }
+    return files;
+}
+
+// Two fresh runs of the generator agree with each other and with the Data folder of the build
+// that the game and the other checks read.
+TEST(Determinism, TwoRunsOfTheGeneratorAndTheBuildsDataHoldTheSameBytes) {
+    // One folder per process: builds side by side may run this test at the same time.
+    const fs::path scratch =
+        fs::temp_directory_path() / ("escape-house-data-twice-" + std::to_string(getpid()));
+    fs::remove_all(scratch);
+    for (const char* run : {"first", "second"}) {
+        const std::string command =
+            "'" + BuildFolder() + "/escape-house-data' '" + (scratch / run).string() + "'";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    }
+    const auto first = FilesUnder(scratch / "first" / "Data");
+    EXPECT_GT(first.size(), 50u);
+    for (const fs::path& other : {scratch / "second" / "Data", fs::path(BuildFolder()) / "Data"}) {
+        const auto files = FilesUnder(other);
+        EXPECT_EQ(files.size(), first.size()) << other;
+        for (const auto& [path, bytes] : first) {
+            const auto found = files.find(path);
+            EXPECT_TRUE(found != files.end() && found->second == bytes) << path << " in " << other;
+        }
+    }
+    fs::remove_all(scratch);
+}
+
+}  // namespace
