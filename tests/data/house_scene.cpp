@@ -299,66 +299,42 @@ std::vector<StandingCell> StandingCells(bool passageOpen) {
     return cells;
 }
 
-namespace {
-
-constexpr double kPi = 3.14159265358979323846;
-
-// Whether the line of sight from the eye to the point lies in the view (within `halfHeight`
-// degrees of the horizon and, when facingYaw is given, of that yaw) and ends on the target;
-// where it ends.
-bool EndsOnTarget(Point eye, Point point, const SightTarget& target, bool passageOpen,
-                  double halfHeight, const double* facingYaw, Point* hit) {
-    const Point line = point - eye;
-    const double across = std::sqrt(line.x * line.x + line.z * line.z);
-    // The point's depth in the view: turned to face it, or facing the given yaw (the view looks
-    // along (-sin yaw, -cos yaw) and never tilts).
-    double ahead = across;
-    if (facingYaw != nullptr) {
-        const double yaw = std::atan2(-line.x, -line.z) * 180.0 / kPi;
-        const double off = std::remainder(yaw - *facingYaw, 360.0);
-        if (std::fabs(off) > kHalfViewWidthDegrees) return false;
-        ahead = across * std::cos(off * kPi / 180.0);
-    }
-    if (std::fabs(line.y) > ahead * std::tan(halfHeight * kPi / 180.0)) return false;
-    const double length = std::sqrt(across * across + line.y * line.y);
-    const Point direction = line * (1.0 / length);
-    double t = 0.0;
-    if (!Scene().For(passageOpen).Nearest(eye, direction, kNearPlane, length + 1.0, &t)) {
-        return false;
-    }
-    *hit = eye + direction * t;
-    if (target.model == nullptr) return FindPickBox(hit->x, hit->y, hit->z) == target.box;
-    double own = 0.0;
-    return target.model->Nearest(eye, direction, kNearPlane, length + 1.0, &own) && own <= t + 1e-9;
-}
-
-// The centres of a grid of steps^3 cells over the box.
-std::vector<Point> SamplePoints(const Box& box, int steps) {
-    std::vector<Point> points;
-    for (int i = 0; i < steps; ++i) {
-        for (int j = 0; j < steps; ++j) {
-            for (int k = 0; k < steps; ++k) {
-                points.push_back({box.min.x + (box.max.x - box.min.x) * (i + 0.5) / steps,
-                                  box.min.y + (box.max.y - box.min.y) * (j + 0.5) / steps,
-                                  box.min.z + (box.max.z - box.min.z) * (k + 0.5) / steps});
-            }
+double SeenShare(Point eye, const SightTarget& target, bool passageOpen, int steps,
+                 const double* facingYaw, double halfHeight, Point* firstHit) {
+    constexpr double kRadian = 3.14159265358979323846 / 180.0;
+    const Box& box = target.sampleIn;
+    int seen = 0;
+    for (int i = 0; i < steps * steps * steps; ++i) {
+        const Point point{box.min.x + (box.max.x - box.min.x) * (i / (steps * steps) + 0.5) / steps,
+                          box.min.y + (box.max.y - box.min.y) * (i / steps % steps + 0.5) / steps,
+                          box.min.z + (box.max.z - box.min.z) * (i % steps + 0.5) / steps};
+        const Point line = point - eye;
+        const double across = std::sqrt(line.x * line.x + line.z * line.z);
+        // The point's depth in the view: turned to face it, or facing the given yaw (the view
+        // looks along (-sin yaw, -cos yaw) and never tilts).
+        double ahead = across;
+        if (facingYaw != nullptr) {
+            const double off =
+                std::remainder(std::atan2(-line.x, -line.z) / kRadian - *facingYaw, 360.0);
+            if (std::fabs(off) > kHalfViewWidthDegrees) continue;
+            ahead = across * std::cos(off * kRadian);
+        }
+        if (std::fabs(line.y) > ahead * std::tan(halfHeight * kRadian)) continue;
+        const double length = std::sqrt(across * across + line.y * line.y);
+        const Point direction = line * (1.0 / length);
+        double t = 0.0, own = 0.0;
+        if (!Scene().For(passageOpen).Nearest(eye, direction, kNearPlane, length + 1.0, &t)) {
+            continue;
+        }
+        const Point hit = eye + direction * t;
+        if (target.model != nullptr
+                ? target.model->Nearest(eye, direction, kNearPlane, length + 1.0, &own) &&
+                      own <= t + 1e-9
+                : FindPickBox(hit.x, hit.y, hit.z) == target.box) {
+            if (seen++ == 0 && firstHit != nullptr) *firstHit = hit;
         }
     }
-    return points;
-}
-
-}  // namespace
-
-double SeenShare(Point eye, const SightTarget& target, bool passageOpen, int steps,
-                 const double* facingYaw) {
-    const std::vector<Point> points = SamplePoints(target.sampleIn, steps);
-    int seen = 0;
-    Point hit;
-    for (const Point& point : points) {
-        seen +=
-            EndsOnTarget(eye, point, target, passageOpen, kHalfViewHeightDegrees, facingYaw, &hit);
-    }
-    return static_cast<double>(seen) / static_cast<double>(points.size());
+    return static_cast<double>(seen) / (steps * steps * steps);
 }
 
 Sighting FindSightingOf(const SightTarget& target, bool upstairs, bool passageOpen) {
@@ -374,33 +350,27 @@ Sighting FindSightingOf(const SightTarget& target, bool upstairs, bool passageOp
     std::stable_sort(cells.begin(), cells.end(), [&](const StandingCell& a, const StandingCell& b) {
         return horizontal(a) < horizontal(b);
     });
-    const std::vector<Point> points = SamplePoints(target.sampleIn, 5);
+    Sighting sighting;
     for (const StandingCell& cell : cells) {
-        for (const Point& point : points) {
-            // A little inside the view's height, so that the point is drawn on a pixel row well
-            // inside the window.
-            Point hit;
-            if (EndsOnTarget(cell.Eye(), point, target, passageOpen, kHalfViewHeightDegrees - 0.5,
-                             nullptr, &hit)) {
-                return Sighting{true, cell, point, hit};
-            }
+        // A little inside the view's height, so that the point is drawn on a pixel row well
+        // inside the window.
+        if (SeenShare(cell.Eye(), target, passageOpen, 5, nullptr, kHalfViewHeightDegrees - 0.5,
+                      &sighting.hit) > 0) {
+            sighting.found = true;
+            sighting.cell = cell;
+            break;
         }
     }
-    return Sighting{};
+    return sighting;
 }
 
 SightTarget BoxTarget(int box) {
-    SightTarget target;
-    target.sampleIn = PickBox(box);
-    target.box = box;
-    return target;
+    return SightTarget{PickBox(box), box, nullptr};
 }
 
 SightTarget KeptItemTarget(int item) {
-    SightTarget target;
-    target.sampleIn = BoundsOf(Scene().keptItems[item].triangles);
-    target.model = Scene().keptItemRays[item].get();
-    return target;
+    return SightTarget{BoundsOf(Scene().keptItems[item].triangles), -1,
+                       Scene().keptItemRays[item].get()};
 }
 
 Sighting FindSighting(int box, bool passageOpen) {

@@ -116,31 +116,31 @@ struct StandingCell {
     Point Eye() const;
 };
 
-// Where the player stands to see a target: the eye's cell, the point aimed at, and where the line
-// of sight first meets the house.
-struct Sighting {
-    bool found = false;
-    StandingCell cell;
-    Point target;
-    Point hit;
-};
 // What a line of sight must end on: a pick box (the first surface on the way lies in it, so a
-// click there picks it), or the triangles of one model (then `model` is set).
+// click there picks it), or the triangles of one model (then `model` is set); a pick box, or a
+// kept item's own triangles where it lies.
 struct SightTarget {
     Box sampleIn;
     int box = -1;
     const RayCaster* model = nullptr;
 };
-// A pick box, or a kept item's own triangles where it lies.
 SightTarget BoxTarget(int box);
 SightTarget KeptItemTarget(int item);
-// The share of points of a grid of steps^3 in the target that the eye sees within the height of
-// the view (and, when facingYaw is given, within its width), with the target first on the way.
-double SeenShare(Point eye, const SightTarget& target, bool passageOpen, int steps = 6,
-                 const double* facingYaw = nullptr);
 
-// The first standing cell on the target's floor, nearest first from 0.5 units away, from whose
-// eye a line of sight to the target lies inside the view's height.
+// The share of a grid of steps^3 points in the target that the eye sees within `halfHeight`
+// degrees of the horizon (and, when facingYaw is given, within the view's width), with the target
+// the first thing on the way; *firstHit is where the first such line of sight ends.
+double SeenShare(Point eye, const SightTarget& target, bool passageOpen, int steps = 6,
+                 const double* facingYaw = nullptr, double halfHeight = kHalfViewHeightDegrees,
+                 Point* firstHit = nullptr);
+
+// The first standing cell on the target's floor, nearest first from 0.5 units away, that sees it
+// well inside the view's height, and where the line of sight meets the target.
+struct Sighting {
+    bool found = false;
+    StandingCell cell;
+    Point hit;
+};
 Sighting FindSighting(int box, bool passageOpen);
 Sighting FindSightingOf(const SightTarget& target, bool upstairs, bool passageOpen);
 
