@@ -44,12 +44,11 @@ LoadedModel LoadModel(const std::string& name) {
     loaded.materialCount = static_cast<int>(model.names.size());
     loaded.bitmapCount = static_cast<int>(model.bitmaps.size());
     for (const obj3dmodel::Face& face : model.faces) {
-        Point corners[3];
-        for (int k = 0; k < 3; ++k) {
+        auto corner = [&](int k) {
             const obj3dmodel::Vec3D& p = model.positions.at(face.position[k] - 1);
-            corners[k] = Point{p.x, p.y, p.z};
-        }
-        loaded.triangles.push_back(Triangle{corners[0], corners[1], corners[2]});
+            return Point{p.x, p.y, p.z};
+        };
+        loaded.triangles.push_back(Triangle{corner(0), corner(1), corner(2)});
     }
     return loaded;
 }
@@ -111,22 +110,19 @@ bool TriangleTouchesBox(const Triangle& triangle, const Box& box) {
     const Point half = (box.max - box.min) * 0.5;
     const Point v[3] = {triangle.a - centre, triangle.b - centre, triangle.c - centre};
     const Point edges[3] = {v[1] - v[0], v[2] - v[1], v[0] - v[2]};
-    const Point axes[3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
-    auto separated = [&](Point axis) {
+    const Point units[3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+    std::vector<Point> axes(units, units + 3);
+    axes.push_back(Cross(edges[0], edges[1]));
+    for (const Point& unit : units) {
+        for (const Point& edge : edges) axes.push_back(Cross(unit, edge));
+    }
+    for (const Point& axis : axes) {
         const double p0 = Dot(v[0], axis), p1 = Dot(v[1], axis), p2 = Dot(v[2], axis);
         const double r =
             half.x * std::fabs(axis.x) + half.y * std::fabs(axis.y) + half.z * std::fabs(axis.z);
-        return std::min({p0, p1, p2}) > r || std::max({p0, p1, p2}) < -r;
-    };
-    for (const Point& axis : axes) {
-        if (separated(axis)) return false;
-    }
-    const Point normal = Cross(edges[0], edges[1]);
-    if (Dot(normal, normal) > 0.0 && separated(normal)) return false;
-    for (const Point& a : axes) {
-        for (const Point& e : edges) {
-            const Point axis = Cross(a, e);
-            if (Dot(axis, axis) > 1e-18 && separated(axis)) return false;
+        if (Dot(axis, axis) > 1e-18 &&
+            (std::min({p0, p1, p2}) > r || std::max({p0, p1, p2}) < -r)) {
+            return false;
         }
     }
     return true;

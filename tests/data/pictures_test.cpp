@@ -1,29 +1,93 @@
-// The pictures as the player sees them in the 800 by 600 window, uploaded and drawn by the game's
-// own code: buttons and keys still stand out where the mouse presses after the rescaling, cards
-// fill their area, slots show their icons, notes appear pixel for pixel, the sky shows no seam.
+// The pictures as the player sees them in the 800 by 600 window, read and drawn by the game's own
+// code: buttons and keys stand out where the mouse presses after the rescaling, cards fill their
+// area, slots show their icons, notes appear pixel for pixel, the sky shows no seam and is above
+// the ground, and the calendar on the wall rings the same day as its close-up.
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>  // Required for: std::min(), std::max()
-#include <cmath>      // Required for: std::abs()
+#include <cmath>      // Required for: std::abs(), std::sqrt()
 #include <cstdlib>    // Required for: std::getenv()
 #include <string>     // Required for: std::string
 
 #include "app/game_state.h"
+#include "assets/bmp_reader.h"
 #include "assets/skybox.h"
+#include "assets/targa_image.h"
 #include "gameplay/keypad.h"
 #include "gameplay/keypad_code.h"
 #include "gameplay/screens.h"
 #include "hud/icon_bar.h"
 #include "hud/info_picture.h"
-#include "pictures_support.h"
 #include "platform/toolkit.h"
+#include "support/game_window.h"
 
 namespace {
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
+// Clearly different: far apart in RGB (the full range is 0 to 441).
+constexpr double kClearlyDifferent = 60.0;
+
+// A picture, top row first.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<Rgb> pixels;
+    const Rgb& At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+// A picture of the build's Data folder (".tga" or ".bmp") as the game's readers give it: rows
+// bottom first, a BMP's in B, G, R and padded to 4 bytes.
+Picture LoadPicture(const std::string& dataPath) {
+    const std::string path = std::string(ESCAPE_HOUSE_BUILD_DIR) + "/" + dataPath;
+    CTargaImage targa;
+    BmpPixels bmp;
+    std::string error;
+    const bool bitmap = dataPath.substr(dataPath.size() - 4) == ".bmp";
+    if (bitmap ? !ReadBmp24File(path.c_str(), &bmp, &error) : !targa.LoadFile(path.c_str())) {
+        ADD_FAILURE() << path << ": " << error << targa.LastError();
+    }
+    Picture picture{bitmap ? bmp.width : targa.Width(), bitmap ? bmp.height : targa.Height(), {}};
+    const size_t rowSize = bitmap ? BmpRowSize(bmp.width) : 3 * static_cast<size_t>(picture.width);
+    for (int y = picture.height - 1; y >= 0; --y) {
+        for (int x = 0; x < picture.width; ++x) {
+            const std::uint8_t* p = (bitmap ? bmp.pixels : targa.Pixels()) + y * rowSize + 3 * x;
+            picture.pixels.push_back(bitmap ? Rgb{p[2], p[1], p[0]} : Rgb{p[0], p[1], p[2]});
+        }
+    }
+    delete[] bmp.pixels;
+    return picture;
+}
+
+struct MeanColour {
+    double r = 0, g = 0, b = 0;
+};
+// Mean over the pixels whose centres lie in [left, right) x [top, bottom) (y from the top) or,
+// when `ring` is above 0, over a band that many pixels wide just outside it.
+MeanColour Mean(const Picture& picture, double left, double top, double right, double bottom,
+                double ring = 0) {
+    MeanColour sum;
+    int count = 0;
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            const double cx = x + 0.5, cy = y + 0.5;
+            const bool inside = cx >= left && cx < right && cy >= top && cy < bottom;
+            const bool near =
+                cx >= left - ring && cx < right + ring && cy >= top - ring && cy < bottom + ring;
+            if (ring > 0 ? (inside || !near) : !inside) continue;
+            const Rgb& p = picture.At(x, y);
+            sum = {sum.r + p.r, sum.g + p.g, sum.b + p.b};
+            ++count;
+        }
+    }
+    return count > 0 ? MeanColour{sum.r / count, sum.g / count, sum.b / count} : sum;
+}
+
+double ColourDistance(const MeanColour& a, const MeanColour& b) {
+    return std::sqrt((a.r - b.r) * (a.r - b.r) + (a.g - b.g) * (a.g - b.g) +
+                     (a.b - b.b) * (a.b - b.b));
+}
 
 void ClearTo(float grey) {
     glViewport(0, 0, kWidth, kHeight);
@@ -32,7 +96,7 @@ void ClearTo(float grey) {
     glEnable(GL_TEXTURE_2D);
 }
 
-// The frame last presented (by the game or by Present), top row first.
+// The frame last presented by the game, or the back buffer presented now.
 Picture Shown(bool present = false) {
     if (present) Toolkit().swapBuffers();
     int width = 0, height = 0;
@@ -43,13 +107,6 @@ Picture Shown(bool present = false) {
                               rows.begin() + (y + 1) * width);
     }
     return picture;
-}
-
-// The rectangle (window pixels, y from the top) differs clearly from a band `ring` wide round it.
-double StandsOut(const Picture& window, double left, double top, double right, double bottom,
-                 double ring) {
-    return ColourDistance(Mean(window, left, top, right, bottom),
-                          Mean(window, left, top, right, bottom, ring));
 }
 
 class PicturesOnScreen : public testing::Test {
@@ -163,8 +220,10 @@ TEST_F(PicturesOnScreen, InfoCardsStandOutOverTheHouseWhereTheyAreDrawn) {
     for (info.current = 0; info.current < kInfoPictureCount; ++info.current) {
         ClearTo(0.45f);
         info.Draw(kWidth, kHeight);
-        EXPECT_GT(StandsOut(Shown(true), area.x, kHeight - area.y - area.height,
-                            area.x + area.width, kHeight - area.y, 10),
+        const Picture window = Shown(true);
+        const double top = kHeight - area.y - area.height, right = area.x + area.width;
+        EXPECT_GT(ColourDistance(Mean(window, area.x, top, right, kHeight - area.y),
+                                 Mean(window, area.x, top, right, kHeight - area.y, 10)),
                   kClearlyDifferent)
             << g_infoPicturePaths[info.current];
     }
@@ -246,6 +305,45 @@ TEST_F(PicturesOnScreen, SkyShowsNoSeamWhereTwoFacesMeet) {
         }
         EXPECT_LT(across / count, beside / count + 3.0);
     }
+    // A blue sky above, green ground below, and each side from the one to the other.
+    const Picture top = LoadPicture("Data/Picture/otop.tga");
+    const Picture bottom = LoadPicture("Data/Picture/dn.tga");
+    EXPECT_GT(Mean(top, 0, 0, top.width, top.height).b, Mean(top, 0, 0, top.width, top.height).g);
+    EXPECT_GT(Mean(bottom, 0, 0, bottom.width, bottom.height).g,
+              Mean(bottom, 0, 0, bottom.width, bottom.height).b);
+    for (const char* side : {"ofront", "oback", "oleft", "oright"}) {
+        const Picture face = LoadPicture(std::string("Data/Picture/") + side + ".tga");
+        const MeanColour upper = Mean(face, 0, 0, face.width, face.height * 0.4);
+        const MeanColour lower = Mean(face, 0, face.height * 0.6, face.width, face.height);
+        EXPECT_TRUE(upper.b > lower.b && lower.g - lower.b > upper.g - upper.b) << side;
+    }
+}
+
+// The calendar on the boiler room's wall and its close-up (info picture 8) ring the same day in
+// the same week and weekday column: both grids run from Monday to Sunday. The close-up's grid has
+// seven columns 30 wide from x 15 and weeks 33 high from y 128; the wall calendar's, columns 17
+// wide from x 6 and weeks 17 high from y 40. The ring is a purer red than the Sundays.
+TEST(PicturesLayout, TheCalendarOnTheWallAndItsCloseUpRingTheSameDayInTheSameColumn) {
+    auto ring = [](const Picture& picture, int top, int bottom, double* x, double* y) {
+        int count = 0;
+        *x = *y = 0;
+        for (int row = top; row < bottom; ++row) {
+            for (int column = 0; column < picture.width; ++column) {
+                const Rgb& p = picture.At(column, row);
+                if (p.r > 150 && p.r > 3.3 * (p.g + p.b)) *x += column, *y += row, ++count;
+            }
+        }
+        if (count > 0) *x /= count, *y /= count;
+        return count;
+    };
+    const Picture closeUp = LoadPicture("Data/Picture/info8.tga");
+    const Picture wall = LoadPicture("Data/Model/house_main/calendar_90.bmp");
+    ASSERT_EQ(wall.width, 128);
+    double closeX, closeY, wallX, wallY;
+    ASSERT_GT(ring(closeUp, 128, 128 + 5 * 33, &closeX, &closeY), 50);
+    ASSERT_GT(ring(wall, 36, 128, &wallX, &wallY), 30);
+    EXPECT_EQ(static_cast<int>((wallX - 6) / 17), static_cast<int>((closeX - 15) / 30));
+    EXPECT_EQ(static_cast<int>((wallY - 40) / 17), static_cast<int>((closeY - 128) / 33));
 }
 
 }  // namespace
