@@ -174,49 +174,44 @@ int RayCaster::Build(int first, int count) {
     return index;
 }
 
-bool RayCaster::Nearest(Point origin, Point direction, double minT, double maxT, double* t) const {
-    const Point inverse{1.0 / direction.x, 1.0 / direction.y, 1.0 / direction.z};
-    double best = maxT;
+template <typename Enter, typename Leaf>
+bool RayCaster::Visit(Enter enter, Leaf leaf) const {
     std::vector<int> stack{0};
     while (!nodes_.empty() && !stack.empty()) {
         const Node& node = nodes_[stack.back()];
         stack.pop_back();
-        if (!RayHitsBox(node.bounds, origin, inverse, best)) continue;
-        if (node.left >= 0) {
-            stack.insert(stack.end(), {node.left, node.right});
-            continue;
-        }
-        for (int i = node.first; i < node.first + node.count; ++i) {
-            double distance;
-            if (RayHitsTriangle(triangles_[order_[i]], origin, direction, &distance) &&
-                distance > minT && distance < best) {
-                best = distance;
-            }
+        if (!enter(node.bounds)) continue;
+        if (node.left >= 0) stack.insert(stack.end(), {node.left, node.right});
+        for (int i = node.first; node.left < 0 && i < node.first + node.count; ++i) {
+            if (leaf(triangles_[order_[i]])) return true;
         }
     }
+    return false;
+}
+
+bool RayCaster::Nearest(Point origin, Point direction, double minT, double maxT, double* t) const {
+    const Point inverse{1.0 / direction.x, 1.0 / direction.y, 1.0 / direction.z};
+    double best = maxT;
+    Visit([&](const Box& bounds) { return RayHitsBox(bounds, origin, inverse, best); },
+          [&](const Triangle& triangle) {
+              double distance;
+              if (RayHitsTriangle(triangle, origin, direction, &distance) && distance > minT &&
+                  distance < best) {
+                  best = distance;
+              }
+              return false;
+          });
     if (best < maxT) *t = best;
     return best < maxT;
 }
 
 bool RayCaster::AnyInBox(const Box& box) const {
-    std::vector<int> stack{0};
-    while (!nodes_.empty() && !stack.empty()) {
-        const Node& node = nodes_[stack.back()];
-        stack.pop_back();
-        const Box& b = node.bounds;
-        if (b.min.x > box.max.x || b.max.x < box.min.x || b.min.y > box.max.y ||
-            b.max.y < box.min.y || b.min.z > box.max.z || b.max.z < box.min.z) {
-            continue;
-        }
-        if (node.left >= 0) {
-            stack.insert(stack.end(), {node.left, node.right});
-            continue;
-        }
-        for (int i = node.first; i < node.first + node.count; ++i) {
-            if (TriangleTouchesBox(triangles_[order_[i]], box)) return true;
-        }
-    }
-    return false;
+    return Visit(
+        [&](const Box& b) {
+            return b.min.x <= box.max.x && b.max.x >= box.min.x && b.min.y <= box.max.y &&
+                   b.max.y >= box.min.y && b.min.z <= box.max.z && b.max.z >= box.min.z;
+        },
+        [&](const Triangle& triangle) { return TriangleTouchesBox(triangle, box); });
 }
 
 const HouseScene& Scene() {

@@ -11,34 +11,30 @@
 
 namespace housecheck {
 
-struct Point {
-    double x = 0, y = 0, z = 0;
-};
 // clang-format off
+struct Point { double x = 0, y = 0, z = 0; };
 inline Point operator+(Point a, Point b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
 inline Point operator-(Point a, Point b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 inline Point operator*(Point a, double s) { return {a.x * s, a.y * s, a.z * s}; }
+struct Triangle { Point a, b, c; };
 // clang-format on
-
-struct Triangle {
-    Point a, b, c;
-};
 
 struct Box {
     Point min, max;
-    Box Grown(double by) const {
-        return {{min.x - by, min.y - by, min.z - by}, {max.x + by, max.y + by, max.z + by}};
-    }
+    Box Grown(double by) const { return {min - Point{by, by, by}, max + Point{by, by, by}}; }
     bool Contains(Point p) const {
         return p.x >= min.x && p.x <= max.x && p.y >= min.y && p.y <= max.y && p.z >= min.z &&
                p.z <= max.z;
     }
 };
 
+// The game's pick box; the folder of a model's files in the build's Data; a triangles' bounds.
 Box PickBox(int index);
+std::string ModelBase(const std::string& name);
+Box BoundsOf(const std::vector<Triangle>& triangles);
 
-// One model read with the game's reader (materials, textures, then the OBJ text), each face as
-// a triangle; what stopped the read, or what it warned of, and how many of each part it found.
+// One model read with the game's reader (materials, textures, then the OBJ text): its faces as
+// triangles, what stopped the read or what it warned of, and how many of each part it found.
 struct LoadedModel {
     std::vector<Triangle> triangles;
     std::string error, warning;
@@ -46,9 +42,6 @@ struct LoadedModel {
         bitmapCount = 0;
 };
 LoadedModel LoadModel(const std::string& name);
-std::string ModelBase(const std::string& name);
-
-Box BoundsOf(const std::vector<Triangle>& triangles);
 
 // Nearest hits of rays against a set of triangles.
 class RayCaster {
@@ -67,6 +60,9 @@ private:
     std::vector<Node> nodes_;
     std::vector<int> order_;
     int Build(int first, int count);
+    // Walks into every node whose bounds `enter` accepts; true once `leaf` is for a triangle.
+    template <typename Enter, typename Leaf>
+    bool Visit(Enter enter, Leaf leaf) const;
 };
 
 // The notes and keys that stay in the inventory once taken: each is its own model, drawn where it
@@ -77,48 +73,42 @@ struct KeptItem {
 };
 inline constexpr KeptItem kKeptItems[4] = {
     {"house_note1", 0}, {"house_key1", 1}, {"house_key2", 7}, {"house_note3", 9}};
-// Every model the game reads.
-inline constexpr const char* kModelNames[8] = {"house_main", "house_hammer", "bookcase1",
-                                               "bread1",     "house_note1",  "house_key1",
-                                               "house_key2", "house_note3"};
 
 // The models read once, with every triangle gathered for rays with the bookcase closed and open
 // (moved as the game draws it once the keypad code is keyed in).
 struct HouseScene {
     LoadedModel house, hammer, bread, bookcase;
     LoadedModel keptItems[4];  // in the order of kKeptItems
-    std::unique_ptr<RayCaster> keptItemRays[4];
-    std::unique_ptr<RayCaster> closed;
-    std::unique_ptr<RayCaster> open;
+    std::unique_ptr<RayCaster> keptItemRays[4], closed, open;
     const RayCaster& For(bool passageOpen) const { return passageOpen ? *open : *closed; }
 };
 const HouseScene& Scene();
 
 // The house's own outline with its outer walls and roofs, where every line of sight from inside
-// must end; the garden, the hedges and the fields lie outside it (the lawn just below the floors).
+// must end (the lawn lies just below the floors), and the room behind the bookcase.
 inline constexpr Box kHouseBounds{{0.0, -0.01, -9.95}, {13.25, 6.1, 0.25}};
-// The room behind the bookcase with its alcove and the safe's niche.
 inline constexpr Box kHiddenRoom{{11.03, -0.01, -2.45}, {13.25, 2.9, 0.0}};
-
 // The view: 30 degrees from top to bottom (the player cannot look up or down) and, in the 800 by
-// 600 window, atan(4/3 tan 15) = 19.65 degrees to either side.
+// 600 window, atan(4/3 tan 15) = 19.65 degrees to either side; nothing nearer than 0.1 is drawn.
 inline constexpr double kHalfViewHeightDegrees = 15.0;
 inline constexpr double kHalfViewWidthDegrees = 19.65;
-// Nothing nearer to the eye than the near clipping plane is drawn.
 inline constexpr double kNearPlane = 0.1;
 
-// A grid cell the player can stand in after a step (stairs triggers carry the player on and are
-// never stood in).
+// A grid cell the player can stand in after a step (stairs carry the player on).
 struct StandingCell {
     int row = 0, column = 0;
     bool upper = false;
     double FloorY() const { return upper ? 3.0 : 0.0; }
     Point Eye() const;
 };
+// Walks the game's grid from the start cell, upstairs, in all eight directions and through the
+// stairs, with the bookcase passage closed or open.
+std::vector<StandingCell> StandingCells(bool passageOpen);
+// The game's grid after the layout (and the passage opened if asked): wall cells per floor.
+bool IsWallCell(int row, int column, bool upper, bool passageOpen);
 
 // What a line of sight must end on: a pick box (the first surface on the way lies in it, so a
-// click there picks it), or the triangles of one model (then `model` is set); a pick box, or a
-// kept item's own triangles where it lies.
+// click there picks it), or a kept item's own triangles where it lies.
 struct SightTarget {
     Box sampleIn;
     int box = -1;
@@ -143,11 +133,5 @@ struct Sighting {
 };
 Sighting FindSighting(int box, bool passageOpen);
 Sighting FindSightingOf(const SightTarget& target, bool upstairs, bool passageOpen);
-
-// Walks the game's grid from the start cell, upstairs, in all eight directions and through the
-// stairs, with the bookcase passage closed or open.
-std::vector<StandingCell> StandingCells(bool passageOpen);
-// The game's grid after the layout (and the passage opened if asked): wall cells per floor.
-bool IsWallCell(int row, int column, bool upper, bool passageOpen);
 
 }  // namespace housecheck
