@@ -37,12 +37,10 @@ LoadedModel LoadModel(const std::string& name) {
         !model.ParseObj(text.str(), (base + ".obj").c_str(), &loaded.error, &loaded.warning)) {
         return loaded;
     }
-    loaded.faceCount = static_cast<int>(model.faces.size());
-    loaded.positionCount = static_cast<int>(model.positions.size());
-    loaded.normalCount = static_cast<int>(model.normals.size());
-    loaded.texCoordCount = static_cast<int>(model.texCoords.size());
-    loaded.materialCount = static_cast<int>(model.names.size());
-    loaded.bitmapCount = static_cast<int>(model.bitmaps.size());
+    for (size_t count : {model.faces.size(), model.positions.size(), model.texCoords.size(),
+                         model.normals.size(), model.names.size(), model.bitmaps.size()}) {
+        loaded.parts.push_back(static_cast<int>(count));
+    }
     for (const obj3dmodel::Face& face : model.faces) {
         auto corner = [&](int k) {
             const obj3dmodel::Vec3D& p = model.positions.at(face.position[k] - 1);
@@ -216,12 +214,11 @@ bool RayCaster::AnyInBox(const Box& box) const {
 
 const HouseScene& Scene() {
     static const HouseScene scene = [] {
-        HouseScene s;
-        s.house = LoadModel("house_main");
-        s.hammer = LoadModel("house_hammer");
-        s.bread = LoadModel("bread1");
-        s.bookcase = LoadModel("bookcase1");
-        std::vector<Triangle> closed = s.house.triangles, open;
+        HouseScene s{.house = LoadModel("house_main"),
+                     .hammer = LoadModel("house_hammer"),
+                     .bread = LoadModel("bread1"),
+                     .bookcase = LoadModel("bookcase1")};
+        std::vector<Triangle> closed = s.house.triangles;
         for (int item = 0; item < 4; ++item) {
             s.keptItems[item] = LoadModel(kKeptItems[item].model);
             s.keptItemRays[item] = std::make_unique<RayCaster>(s.keptItems[item].triangles);
@@ -230,10 +227,10 @@ const HouseScene& Scene() {
                                         &s.keptItems[2], &s.keptItems[3]}) {
             closed.insert(closed.end(), part->triangles.begin(), part->triangles.end());
         }
-        open = closed;
+        std::vector<Triangle> open = closed;
         for (const Triangle& t : s.bookcase.triangles) {
-            closed.push_back(t);
             const Point shift{0.0, 0.0, kBookcaseOpenOffset};
+            closed.push_back(t);
             open.push_back(Triangle{t.a + shift, t.b + shift, t.c + shift});
         }
         s.closed = std::make_unique<RayCaster>(std::move(closed));

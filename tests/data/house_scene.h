@@ -38,8 +38,7 @@ Box BoundsOf(const std::vector<Triangle>& triangles);
 struct LoadedModel {
     std::vector<Triangle> triangles;
     std::string error, warning;
-    int faceCount = 0, positionCount = 0, normalCount = 0, texCoordCount = 0, materialCount = 0,
-        bitmapCount = 0;
+    std::vector<int> parts;  // faces, positions, texture coordinates, normals, materials, textures
 };
 LoadedModel LoadModel(const std::string& name);
 
@@ -78,8 +77,8 @@ inline constexpr KeptItem kKeptItems[4] = {
 // (moved as the game draws it once the keypad code is keyed in).
 struct HouseScene {
     LoadedModel house, hammer, bread, bookcase;
-    LoadedModel keptItems[4];  // in the order of kKeptItems
-    std::unique_ptr<RayCaster> keptItemRays[4], closed, open;
+    LoadedModel keptItems[4] = {};  // in the order of kKeptItems
+    std::unique_ptr<RayCaster> keptItemRays[4] = {}, closed = {}, open = {};
     const RayCaster& For(bool passageOpen) const { return passageOpen ? *open : *closed; }
 };
 const HouseScene& Scene();
