@@ -338,18 +338,15 @@ Sighting FindSightingOf(const SightTarget& target, bool upstairs, bool passageOp
     std::stable_sort(cells.begin(), cells.end(), [&](const StandingCell& a, const StandingCell& b) {
         return horizontal(a) < horizontal(b);
     });
-    Sighting sighting;
+    Point hit;
     for (const StandingCell& cell : cells) {
-        // A little inside the view's height, so that the point is drawn on a pixel row well
-        // inside the window.
+        // A little inside the view's height, so that the point is drawn well inside the window.
         if (SeenShare(cell.Eye(), target, passageOpen, 5, nullptr, kHalfViewHeightDegrees - 0.5,
-                      &sighting.hit) > 0) {
-            sighting.found = true;
-            sighting.cell = cell;
-            break;
+                      &hit) > 0) {
+            return Sighting{true, cell, hit};
         }
     }
-    return sighting;
+    return Sighting{};
 }
 
 SightTarget BoxTarget(int box) {
@@ -359,10 +356,6 @@ SightTarget BoxTarget(int box) {
 SightTarget KeptItemTarget(int item) {
     return SightTarget{BoundsOf(Scene().keptItems[item].triangles), -1,
                        Scene().keptItemRays[item].get()};
-}
-
-Sighting FindSighting(int box, bool passageOpen) {
-    return FindSightingOf(BoxTarget(box), PickBox(box).min.y >= 2.5, passageOpen);
 }
 
 }  // namespace housecheck

@@ -130,7 +130,6 @@ struct Sighting {
     StandingCell cell;
     Point hit;
 };
-Sighting FindSighting(int box, bool passageOpen);
 Sighting FindSightingOf(const SightTarget& target, bool upstairs, bool passageOpen);
 
 }  // namespace housecheck

@@ -1,5 +1,5 @@
 // The pictures as the player sees them in the 800 by 600 window, read and drawn by the game's own
-// code: the screens' buttons stand out where the mouse presses after the rescaling, and notes
+// code: the buttons and keys stand out where the mouse presses after the rescaling, and notes
 // appear pixel for pixel.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 #include <string>     // Required for: std::string
 
 #include "app/game_state.h"
-#include "assets/bmp_reader.h"
+#include "gameplay/keypad.h"
 #include "gameplay/screens.h"
 #include "hud/icon_bar.h"
 #include "platform/toolkit.h"
@@ -23,30 +23,14 @@ constexpr int kHeight = 600;
 // Clearly different: far apart in RGB (the full range is 0 to 441).
 constexpr double kClearlyDifferent = 60.0;
 
-// A picture, top row first.
+// A frame as the window shows it, rows bottom first; At counts y from the top.
 struct Picture {
     int width = 0, height = 0;
     std::vector<Rgb> pixels;
-    const Rgb& At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-};
-
-// A BMP of the build's Data folder as the game's reader gives it: rows bottom first, B, G, R,
-// padded to 4 bytes.
-Picture LoadBmp(const std::string& dataPath) {
-    const std::string path = std::string(ESCAPE_HOUSE_BUILD_DIR) + "/" + dataPath;
-    BmpPixels bmp;
-    std::string error;
-    EXPECT_TRUE(ReadBmp24File(path.c_str(), &bmp, &error)) << error;
-    Picture picture{bmp.width, bmp.height, {}};
-    for (int y = picture.height - 1; y >= 0; --y) {
-        for (int x = 0; x < picture.width; ++x) {
-            const std::uint8_t* p = bmp.pixels + y * BmpRowSize(bmp.width) + 3 * x;
-            picture.pixels.push_back(Rgb{p[2], p[1], p[0]});
-        }
+    const Rgb& At(int x, int y) const {
+        return pixels[static_cast<size_t>(height - 1 - y) * width + x];
     }
-    delete[] bmp.pixels;
-    return picture;
-}
+};
 
 struct MeanColour {
     double r = 0, g = 0, b = 0;
@@ -80,45 +64,36 @@ double ColourDistance(const MeanColour& a, const MeanColour& b) {
 // The frame last presented by the game, or the back buffer presented now.
 Picture Shown(bool present = false) {
     if (present) Toolkit().swapBuffers();
-    int width = 0, height = 0;
-    const std::vector<Rgb> rows = ReadWindowPixels(&width, &height);
-    Picture picture{width, height, {}};
-    for (int y = height - 1; y >= 0; --y) {
-        picture.pixels.insert(picture.pixels.end(), rows.begin() + y * width,
-                              rows.begin() + (y + 1) * width);
-    }
+    Picture picture;
+    picture.pixels = ReadWindowPixels(&picture.width, &picture.height);
     return picture;
 }
 
 // Each button fills the rectangle the screens test presses in (corners in window percent): the
 // button and strips along its four edges stand out from what lies round it, and going back does
-// not look like quitting. The five screens show different scenes in their upper halves.
+// not look like quitting.
 TEST(PicturesOnScreen, ScreenButtonsStandOutWhereTheMouseMustPress) {
     if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display (./test)";
     OpenTestWindow();
     Screens screens;
     screens.Init();
     screens.LoadPictures();
-    MeanColour upperHalves[5];
     for (int shown = 0; shown < 5; ++shown) {
         SCOPED_TRACE("screen " + std::to_string(shown));
         screens.startScreenShown = shown == 0;
         screens.endScreenShown = shown > 0;
         screens.endingCode = static_cast<std::uint8_t>(shown - 1);
-        glViewport(0, 0, kWidth, kHeight);
         glEnable(GL_TEXTURE_2D);
         screens.Draw(kWidth, kHeight);
         const Picture window = Shown(true);
-        upperHalves[shown] = Mean(window, 0, 0, kWidth, kHeight / 2);
         MeanColour buttons[2];
         for (int b = 0; b < (shown == 0 ? 1 : 2); ++b) {
             const float(&c)[2][2] = shown == 0 ? screens.startButton : screens.endButtons[b];
             const double left = std::min(c[0][0], c[1][0]) * 8,
-                         right = std::max(c[0][0], c[1][0]) * 8;
-            const double top = std::min(c[0][1], c[1][1]) * 6,
-                         bottom = std::max(c[0][1], c[1][1]) * 6;
-            const double ring = 8, inset = 6.4;
-            const MeanColour around = Mean(window, left, top, right, bottom, ring);
+                         top = std::min(c[0][1], c[1][1]) * 6;
+            const double right = std::max(c[0][0], c[1][0]) * 8, inset = 6.4;
+            const double bottom = std::max(c[0][1], c[1][1]) * 6;
+            const MeanColour around = Mean(window, left, top, right, bottom, 8);
             buttons[b] = Mean(window, left, top, right, bottom);
             for (const MeanColour& part :
                  {buttons[b],
@@ -131,9 +106,38 @@ TEST(PicturesOnScreen, ScreenButtonsStandOutWhereTheMouseMustPress) {
             }
         }
         EXPECT_TRUE(shown == 0 || ColourDistance(buttons[0], buttons[1]) > kClearlyDifferent);
-        for (int other = 0; other < shown; ++other) {
-            EXPECT_GT(ColourDistance(upperHalves[shown], upperHalves[other]), 10.0) << other;
-        }
+    }
+}
+
+// Every key of the keypad's picture stands out on the cell the panel's hit test gives it, and the
+// close key does not look like a digit key.
+TEST(PicturesOnScreen, KeypadKeysLieOnTheirCells) {
+    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display (./test)";
+    OpenTestWindow();
+    KeypadPanel panel;
+    panel.Init();
+    panel.LoadPictures();
+    const ScreenArea area = KeypadPanel::Area(kWidth, kHeight);
+    glClearColor(0.45f, 0.4f, 0.35f, 1);  // a stand-in for the house behind the panel
+    glClear(GL_COLOR_BUFFER_BIT);
+    glEnable(GL_TEXTURE_2D);
+    BeginOverlay(area.x - 300, area.y - 400, 600, 800);
+    glBindTexture(GL_TEXTURE_2D, panel.textures[0]);
+    DrawOverlayQuad(0.0f, 0.0f, 1.0f, 1.0f);
+    EndOverlay(kWidth, kHeight);
+    const Picture window = Shown(true);
+    MeanColour keys[10];
+    for (int cell = 0; cell < 10; ++cell) {
+        // Panel point (x, y), from (-200, -100) at its lower left, is window pixel
+        // (area.x + 200 + x, height - area.y - 100 - y).
+        const KeypadPanel::Cell& c = panel.cells[cell];
+        const double left = area.x + 200 + c.xMin, top = kHeight - area.y - 100 - c.yMax;
+        const double right = area.x + 200 + c.xMax, bottom = kHeight - area.y - 100 - c.yMin;
+        keys[cell] = Mean(window, left, top, right, bottom);
+        EXPECT_GT(ColourDistance(keys[cell], Mean(window, left, top, right, bottom, 3)),
+                  kClearlyDifferent)
+            << "cell " << cell;
+        EXPECT_TRUE(cell == 0 || ColourDistance(keys[0], keys[cell]) > kClearlyDifferent) << cell;
     }
 }
 
@@ -145,22 +149,25 @@ TEST(PicturesOnScreen, NotesAppearPixelForPixelInTheMiddleOfTheWindow) {
     ResetGameForTest();
     // The notes lie in the last three slots; their pictures are the last three icons.
     for (int slot = kIconBarEntryCount - 3; slot < kIconBarEntryCount; ++slot) {
-        const char* file = g_iconFiles[slot + kIconPictureCount - kIconBarEntryCount];
+        const int picture = slot + kIconPictureCount - kIconBarEntryCount;
+        const int width = g_iconWidth[picture], height = g_iconHeight[picture];
         g_iconOwned[slot] = 1;
         g_messageIndex = slot;
         DrawFrame();
         const Picture window = Shown();
-        const Picture note = LoadBmp(file);
-        const int left = (kWidth - note.width) / 2, top = (kHeight - note.height + 1) / 2;
+        const int left = (kWidth - width) / 2, top = (kHeight - height + 1) / 2;
         int worst = 0;
-        for (int y = 0; y < note.height; y += 7) {
-            for (int x = 0; x < note.width; x += 5) {
-                const Rgb &shown = window.At(left + x, top + y), &stored = note.At(x, y);
-                worst = std::max({worst, std::abs(shown.r - stored.r), std::abs(shown.g - stored.g),
-                                  std::abs(shown.b - stored.b)});
+        for (int y = 0; y < height; y += 7) {
+            for (int x = 0; x < width; x += 5) {
+                // As read: bottom row first, B, G, R, rows padded to 4 bytes.
+                const std::uint8_t* p =
+                    g_iconPixels[picture] + (height - 1 - y) * ((3 * width + 3) / 4 * 4) + 3 * x;
+                const Rgb& shown = window.At(left + x, top + y);
+                worst = std::max({worst, std::abs(shown.r - p[2]), std::abs(shown.g - p[1]),
+                                  std::abs(shown.b - p[0])});
             }
         }
-        EXPECT_LE(worst, 3) << file << " is not shown at its own size";
+        EXPECT_LE(worst, 3) << g_iconFiles[picture] << " is not shown at its own size";
     }
 }
 
