@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "support/x_session.h"
@@ -58,26 +58,11 @@ protected:
     }
     static void TearDownTestSuite() { fs::remove_all(root_); }
 
-    // The binary started from the empty folder with `arguments`, `environment` on top.
-    static ChildProcess Start(const std::vector<std::string>& arguments,
-                              const std::map<std::string, std::string>& environment = {}) {
-        std::vector<std::string> command{(tree_ / kBinary).string()};
-        command.insert(command.end(), arguments.begin(), arguments.end());
-        return ChildProcess(command, (root_ / "empty").string(), environment);
-    }
-
     static fs::path root_;
     static fs::path tree_;
 };
 fs::path InstalledGame::root_;
 fs::path InstalledGame::tree_;
-
-std::string FileText(const fs::path& path) {
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // The value of `key` in a desktop entry's text.
 std::string DesktopValue(const std::string& entry, const std::string& key) {
@@ -88,7 +73,7 @@ std::string DesktopValue(const std::string& entry, const std::string& key) {
     return "";
 }
 
-TEST_F(InstalledGame, LaysItselfOutAsADebianGame) {
+TEST_F(InstalledGame, LaysItselfOutAsADebianGameWithAValidMenuEntryAndMetadata) {
     for (const std::string& file :
          {kBinary, kDataSet + "/Picture/start.tga", kDataSet + "/Model/house_main.obj",
           kDataSet + "/BGM.wav", kDesktopEntry, kMetadata,
@@ -99,16 +84,12 @@ TEST_F(InstalledGame, LaysItselfOutAsADebianGame) {
         EXPECT_TRUE(fs::is_regular_file(tree_ / file)) << file;
     }
     EXPECT_FALSE(fs::exists(tree_ / kDataSet / ".generated")) << "a build stamp was installed";
-    const auto permissions = fs::status(tree_ / kBinary).permissions();
-    EXPECT_NE(permissions & fs::perms::others_exec, fs::perms::none);
+    EXPECT_NE(fs::status(tree_ / kBinary).permissions() & fs::perms::others_exec, fs::perms::none);
     // The menu starts the installed binary where the installed Data lies, for the prefix the
     // tree was installed to.
     const std::string entry = FileText(tree_ / kDesktopEntry);
     EXPECT_EQ(DesktopValue(entry, "Exec"), "/usr/" + kBinary);
     EXPECT_EQ(DesktopValue(entry, "Path"), "/usr/" ESCAPE_HOUSE_INSTALL_DATADIR);
-}
-
-TEST_F(InstalledGame, TheMenuEntryAndTheMetadataValidate) {
     for (const std::string& command :
          {"desktop-file-validate " + Quoted(tree_ / kDesktopEntry),
           "appstreamcli validate --no-net " + Quoted(tree_ / kMetadata)}) {
@@ -134,7 +115,9 @@ TEST_F(InstalledGame, OptionsAnswerWithoutAWindow) {
         {{"-geometry", "640x480", "upstairs"}, 2, "", "unexpected argument upstairs"},
     };
     for (const Case& c : cases) {
-        ChildProcess game = Start(c.arguments, {{"DISPLAY", ""}});
+        std::vector<std::string> command{(tree_ / kBinary).string()};
+        command.insert(command.end(), c.arguments.begin(), c.arguments.end());
+        ChildProcess game(command, (root_ / "empty").string(), {{"DISPLAY", ""}});
         EXPECT_EQ(game.WaitForExit(10s), c.status) << c.arguments[0];
         EXPECT_NE(game.Output().find(c.output), std::string::npos) << game.Output();
         EXPECT_NE(game.Errors().find(c.errors), std::string::npos) << game.Errors();
@@ -159,21 +142,39 @@ TEST_F(InstalledGame, WithoutItsDataSetItNamesEveryPlaceItLooked) {
     EXPECT_EQ(errors.find(ESCAPE_HOUSE_BUILD_DIR), std::string::npos) << errors;
 }
 
-// Started as the menu starts it (its command line, in the moved tree), from an empty folder: the
-// start picture, then a signal ends it at once with the status the manual page gives, from the
-// start picture or from the house.
-TEST_F(InstalledGame, StartsFromTheMenuAndEndsOnASignal) {
-    struct Case {
-        int signal;
-        bool inTheHouse;
+bool SamePixel(const Shot& a, const Shot& b, int x, int y) {
+    return a.width == b.width && a.height == b.height &&
+           std::equal(a.At(x, y), a.At(x, y) + 3, b.At(x, y));
+}
+
+// True when the countdown's colour (1.0, 0.8, 0.6) shows where the countdown starts.
+bool CountdownShown(const Shot& shot) {
+    for (int y = 46; y < 60 && y < shot.height; ++y) {
+        for (int x = shot.width - 46; x < shot.width - 10; ++x) {
+            const unsigned char* p = shot.At(x, y);
+            if (p[0] > 200 && p[1] > 150 && p[1] < 225 && p[2] > 100 && p[2] < 180 && p[0] > p[1] &&
+                p[1] > p[2]) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Started as the menu starts it (its command line, in the moved tree), from an empty folder, and
+// met with real X events: the start picture, START, the house with its countdown. A signal ends
+// it at once with the status the manual page gives; played to an ending, QUIT ends it with 0.
+TEST_F(InstalledGame, StartsFromTheMenuPlaysWithRealInputAndEnds) {
+    const struct {
+        int signal;  // 0: played to the fall's ending and left through QUIT
         int status;
-    };
-    const Case cases[] = {{SIGTERM, false, 143}, {SIGINT, true, 130}};
+    } cases[] = {{SIGTERM, 143}, {SIGINT, 130}, {0, 0}};
     std::string command = DesktopValue(FileText(tree_ / kDesktopEntry), "Exec");
     ASSERT_EQ(command.rfind("/usr/", 0), 0u) << command;
     command.replace(0, 4, tree_.string());
-    const std::string startPicture = (tree_ / kDataSet / "Picture/start.tga").string();
-    for (const Case& c : cases) {
+    const std::string pictures = (tree_ / kDataSet / "Picture/").string();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.signal);
         PrivateXServer server;
         ASSERT_FALSE(server.Name().empty()) << "cannot start a private Xvfb";
         setenv("DISPLAY", server.Name().c_str(), 1);
@@ -183,20 +184,46 @@ TEST_F(InstalledGame, StartsFromTheMenuAndEndsOnASignal) {
                           {{"SDL_AUDIODRIVER", "dummy"}});
         const Window window = FindGameWindow();
         ASSERT_NE(window, 0u) << game.Errors();
-        Shot shot = CaptureWhen(display, window, [&](const Shot& s) {
-            return DifferenceFromPicture(s, startPicture) < 12;
-        });
-        EXPECT_LT(DifferenceFromPicture(shot, startPicture), 12);
-        if (c.inTheHouse) {
-            ClickWindow(window, 400, 420);  // START
-            shot = CaptureWhen(display, window, [&](const Shot& s) {
-                return DifferenceFromPicture(s, startPicture) > 30;
+        const auto shows = [&](const char* picture) {
+            const std::string path = pictures + picture;
+            const Shot shot = CaptureWhen(display, window, [&](const Shot& s) {
+                return DifferenceFromPicture(s, path) < 12;
             });
-            EXPECT_GT(DifferenceFromPicture(shot, startPicture), 30);
+            return DifferenceFromPicture(shot, path) < 12;
+        };
+        EXPECT_TRUE(shows("start.tga"));
+        if (c.signal != SIGTERM) {
+            ClickWindow(window, 400, 420);  // START
+            EXPECT_TRUE(CountdownShown(CaptureWhen(display, window, CountdownShown)));
+        }
+        if (c.signal == 0) {
+            // Fifteen turns to the right face the hammer on the cabinet; taking it puts its icon
+            // in slot 3 of the bar.
+            const Shot emptyBar = CaptureWhen(display, window, CountdownShown);
+            const int slotX = 800 - 180 + 84, slotY = 100 - 18;
+            const auto turnRight = [&](int times) {
+                std::string keys;
+                for (int i = 0; i < times; ++i) keys += " d";
+                RunCommand("xdotool key --window " + std::to_string(window) + " --delay 0" + keys +
+                           " 2>/dev/null");
+                std::this_thread::sleep_for(150ms);
+            };
+            turnRight(15);
+            ClickWindow(window, 362, 447);
+            const Shot taken = CaptureWhen(display, window, [&](const Shot& s) {
+                return !SamePixel(s, emptyBar, slotX, slotY);
+            });
+            EXPECT_FALSE(SamePixel(taken, emptyBar, slotX, slotY)) << "no hammer in slot 3";
+            // Raise the hammer, turn round to the window behind and break it.
+            ClickWindow(window, slotX, slotY);
+            turnRight(30);
+            ClickWindow(window, 400, 300);
+            EXPECT_TRUE(shows("ending2.tga"));
+            ClickWindow(window, 608, 459);  // QUIT
         }
         XCloseDisplay(display);
-        game.Signal(c.signal);
-        EXPECT_EQ(game.WaitForExit(1s), c.status) << "signal " << c.signal;
+        if (c.signal != 0) game.Signal(c.signal);
+        EXPECT_EQ(game.WaitForExit(c.signal != 0 ? 1s : 10s), c.status);
         EXPECT_EQ(game.Errors().find("rror"), std::string::npos) << game.Errors();
     }
 }

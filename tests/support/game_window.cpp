@@ -31,8 +31,6 @@ int g_lastHeight = 0;
 // Keeps what the frame drew before presenting it: reading the back buffer before the swap is
 // the one read every GL implementation defines.
 void CaptureAndSwap() {
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
     g_lastWidth = g_windowWidth > 0 ? g_windowWidth : 800;
     g_lastHeight = g_windowHeight > 0 ? g_windowHeight : 600;
     std::vector<std::uint8_t> bytes(static_cast<size_t>(g_lastWidth) * g_lastHeight * 3);
@@ -66,7 +64,7 @@ void OpenTestWindow() {
     Toolkit().swapBuffers = CaptureAndSwap;
     Toolkit().postRedisplay = [] {};
     g_windowOpen = true;
-    PumpEvents();
+    for (int i = 0; i < 3; ++i) glutMainLoopEvent();
 }
 
 void OpenGameWindow() {
@@ -94,10 +92,6 @@ void ResetGameForTest() {
     g_iconOwned[0] = 1;
     UseManualClock(0);
     OnReshape(800, 600);
-}
-
-void PumpEvents() {
-    for (int i = 0; i < 3; ++i) glutMainLoopEvent();
 }
 
 void DrawFrame() {

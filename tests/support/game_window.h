@@ -10,17 +10,13 @@ struct Rgb {
     std::uint8_t r, g, b;
 };
 
-// Creates the window (first call only) without running InitScene; GL is current afterwards.
+// The window (first call only), GL current, without InitScene.
 void OpenTestWindow();
-// Creates the window and runs the real InitScene once, from the build folder, with the manual
-// clock; then a reshape to 800 by 600.
+// The window and, once, the real InitScene from the build folder with the manual clock.
 void OpenGameWindow();
-// Puts the plain game state, the keypad, the screens flags, the grid and the info picture back
-// to their start-up values and the window to 800 by 600 (between tests).
+// The game state, keypad, screens, grid and info picture as start-up leaves them; 800 by 600.
 void ResetGameForTest();
-// Lets the toolkit process pending window events.
-void PumpEvents();
-// Draws one frame with OnDisplay; what it presents is kept for the pixel readers below.
+// One frame with OnDisplay; what it presents is kept for the pixel readers below.
 void DrawFrame();
 // Pixels of the last presented frame, rows bottom first, as the window shows them.
 std::vector<Rgb> ReadWindowPixels(int* width, int* height);

@@ -27,14 +27,38 @@ std::string TemporaryFile(const char* name) {
     return pattern;
 }
 
+// The window's content now; empty if it cannot be read.
+Shot CaptureWindow(Display* display, Window window) {
+    Shot shot;
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, window, &attributes)) return shot;
+    XImage* image =
+        XGetImage(display, window, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
+    if (image == nullptr) return shot;
+    shot.width = attributes.width;
+    shot.height = attributes.height;
+    shot.rgb.resize(static_cast<size_t>(shot.width) * shot.height * 3);
+    for (int y = 0; y < shot.height; ++y) {
+        for (int x = 0; x < shot.width; ++x) {
+            const unsigned long pixel = XGetPixel(image, x, y);
+            unsigned char* out = &shot.rgb[(static_cast<size_t>(y) * shot.width + x) * 3];
+            out[0] = static_cast<unsigned char>((pixel & image->red_mask) >> 16);
+            out[1] = static_cast<unsigned char>((pixel & image->green_mask) >> 8);
+            out[2] = static_cast<unsigned char>(pixel & image->blue_mask);
+        }
+    }
+    XDestroyImage(image);
+    return shot;
+}
+
+}  // namespace
+
 std::string FileText(const std::string& path) {
     std::ifstream file(path);
     std::stringstream text;
     text << file.rdbuf();
     return text.str();
 }
-
-}  // namespace
 
 std::string RunCommand(const std::string& command) {
     std::string output;
@@ -157,29 +181,6 @@ void ClickWindow(Window window, int x, int y, int button) {
     RunCommand("xdotool mousemove --window " + std::to_string(window) + " " + std::to_string(x) +
                " " + std::to_string(y) + " click " + std::to_string(button) + " 2>/dev/null");
     std::this_thread::sleep_for(150ms);
-}
-
-Shot CaptureWindow(Display* display, Window window) {
-    Shot shot;
-    XWindowAttributes attributes;
-    if (!XGetWindowAttributes(display, window, &attributes)) return shot;
-    XImage* image =
-        XGetImage(display, window, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
-    if (image == nullptr) return shot;
-    shot.width = attributes.width;
-    shot.height = attributes.height;
-    shot.rgb.resize(static_cast<size_t>(shot.width) * shot.height * 3);
-    for (int y = 0; y < shot.height; ++y) {
-        for (int x = 0; x < shot.width; ++x) {
-            const unsigned long pixel = XGetPixel(image, x, y);
-            unsigned char* out = &shot.rgb[(static_cast<size_t>(y) * shot.width + x) * 3];
-            out[0] = static_cast<unsigned char>((pixel & image->red_mask) >> 16);
-            out[1] = static_cast<unsigned char>((pixel & image->green_mask) >> 8);
-            out[2] = static_cast<unsigned char>(pixel & image->blue_mask);
-        }
-    }
-    XDestroyImage(image);
-    return shot;
 }
 
 Shot CaptureWhen(Display* display, Window window, const std::function<bool(const Shot&)>& ready) {

@@ -21,41 +21,35 @@ struct Shot {
     }
 };
 
-// Runs a shell command and returns what it printed on standard output.
+// What a shell command printed on standard output.
 std::string RunCommand(const std::string& command);
 
-// An X server of the test's own: other tests draw their own "Escape House" windows on the
-// shared display at the same time, and a test must find its game's window, not theirs.
+// An X server of the test's own: other tests draw their own "Escape House" windows on the shared
+// display at the same time. Name() is ":N", empty if it did not start.
 class PrivateXServer {
 public:
     PrivateXServer();
     ~PrivateXServer();
-    PrivateXServer(const PrivateXServer&) = delete;
-    PrivateXServer& operator=(const PrivateXServer&) = delete;
-    const std::string& Name() const { return name_; }  // ":N", empty if it did not start
+    const std::string& Name() const { return name_; }
 
 private:
     pid_t pid_ = -1;
     std::string name_;
 };
 
-// A program started in `folder` with `arguments` (the first is the program, looked up in PATH
-// when it has no '/'), its standard output and error kept in files, `environment` set on top
-// of the test's own (an empty value unsets). Killed when the object goes, if still running.
+// A program started in `folder` (the first argument looked up in PATH when it has no '/'), its
+// output and errors kept in files, `environment` set on top of the test's (an empty value
+// unsets). Killed when the object goes, if still running.
 class ChildProcess {
 public:
     ChildProcess(const std::vector<std::string>& arguments, const std::string& folder,
                  const std::map<std::string, std::string>& environment = {});
     ~ChildProcess();
-    ChildProcess(const ChildProcess&) = delete;
-    ChildProcess& operator=(const ChildProcess&) = delete;
-
-    // Waits up to `limit` for the process to end: its exit status, 256 plus the number of a
-    // signal that killed it without an exit, or -1 if it still runs.
+    // The exit status within `limit`, 256 plus the signal that killed it, or -1 if it still runs.
     int WaitForExit(std::chrono::milliseconds limit);
     void Signal(int signal);
-    std::string Output() const;  // standard output so far
-    std::string Errors() const;  // standard error so far
+    std::string Output() const;
+    std::string Errors() const;
 
 private:
     pid_t pid_ = -1;
@@ -64,17 +58,15 @@ private:
     std::string errorFile_;
 };
 
-// The visible window titled "Escape House" on $DISPLAY, waiting up to ten seconds for it; 0 if
-// none appears.
+// The visible window titled "Escape House" on $DISPLAY within ten seconds; 0 if none appears.
 Window FindGameWindow();
-// A press and release of mouse `button` at window pixel x, y through xdotool, then a moment for
-// the game to draw.
+// A press and release of mouse `button` at window pixel x, y, then a moment for the game to draw.
 void ClickWindow(Window window, int x, int y, int button = 1);
-// The window's content now; empty if it cannot be read.
-Shot CaptureWindow(Display* display, Window window);
 // Screenshots until `ready` accepts one, or the last after half a minute (a loaded machine draws
-// slowly in software).
+// slowly in software); empty if the window cannot be read.
 Shot CaptureWhen(Display* display, Window window, const std::function<bool(const Shot&)>& ready);
 // Mean difference per channel between a shot and a Targa picture stretched over it (255 when
 // either is missing).
 double DifferenceFromPicture(const Shot& shot, const std::string& picture);
+// The text of a file; empty if it cannot be read.
+std::string FileText(const std::string& path);

@@ -1,0 +1,349 @@
+// The HUD in a real 800 by 600 window: the icon bar and the note and info pictures drawn from
+// textures made here, so each pixel is known; the texts; and whole frames of the real start-up
+// with the press values latched as the mouse callback latches them.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "app/frame.h"
+#include "app/game_state.h"
+#include "app/scene.h"
+#include "hud/hud_font.h"
+#include "hud/hud_text.h"
+#include "hud/icon_bar.h"
+#include "hud/info_picture.h"
+#include "platform/glyphs.h"
+#include "platform/toolkit.h"
+#include "support/game_window.h"
+
+namespace {
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+constexpr Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kYellow{255, 255, 0},
+    kGrey{128, 128, 128}, kBlack{0, 0, 0};
+
+// A box of window pixels, x from the left, y from the bottom, ends excluded.
+struct Box {
+    int x0, y0, x1, y1;
+};
+
+bool Same(const Rgb& a, const Rgb& b) {
+    return a.r == b.r && a.g == b.g && a.b == b.b;
+}
+
+// Pixel (x, y) of the last frame, y from the bottom of a window `height` high.
+::testing::AssertionResult PixelIs(int x, int y, Rgb expected, int height = kHeight) {
+    const Rgb p = PixelAt(x, height - 1 - y);
+    if (Same(p, expected)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") from the bottom is ("
+                                         << int{p.r} << ", " << int{p.g} << ", " << int{p.b} << ")";
+}
+
+std::vector<Rgb> Frame() {
+    int width = 0, height = 0;
+    return ReadWindowPixels(&width, &height);
+}
+
+// Where the last frame differs from an earlier one. Text blends the colour
+// (1.0, 0.8, 0.6) over what was there by each pixel's coverage, so a changed pixel of text lies
+// on the line from its old colour to the text colour: strong when at least three quarters
+// covered, off when no blend of the text colour gives it.
+struct Difference {
+    int count = 0;
+    Box bounds{1 << 20, 1 << 20, -1, -1};
+    int strongText = 0;
+    int offText = 0;
+};
+Difference Compare(const std::vector<Rgb>& earlier) {
+    const int text[3] = {255, 204, 153};
+    Difference d;
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            const Rgb before = earlier[static_cast<size_t>(y) * kWidth + x];
+            const Rgb now = PixelAt(x, kHeight - 1 - y);
+            if (Same(before, now)) continue;
+            ++d.count;
+            d.bounds = {std::min(d.bounds.x0, x), std::min(d.bounds.y0, y),
+                        std::max(d.bounds.x1, x + 1), std::max(d.bounds.y1, y + 1)};
+            const int old[3] = {before.r, before.g, before.b};
+            const int got[3] = {now.r, now.g, now.b};
+            int widest = 0;
+            for (int c = 1; c < 3; ++c) {
+                if (std::abs(text[c] - old[c]) > std::abs(text[widest] - old[widest])) widest = c;
+            }
+            if (std::abs(text[widest] - old[widest]) < 24) continue;
+            const double coverage =
+                static_cast<double>(got[widest] - old[widest]) / (text[widest] - old[widest]);
+            bool onTheLine = coverage > -0.02 && coverage < 1.02;
+            for (int c = 0; c < 3; ++c) {
+                onTheLine =
+                    onTheLine && std::abs(old[c] + coverage * (text[c] - old[c]) - got[c]) <= 3.5;
+            }
+            d.offText += onTheLine ? 0 : 1;
+            d.strongText += onTheLine && coverage >= 0.75 ? 1 : 0;
+        }
+    }
+    return d;
+}
+
+void Present() {
+    Toolkit().swapBuffers();
+}
+
+// The HUD pieces alone, in the window without game data, with the state start-up leaves. The
+// textures made here stand in for the game's until a frame test loads the real ones.
+class HudPiecesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        OpenTestWindow();
+        OnReshape(kWidth, kHeight);
+        std::fill(std::begin(g_iconOwned), std::end(g_iconOwned), 0);
+        glEnable(GL_TEXTURE_2D);
+        glEnable(GL_DEPTH_TEST);
+        glEnable(GL_LIGHTING);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+        Clear();
+    }
+    // Black window, and the HUD corner's projection as the frame sets it.
+    static void Clear() {
+        glViewport(0, 0, kWidth, kHeight);
+        glClearColor(0, 0, 0, 0);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(0, 180, 0, 100, -1, 1);
+    }
+};
+
+// Four quadrants, rows bottom first like every picture of the game; nearest filtering keeps the
+// colours exact.
+unsigned int MakeTexture(int width, int height, Rgb lowerLeft, Rgb lowerRight, Rgb upperLeft,
+                         Rgb upperRight) {
+    std::vector<std::uint8_t> pixels;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const Rgb c = y >= height / 2 ? (x >= width / 2 ? upperRight : upperLeft)
+                                          : (x >= width / 2 ? lowerRight : lowerLeft);
+            pixels.insert(pixels.end(), {c.r, c.g, c.b});
+        }
+    }
+    unsigned int texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                 pixels.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    return texture;
+}
+unsigned int Quadrants(int width, int height) {
+    return MakeTexture(width, height, kRed, kGreen, kBlue, kYellow);
+}
+
+TEST_F(HudPiecesTest, BarShowsItsBackgroundAndOnlyOwnedIconsUpright) {
+    LayOutIconSlots();
+    g_iconTextures[0] = MakeTexture(16, 16, kGrey, kGrey, kGrey, kGrey);
+    for (int slot = 1; slot <= 9; ++slot) {
+        g_iconTextures[slot] = MakeTexture(8, 8, kRed, kRed, kBlue, kBlue);  // red at the foot
+    }
+    g_iconOwned[0] = g_iconOwned[4] = g_iconOwned[9] = 1;
+    glViewport(kWidth - 180, kHeight - 100, 180, 100);
+    DrawIconBar();
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    Present();
+    // Bar x, y: slot 4 spans x 102-132, y 3-33, slot 9 the same x at y 36-66; the background
+    // ends at x 168, y 69.
+    const struct {
+        int x, y;
+        Rgb colour;
+    } pixels[] = {{117, 10, kRed}, {117, 28, kBlue}, {117, 40, kRed},   {117, 62, kBlue},
+                  {51, 18, kGrey}, {51, 51, kGrey},  {134, 18, kGrey},  {150, 47, kGrey},
+                  {1, 1, kGrey},   {167, 68, kGrey}, {170, 30, kBlack}, {50, 70, kBlack},
+                  {-1, 30, kBlack}};
+    for (const auto& p : pixels) {
+        EXPECT_TRUE(PixelIs(kWidth - 180 + p.x, kHeight - 100 + p.y, p.colour));
+    }
+}
+
+// Centred at its own size; larger than the window, cropped round the window's middle. Only the
+// note slots 7 to 9 have such a picture.
+TEST_F(HudPiecesTest, NotePictureIsCentredAtItsOwnSize) {
+    const struct {
+        int slot, width, height;
+    } cases[] = {{7, 64, 32}, {8, 65, 33}, {9, 300, 200}, {7, 1000, 700}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << " by " << c.height);
+        Clear();
+        const int picture = c.slot + 3;
+        g_iconTextures[picture] = Quadrants(c.width, c.height);
+        g_iconWidth[picture] = c.width;
+        g_iconHeight[picture] = c.height;
+        DrawNotePicture(c.slot);
+        EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+        GLint viewport[4];
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        Present();
+        const int x0 = (kWidth - c.width) / 2, y0 = (kHeight - c.height) / 2;
+        EXPECT_EQ(viewport[0], x0);
+        EXPECT_EQ(viewport[1], y0);
+        const int midX = x0 + c.width / 2, midY = y0 + c.height / 2;
+        EXPECT_TRUE(PixelIs(midX - 1, midY - 1, kRed));
+        EXPECT_TRUE(PixelIs(midX, midY - 1, kGreen));
+        EXPECT_TRUE(PixelIs(midX - 1, midY, kBlue));
+        EXPECT_TRUE(PixelIs(midX, midY, kYellow));
+        if (c.width > kWidth) continue;
+        EXPECT_TRUE(PixelIs(x0, y0, kRed));
+        EXPECT_TRUE(PixelIs(x0 + c.width - 1, y0 + c.height - 1, kYellow));
+        EXPECT_TRUE(PixelIs(x0 - 1, midY, kBlack));
+        EXPECT_TRUE(PixelIs(x0 + c.width, midY, kBlack));
+        EXPECT_TRUE(PixelIs(midX, y0 - 1, kBlack));
+        EXPECT_TRUE(PixelIs(midX, y0 + c.height, kBlack));
+    }
+    Clear();
+    for (int picture : {3, 9}) {
+        g_iconTextures[picture] = Quadrants(8, 8);
+        g_iconWidth[picture] = kWidth;
+        g_iconHeight[picture] = kHeight;
+    }
+    for (int slot : {0, 6, 10, -1}) DrawNotePicture(slot);
+    Present();
+    EXPECT_TRUE(PixelIs(10, 10, kBlack));
+    EXPECT_TRUE(PixelIs(790, 590, kBlack));
+}
+
+// The middle half of a viewport 0.6 of the window wide from 0.25 w and 0.6 high from 0.1 h,
+// truncated to whole pixels: a pixel is covered when its centre is.
+TEST_F(HudPiecesTest, InfoPictureFillsItsPartOfTheWindowUpright) {
+    InfoPicture info;
+    info.Init();
+    info.textures[5] = Quadrants(4, 4);
+    info.Select(5);
+    ASSERT_EQ(info.current, 5);
+    const struct {
+        int w, h;
+        Box quad;
+    } cases[] = {{kWidth, kHeight, {360, 60, 600, 420}}, {333, 211, {149, 21, 248, 147}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.w);
+        OnReshape(c.w, c.h);
+        glClear(GL_COLOR_BUFFER_BIT);
+        info.Draw(c.w, c.h);
+        GLint viewport[4];
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        EXPECT_EQ(viewport[2] * 1000 + viewport[3], c.w * 1000 + c.h);
+        EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+        Present();
+        const Box& q = c.quad;
+        const int midX = (q.x0 + q.x1) / 2, midY = (q.y0 + q.y1) / 2;
+        EXPECT_TRUE(PixelIs(q.x0, q.y0, kRed, c.h));
+        EXPECT_TRUE(PixelIs(q.x1 - 1, q.y0, kGreen, c.h));
+        EXPECT_TRUE(PixelIs(q.x0, q.y1 - 1, kBlue, c.h));
+        EXPECT_TRUE(PixelIs(q.x1 - 1, q.y1 - 1, kYellow, c.h));
+        EXPECT_TRUE(PixelIs(q.x0 - 1, midY, kBlack, c.h));
+        EXPECT_TRUE(PixelIs(q.x1, midY, kBlack, c.h));
+        EXPECT_TRUE(PixelIs(midX, q.y0 - 1, kBlack, c.h));
+        EXPECT_TRUE(PixelIs(midX, q.y1, kBlack, c.h));
+    }
+    OnReshape(kWidth, kHeight);
+}
+
+// Each glyph moves the raster position by its width, each character is rendered once however
+// often it is drawn, and no text draws nothing.
+TEST_F(HudPiecesTest, TextMovesTheRasterPositionByItsWidth) {
+    ASSERT_TRUE(UseHudFontFile(""));
+    Present();
+    const std::vector<Rgb> black = Frame();
+    glViewport(kWidth - 180, kHeight - 100, 180, 100);
+    const char* const texts[] = {"", nullptr, g_iconHints[9]};
+    for (const char* text : texts) {
+        glRasterPos2i(0, 80);
+        GLfloat before[4], after[4];
+        glGetFloatv(GL_CURRENT_RASTER_POSITION, before);
+        DrawHudText(text);
+        glGetFloatv(GL_CURRENT_RASTER_POSITION, after);
+        EXPECT_EQ(after[0] - before[0], text == g_iconHints[9] ? HudFont().TextWidth(text) : 0);
+        EXPECT_EQ(after[1], before[1]);
+        if (text != g_iconHints[9]) {
+            Present();
+            EXPECT_EQ(Compare(black).count, 0);
+        }
+    }
+    const int rendered = HudFont().RenderedCount();
+    for (int frame = 0; frame < 3; ++frame) DrawHudText(g_iconHints[9]);
+    EXPECT_EQ(HudFont().RenderedCount(), rendered);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+// Whole frames of the game after the real start-up.
+class HudFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        OpenGameWindow();
+        ResetGameForTest();
+    }
+};
+
+TEST_F(HudFrameTest, CountdownStandsInItsCorner) {
+    g_timeText[0] = '\0';  // an empty text draws nothing: the corner without its countdown
+    DrawFrame();
+    const std::vector<Rgb> withoutText = Frame();
+    std::memcpy(g_timeText, "03:00", sizeof g_timeText);
+    DrawFrame();
+    const Difference text = Compare(withoutText);
+    EXPECT_GT(text.strongText, 15);
+    EXPECT_EQ(text.offText, 0);
+    // The first glyph starts at x = width - 44, the digits stand on y = height - 53.
+    EXPECT_GE(text.bounds.x0, kWidth - 44);
+    EXPECT_LE(text.bounds.x0, kWidth - 42);
+    EXPECT_GE(text.bounds.y0, kHeight - 54);
+    EXPECT_LE(text.bounds.y0, kHeight - 53);
+    EXPECT_LE(text.bounds.y1, kHeight - 53 + 12);
+    EXPECT_LE(text.bounds.x1, kWidth - 4);
+}
+
+// A key the last press used is outlined in yellow in its slot; the hammer, from its use until it
+// strikes, is drawn in its slot with an orange outline though it has left the inventory.
+TEST_F(HudFrameTest, TheItemInHandIsOutlinedInItsSlot) {
+    const struct {
+        const char* what;
+        int slot;
+        void (*set)();
+        Rgb low, high;
+    } cases[] = {
+        {"key 1 used",
+         4,
+         [] { g_iconOwned[4] = 1, g_messageIndex = 4; },
+         {200, 170, 0},
+         {255, 255, 120}},
+        {"the hammer raised", 3, [] { g_boxEnabled[13] = 1; }, {200, 60, 0}, {255, 160, 80}},
+    };
+    for (const auto& c : cases) {
+        ResetGameForTest();
+        DrawFrame();
+        const std::vector<Rgb> empty = Frame();
+        c.set();
+        DrawFrame();
+        const int x0 = kWidth - 180 + 33 * c.slot - 30 - 2, y0 = kHeight - 100 + 3 - 2;
+        const Difference changed = Compare(empty);
+        const int centre = (y0 + 17) * kWidth + x0 + 17;
+        EXPECT_FALSE(Same(empty[centre], Frame()[centre])) << c.what << ": not drawn in its slot";
+        EXPECT_GE(changed.bounds.x0, x0) << c.what;
+        EXPECT_LE(changed.bounds.x1, x0 + 34) << c.what;
+        const Rgb rim = PixelAt(x0 + 1, kHeight - 1 - (y0 + 15));
+        EXPECT_TRUE(rim.r >= c.low.r && rim.r <= c.high.r && rim.g >= c.low.g &&
+                    rim.g <= c.high.g && rim.b >= c.low.b && rim.b <= c.high.b)
+            << c.what << ": " << int(rim.r) << " " << int(rim.g) << " " << int(rim.b);
+    }
+}
+
+}  // namespace
