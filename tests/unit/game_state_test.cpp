@@ -1,7 +1,6 @@
-// Start values of the shared state, the reshape with no height, the countdown and the restart.
+// Start values of the shared state, the countdown and the restart.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -11,10 +10,33 @@
 #include "platform/clock.h"
 #include "platform/sound.h"
 #include "platform/toolkit.h"
-#include "world/walk_grid.h"
+#include "rule_harness.h"
 #include "world/wall_layout.h"
 
 namespace {
+
+TEST(GameStateTest, StartValuesAreThoseOfANewGame) {
+    ResetGameStateToStart();
+    EXPECT_EQ(g_degToRad, static_cast<float>(3.1415 / 180));
+    EXPECT_EQ(PoseNow(), kStartPose);
+    EXPECT_EQ(g_secondsLeft, 180);
+    EXPECT_STREQ(g_timeText, "03:00");
+    EXPECT_EQ(g_gameMode, 1);
+    EXPECT_EQ(g_pickedBox, -1);
+    EXPECT_EQ(g_messageIndex, -1);
+    EXPECT_EQ(g_describeMode, 0);
+    // Locked at the start: the cabinet, the upstairs window, the safe, the door, the ground-floor
+    // window, the boiler. Icons: note 1, key 1, bread 2, hammer, key 2, bread 1, note 3, key 3.
+    const std::vector<int> enabled = {1, 1, 0, 1, 0, 1, 1, 1, 1, 1, 0, 1, 0, 0, 0, 1, 1};
+    const std::vector<int> icons = {7, 4, 2, 0, 0, 3, 0, 5, 1, 9, 6, 0, 0, 0, 0, 0};
+    EXPECT_EQ(std::vector<int>(std::begin(g_boxEnabled), std::end(g_boxEnabled)), enabled);
+    EXPECT_EQ(std::vector<int>(std::begin(g_boxIcon), std::end(g_boxIcon)), icons);
+    EXPECT_EQ(g_hammerVisible + g_breadVisible, 2);
+    EXPECT_EQ(g_bookcaseOffset, 0.0f);
+    EXPECT_EQ(g_keypadShown, 0);
+    EXPECT_EQ(&g_keypadShown, &g_keypad.shown);
+    EXPECT_EQ(&g_bookcaseOffset, &g_keypad.bookcaseOffset);
+}
 
 class CountdownTest : public ::testing::Test {
 protected:
@@ -23,7 +45,6 @@ protected:
         InstallCountingToolkit();
         UseManualClock(5000);
         g_startClock = GameClock();
-        g_secondsLeft = 180;
     }
     void TearDown() override { UseMonotonicClock(); }
     // The clock stands `elapsedMs` after the start; the idle callback runs once.
@@ -33,170 +54,89 @@ protected:
     }
 };
 
-TEST(GameStateTest, StartValuesAreThoseOfANewGame) {
-    ResetGameStateToStart();
-    EXPECT_FLOAT_EQ(g_degToRad, 0.017452778f);
-    EXPECT_EQ(g_degToRad, static_cast<float>(3.1415 / 180));
-    EXPECT_EQ(g_playerX, 3.0f);
-    EXPECT_EQ(g_playerY, 3.0f);
-    EXPECT_EQ(g_playerZ, -1.0f);
-    EXPECT_EQ(g_prevPlayerX, 3.0f);
-    EXPECT_EQ(g_prevPlayerZ, -1.0f);
-    EXPECT_EQ(g_yaw, 0.0f);
-    EXPECT_EQ(g_posX, 0.0f);
-    EXPECT_EQ(g_posY, 0.0f);
-    EXPECT_EQ(g_posZ, 0.0f);
-    EXPECT_EQ(g_secondsLeft, 180);
-    EXPECT_STREQ(g_timeText, "03:00");
-    EXPECT_EQ(g_gameMode, 1);
-    EXPECT_EQ(g_pickedBox, -1);
-    EXPECT_EQ(g_messageIndex, -1);
-    EXPECT_EQ(g_describeMode, 0);
-    const std::uint8_t enabled[17] = {1, 1, 0, 1, 0, 1, 1, 1, 1, 1, 0, 1, 0, 0, 0, 1, 1};
-    const std::uint8_t icons[16] = {7, 4, 2, 0, 0, 3, 0, 5, 1, 9, 6, 0, 0, 0, 0, 0};
-    EXPECT_EQ(0, std::memcmp(g_boxEnabled, enabled, sizeof enabled));
-    EXPECT_EQ(0, std::memcmp(g_boxIcon, icons, sizeof icons));
-    EXPECT_EQ(g_hammerVisible, 1);
-    EXPECT_EQ(g_breadVisible, 1);
-    EXPECT_EQ(g_bookcaseOffset, 0.0f);
-    EXPECT_EQ(g_keypadShown, 0);
-    // The shared names are the fields of their objects.
-    EXPECT_EQ(&g_keypadShown, &g_keypad.shown);
-    EXPECT_EQ(&g_bookcaseOffset, &g_keypad.bookcaseOffset);
-}
-
 TEST_F(CountdownTest, TextShowsMinutesAndSeconds) {
-    struct Case {
-        int seconds;
-        const char* text;
-    };
-    const Case cases[] = {{180, "03:00"}, {179, "02:59"}, {65, "01:05"}, {0, "00:00"},
-                          {190, "03:10"}, {9, "00:09"},   {60, "01:00"}};
-    for (const Case& c : cases) {
-        std::memcpy(g_timeText, "03:00", 6);
-        UpdateTimeText(c.seconds);
-        EXPECT_STREQ(g_timeText, c.text) << c.seconds << " seconds";
+    const std::pair<int, const char*> cases[] = {{180, "03:00"}, {179, "02:59"}, {65, "01:05"},
+                                                 {0, "00:00"},   {190, "03:10"}, {9, "00:09"},
+                                                 {60, "01:00"},  {599, "09:59"}, {600, "09:00"}};
+    for (const auto& [seconds, text] : cases) {
+        UpdateTimeText(seconds);
+        EXPECT_STREQ(g_timeText, text) << seconds << " seconds";
     }
 }
 
+// One frame for each second that passes; a slow frame jumps several seconds at once.
 TEST_F(CountdownTest, DrawsOnceForEachSecondThatPasses) {
-    IdleAt(999);
-    EXPECT_EQ(g_secondsLeft, 180);
-    EXPECT_EQ(ToolkitCalls().drawFrameNow, 0);
-    IdleAt(1000);
-    EXPECT_EQ(g_secondsLeft, 179);
-    EXPECT_STREQ(g_timeText, "02:59");
-    EXPECT_EQ(ToolkitCalls().drawFrameNow, 1);
-    IdleAt(1500);
-    EXPECT_EQ(ToolkitCalls().drawFrameNow, 1);
-    // A slow frame: the count jumps several seconds and the text follows at once, one draw.
-    IdleAt(7200);
-    EXPECT_EQ(g_secondsLeft, 173);
-    EXPECT_STREQ(g_timeText, "02:53");
-    EXPECT_EQ(ToolkitCalls().drawFrameNow, 2);
-    EXPECT_EQ(ToolkitCalls().postRedisplay, 0);
-}
-
-// A count that rises shows at once, like one that falls: START after a wait, a fresh bread.
-TEST_F(CountdownTest, ACountThatRisesShowsAtOnce) {
-    struct Case {
-        const char* what;
-        ClockTicks firstIdle;  // wall clock of the first idle call, from the game's start
-        ClockTicks lift;       // added to the start of the countdown afterwards
-        ClockTicks nextIdle;
-        int secondsLeft;
+    const struct {
+        ClockTicks at;
+        int secondsLeft, draws;
         const char* text;
-    };
-    const Case cases[] = {
-        {"bread 1 at 02:10", 50'000, 10'000, 50'500, 140, "02:20"},
-        {"bread 1 at the start", 1'000, 10'000, 1'000, 189, "03:09"},
-        {"START after a time-out's -1", 181'000, 0, 181'000, 180, "03:00"},
-    };
-    for (const Case& c : cases) {
-        const ClockTicks gameStart = g_startClock;
-        IdleAt(c.firstIdle);
-        g_startClock += c.lift;
-        const int drawsBefore = ToolkitCalls().drawFrameNow;
-        UseManualClock(gameStart + c.nextIdle);
-        OnIdle();
-        EXPECT_EQ(g_secondsLeft, c.secondsLeft) << c.what;
-        EXPECT_STREQ(g_timeText, c.text) << c.what;
-        EXPECT_EQ(ToolkitCalls().drawFrameNow, drawsBefore + 1) << c.what;
-        g_gameMode = 1;
-        g_startClock = gameStart;
-        IdleAt(0);
+    } steps[] = {{999, 180, 0, "03:00"},
+                 {1000, 179, 1, "02:59"},
+                 {1500, 179, 1, "02:59"},
+                 {7200, 173, 2, "02:53"}};
+    for (const auto& step : steps) {
+        IdleAt(step.at);
+        EXPECT_EQ(g_secondsLeft, step.secondsLeft) << step.at;
+        EXPECT_STREQ(g_timeText, step.text) << step.at;
+        EXPECT_EQ(ToolkitCalls().drawFrameNow, step.draws) << step.at;
     }
+    EXPECT_EQ(ToolkitCalls().postRedisplay, 0);
+    // A count that rises (START after a wait, a fresh bread) shows at once, like one that falls.
+    g_startClock += 10'000;
+    OnIdle();
+    EXPECT_EQ(g_secondsLeft, 182);
+    EXPECT_STREQ(g_timeText, "03:02");
+    EXPECT_EQ(ToolkitCalls().drawFrameNow, 3);
 }
 
-// Between seconds the idle callback waits for input, at most until the next second is due; under
-// the manual clock (tests, the replay driver) it never waits, and a due second draws at once.
+// Between seconds the idle callback waits for input until the next second is due; under the
+// manual clock (tests, the replay driver) it never waits.
 TEST_F(CountdownTest, IdleWaitsForInputOnlyUntilTheNextSecond) {
     IdleAt(0);
     EXPECT_EQ(ToolkitCalls().waitForInput, 0);
     UseMonotonicClock();
-    const struct {
-        ClockTicks intoSecond;
-        int longestWait;
-    } cases[] = {{0, 1000}, {1, 999}, {400, 600}, {999, 1}};
-    for (const auto& c : cases) {
-        // The second shown is the one the clock stands in: nothing is due. The real clock may
-        // cross into the next second meanwhile (a busy machine); then the case is tried again.
-        int waitsBefore = 0;
+    for (const auto& [intoSecond, longestWait] : {std::pair{0, 1000}, {1, 999}, {400, 600}}) {
+        // The real clock may cross into the next second meanwhile; then the case is tried again.
         for (int attempt = 0; attempt < 10; ++attempt) {
-            g_startClock = GameClock() - 7000 - c.intoSecond;
+            g_startClock = GameClock() - 7000 - intoSecond;
             g_secondsLeft = 173;
-            waitsBefore = ToolkitCalls().waitForInput;
             OnIdle();
             if (g_secondsLeft == 173) break;
         }
-        ASSERT_EQ(g_secondsLeft, 173) << c.intoSecond;
-        EXPECT_EQ(ToolkitCalls().waitForInput, waitsBefore + 1) << c.intoSecond;
-        EXPECT_GE(ToolkitCalls().lastWaitMilliseconds, 1) << c.intoSecond;
-        EXPECT_LE(ToolkitCalls().lastWaitMilliseconds, c.longestWait) << c.intoSecond;
+        ASSERT_EQ(g_secondsLeft, 173) << intoSecond;
+        EXPECT_GE(ToolkitCalls().lastWaitMilliseconds, 1) << intoSecond;
+        EXPECT_LE(ToolkitCalls().lastWaitMilliseconds, longestWait) << intoSecond;
     }
-    // A second that is due draws without waiting.
+    const int waits = ToolkitCalls().waitForInput;
     g_startClock = GameClock() - 8000;
-    g_secondsLeft = 173;
-    const int waitsBefore = ToolkitCalls().waitForInput;
     OnIdle();
     EXPECT_EQ(g_secondsLeft, 172);
-    EXPECT_EQ(ToolkitCalls().waitForInput, waitsBefore);
+    EXPECT_EQ(ToolkitCalls().waitForInput, waits) << "a second that is due draws at once";
 }
 
+// The text keeps 00:00, the clock starts over, and the next frame runs the restart.
 TEST_F(CountdownTest, TimeOutKeepsTheTextAndAsksForTheEnding) {
     IdleAt(180'000);
-    ASSERT_STREQ(g_timeText, "00:00");
+    g_endingCode = 3;
     const ClockTicks start = g_startClock;
     IdleAt(181'000);
     EXPECT_EQ(g_secondsLeft, -1);
     EXPECT_STREQ(g_timeText, "00:00");
     EXPECT_EQ(g_gameMode, 0);
     EXPECT_EQ(g_endingCode, 0);
-    EXPECT_EQ(g_startClock, start + 181'000);  // the clock starts over at the time-out
+    EXPECT_EQ(g_startClock, start + 181'000);
     EXPECT_EQ(ToolkitCalls().postRedisplay, 1);
-    // The idle callback then counts from the restarted clock.
     IdleAt(0);
     EXPECT_EQ(g_secondsLeft, 180);
 }
 
-TEST_F(CountdownTest, BreadTwoBelowTenSecondsGoesStraightToTheTimeOut) {
-    IdleAt(175'000);
-    ASSERT_EQ(g_secondsLeft, 5);
-    g_startClock -= 10'000;  // bread 2
-    UseManualClock(g_startClock + 185'000);
-    OnIdle();
-    EXPECT_EQ(g_gameMode, 0);
-    EXPECT_STREQ(g_timeText, "00:05");
-}
-
-// The start and end pictures stop the count: left alone for longer than a game, the start
-// picture does not time out and an end picture stays the ending it was.
+// Left alone for longer than a game, the start picture does not time out and an end picture
+// stays the ending it was.
 TEST_F(CountdownTest, TheCountStandsStillWhileAPictureCoversTheWindow) {
     for (const bool startPicture : {true, false}) {
         IdleAt(50'000);
-        ASSERT_STREQ(g_timeText, "02:10");
-        g_startScreenShown = startPicture ? 1 : 0;
-        g_endScreenShown = startPicture ? 0 : 1;
+        g_startScreenShown = startPicture;
+        g_endScreenShown = !startPicture;
         g_endingCode = 3;
         const int drawsBefore = ToolkitCalls().drawFrameNow;
         for (ClockTicks wall = 51'000; wall <= 400'000; wall += 1'000) IdleAt(wall);
@@ -205,79 +145,53 @@ TEST_F(CountdownTest, TheCountStandsStillWhileAPictureCoversTheWindow) {
         EXPECT_EQ(g_secondsLeft, 130) << startPicture;
         EXPECT_EQ(ToolkitCalls().drawFrameNow, drawsBefore) << startPicture;
         EXPECT_EQ(ToolkitCalls().postRedisplay, 0) << startPicture;
-        g_startScreenShown = 0;
-        g_endScreenShown = 0;
+        g_startScreenShown = g_endScreenShown = 0;
         g_startClock = GameClock() - 50'000;
     }
 }
 
 TEST_F(CountdownTest, RestartPutsTheLevelBackAndLeavesTheSelection) {
-    InitWalkGrid();
-    BuildWallLayout();
-    const auto startGrid =
-        std::vector<WalkCell>(&g_walkGrid[0][0], &g_walkGrid[0][0] + kGridRows * kGridColumns);
-    g_playerX = 10.1f;
-    g_playerY = 0.0f;
-    g_playerZ = -5.0f;
-    g_prevPlayerX = 10.0f;
-    g_prevPlayerZ = -5.1f;
+    BuildStartUpGrid();
+    const std::vector<WalkCell> startGrid = GridCopy();
+    g_playerX = g_prevPlayerX = 10.1f;
+    g_playerY = g_posY = 0.0f;
     g_yaw = 44.0f;
-    g_posX = 3 - 10.1f;
-    g_posY = 3.0f;
-    g_posZ = 4.0f;
     std::memcpy(g_timeText, "01:23", 6);
     g_gameMode = 2;
     g_endingCode = 3;
     g_pickedBox = 12;
     g_messageIndex = 6;
-    g_describeMode = 0;
-    g_iconOwned[0] = 1;
-    for (int i = 1; i < 10; ++i) g_iconOwned[i] = 1;
+    for (int i = 0; i < kIconCount; ++i) g_iconOwned[i] = 1;
     for (int box : {2, 4, 10, 12, 13, 14}) g_boxEnabled[box] = 1;
-    g_hammerVisible = 0;
-    g_breadVisible = 0;
+    g_hammerVisible = g_breadVisible = 0;
     g_keypad.shown = 1;
     g_keypad.bookcaseOffset = -1.5f;
     g_keypad.digitCount = 4;
     OpenBookcasePassage();
     const ClockTicks clockBefore = g_startClock;
-    const int secondsBefore = g_secondsLeft = 83;
+    g_secondsLeft = 83;
     const int playsBefore = TunePlayCount();
-    const int redisplaysBefore = ToolkitCalls().postRedisplay;
-
     RestartGame();
-
-    EXPECT_EQ(ToolkitCalls().postRedisplay, redisplaysBefore + 1)
-        << "the end picture is drawn next";
-
+    EXPECT_EQ(ToolkitCalls().postRedisplay, 1) << "the end picture is drawn next";
     EXPECT_STREQ(g_timeText, "03:00");
-    EXPECT_EQ(g_playerX, 3.0f);
-    EXPECT_EQ(g_playerY, 3.0f);
-    EXPECT_EQ(g_playerZ, -1.0f);
-    EXPECT_EQ(g_prevPlayerX, 3.0f);
-    EXPECT_EQ(g_prevPlayerZ, -1.0f);
-    EXPECT_EQ(g_yaw, 0.0f);
-    EXPECT_EQ(g_posX, 0.0f);
-    EXPECT_EQ(g_posY, 0.0f);
-    EXPECT_EQ(g_posZ, 0.0f);
+    EXPECT_EQ(PoseNow(), kStartPose);
     EXPECT_EQ(g_endScreenShown, 1);
     EXPECT_EQ(g_gameMode, 1);
     EXPECT_EQ(g_endingCode, 3);
-    EXPECT_EQ(g_iconOwned[0], 1);
-    for (int i = 1; i < 10; ++i) EXPECT_EQ(g_iconOwned[i], 0) << "icon " << i;
-    for (int box : {2, 4, 10, 12, 13, 14}) EXPECT_EQ(g_boxEnabled[box], 0) << "box " << box;
-    EXPECT_EQ(g_hammerVisible, 1);
-    EXPECT_EQ(g_breadVisible, 1);
+    const std::vector<int> owned(std::begin(g_iconOwned), std::end(g_iconOwned));
+    EXPECT_EQ(owned, (std::vector<int>{1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(0, std::memcmp(g_boxEnabled, kBoxEnabledAtStart, sizeof g_boxEnabled));
+    EXPECT_EQ(g_hammerVisible + g_breadVisible, 2);
     EXPECT_EQ(g_keypadShown, 0);
     EXPECT_EQ(g_bookcaseOffset, 0.0f);
     EXPECT_EQ(g_keypad.digitCount, 0);
     EXPECT_EQ(g_pickedBox, 12);
     EXPECT_EQ(g_messageIndex, 6);
     EXPECT_EQ(g_startClock, clockBefore);
-    EXPECT_EQ(g_secondsLeft, secondsBefore);
+    EXPECT_EQ(g_secondsLeft, 83);
     // The tune starts again only where there is a device to play it.
     EXPECT_EQ(TunePlayCount(), playsBefore + (TuneReady() ? 1 : 0));
-    EXPECT_TRUE(std::equal(startGrid.begin(), startGrid.end(), &g_walkGrid[0][0]));
+    EXPECT_EQ(GridCopy(), startGrid);
 }
 
 }  // namespace
