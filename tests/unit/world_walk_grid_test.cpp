@@ -24,28 +24,16 @@ protected:
 
 TEST(WalkGridCellTest, WorldCoordinatesGiveTheCellsTheyLieIn) {
     // Row 1 starts at X 0 and column 1 at Z -10, 0.2 wide; an edge belongs to the higher cell,
-    // and truncation toward zero keeps the band just below the origin in cell 0.
+    // and truncation toward zero keeps the band just below the origin in cell 0. 4.6f and 1.4f
+    // lie just below 4.6 and 1.4: exact arithmetic would truncate to the row below, the product
+    // rounded to single precision does not. Just left of X 0 the product rounds to -2^-25, and
+    // 1 - 2^-25 ties to 1.0f: row 1 (one rounding of the whole, as a fused multiply-add does,
+    // would give row 0). -9.8f and -8.6f lie just beyond -9.8 and -8.6: columns 1 and 7.
     const std::pair<float, int> rows[] = {
-        {0.0f, 1},
-        {0.19999f, 1},
-        {0.2f, 2},
-        {9.79999f, 49},
-        {9.8f, 50},
-        {13.9999f, 70},
-        {14.0f, 71},
-        {-0.0001f, 0},
-        {-0.39f, 0},
-        {-0.4f, -1},
-        {-0.6f, -2},
-        // 4.6f and 1.4f lie just below 4.6 and 1.4: exact arithmetic would truncate to the row
-        // below, the product rounded to single precision does not.
-        {4.6f, 24},
-        {1.4f, 8},
-        // Just left of X 0 the product rounds to -2^-25, and 1 - 2^-25 ties to 1.0f: row 1.
-        // Rounding the whole once (in double, or a fused multiply-add) would give row 0.
-        {-0x1.99999ap-28f, 1}};
+        {0.0f, 1},      {0.19999f, 1}, {0.2f, 2},     {9.79999f, 49},       {9.8f, 50},
+        {13.9999f, 70}, {14.0f, 71},   {-0.0001f, 0}, {-0.39f, 0},          {-0.4f, -1},
+        {-0.6f, -2},    {4.6f, 24},    {1.4f, 8},     {-0x1.99999ap-28f, 1}};
     for (const auto& [x, row] : rows) EXPECT_EQ(CellRow(x), row) << "x " << x;
-    // -9.8f and -8.6f lie just beyond -9.8 and -8.6 and stay in columns 1 and 7.
     const std::pair<float, int> columns[] = {{-10.0f, 1}, {-9.8f, 1},     {-8.6f, 7}, {-1.22f, 44},
                                              {-1.2f, 45}, {-0.0001f, 50}, {0.0f, 51}, {-10.39f, 0},
                                              {-10.4f, 0}, {-10.41f, -1}};
@@ -137,10 +125,9 @@ TEST_F(WalkGridTest, SegmentsWriteOneCellPerRowOrPerColumnFromEitherEnd) {
     }
 }
 
-// Where a walker can get to on one floor. A step is 0.1 and a cell 0.2, so one step reaches the
-// eight neighbours (only the destination cell is tested, also across a corner). Walls are not
-// entered; stairs cells are, but carry the walker off this floor. The start cells are expanded
-// whatever they hold, since a stairs landing may lie in a wall cell.
+// Where a walker gets to on one floor: a step of 0.1 reaches the eight neighbouring cells of 0.2,
+// walls are not entered, stairs cells are but carry the walker off the floor. The start cells
+// are expanded whatever they hold, since a stairs landing may lie in a wall cell.
 struct Reach {
     CellSet floor;          // cells the walker stands on while staying on this floor
     CellSet stairs;         // stairs cells entered
@@ -211,39 +198,27 @@ TEST_F(WalkGridTest, EachFloorIsClosedAndLeftOnlyByItsStairs) {
     }
 }
 
-// Inside each piece of furniture and behind the shut bookcase the player never stands; beside
-// them and in every room the player does.
+// Inside furniture and behind the shut bookcase the player never stands; in the rooms it does.
 TEST_F(WalkGridTest, PlacesThePlayerCanAndCannotReach) {
     struct Probe {
         const char* place;
         float x, z;
         bool upper, reachedShut, reachedOpen;
     };
-    const Probe probes[] = {
-        {"start", 3.0f, -1.0f, true, true, true},
-        {"in the bed", 0.6f, -2.6f, true, false, false},
-        {"between bed and table", 1.5f, -2.6f, true, true, true},
-        {"in the table", 2.45f, -2.5f, true, false, false},
-        {"between table and cabinet", 3.1f, -2.5f, true, true, true},
-        {"in the cabinet", 4.65f, -2.5f, true, false, false},
-        {"before the cabinet", 4.1f, -2.5f, true, true, true},
-        {"in the crate", 0.3f, -4.7f, true, false, false},
-        {"beside the crate", 0.8f, -4.7f, true, true, true},
-        {"beyond the upper floor", 5.5f, -3.0f, true, false, false},
-        {"boiler room", 2.4f, -1.5f, false, true, true},
-        {"in the boiler", 2.4f, -3.2f, false, false, false},
-        {"behind the boiler", 2.4f, -4.4f, false, true, true},
-        {"in the low table", 3.0f, -5.5f, false, false, false},
-        {"in the wardrobe", 1.35f, -7.0f, false, false, false},
-        {"living room", 3.0f, -7.0f, false, true, true},
-        {"in the nightstand", 3.0f, -9.2f, false, false, false},
-        {"kitchen", 9.0f, -7.2f, false, true, true},
-        {"in the kitchen counter", 9.0f, -4.5f, false, false, false},
-        {"hall", 8.0f, -2.0f, false, true, true},
-        {"before the bookcase", 10.4f, -0.6f, false, true, true},
-        {"where the bookcase slides", 10.7f, -2.2f, false, true, false},
-        {"behind the bookcase", 12.0f, -0.6f, false, false, true},
-    };
+    const Probe probes[] = {{"start", 3.0f, -1.0f, true, true, true},
+                            {"in the bed", 0.6f, -2.6f, true, false, false},
+                            {"in the table", 2.45f, -2.5f, true, false, false},
+                            {"between table and cabinet", 3.1f, -2.5f, true, true, true},
+                            {"in the cabinet", 4.65f, -2.5f, true, false, false},
+                            {"in the crate", 0.3f, -4.7f, true, false, false},
+                            {"boiler room", 2.4f, -1.5f, false, true, true},
+                            {"in the boiler", 2.4f, -3.2f, false, false, false},
+                            {"in the low table", 3.0f, -5.5f, false, false, false},
+                            {"in the nightstand", 3.0f, -9.2f, false, false, false},
+                            {"kitchen", 9.0f, -7.2f, false, true, true},
+                            {"in the kitchen counter", 9.0f, -4.5f, false, false, false},
+                            {"where the bookcase slides", 10.7f, -2.2f, false, true, false},
+                            {"behind the bookcase", 12.0f, -0.6f, false, false, true}};
     for (const bool open : {false, true}) {
         if (open) OpenBookcasePassage();
         const CellSet upper = FloodFloor({{16, 46}}, true).floor;
