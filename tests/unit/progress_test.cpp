@@ -1,5 +1,5 @@
-// The progress rules as a player meets them: chains of presses and frames from the start
-// picture to every ending, with the stand-in pick of rule_harness.h.
+// The progress rules as a player meets them: chains of presses and frames, with the stand-in
+// pick of rule_harness.h. The walkthroughs to every ending are played in tests/e2e.
 #include <gtest/gtest.h>
 
 #include <GL/freeglut.h>  // Required for: GLUT_RIGHT_BUTTON
@@ -7,8 +7,6 @@
 #include <cstring>
 
 #include "app/game_state.h"
-#include "gameplay/keypad.h"
-#include "gameplay/keypad_code.h"
 #include "gameplay/progress.h"
 #include "platform/clock.h"
 #include "rule_harness.h"
@@ -39,42 +37,6 @@ protected:
         EXPECT_STREQ(g_timeText, "03:00");
     }
 };
-
-TEST_F(ProgressTest, FrontDoorWinThroughKeyTwoTheKeypadAndTheSafe) {
-    PressOnBox(kKeypadPickBox);
-    EXPECT_EQ(g_keypadShown, 1);
-    for (int digit : kKeypadCode) PressKeypadCell(digit);
-    EXPECT_EQ(g_bookcaseOffset, -1.5f);
-    PressOnBox(10);
-    EXPECT_FALSE(Owns(6)) << "the safe stays shut until key 2 is used on it";
-    PressOnBox(7);
-    PressIcon(5);
-    EXPECT_EQ(g_boxEnabled[10], 1);
-    EXPECT_TRUE(Owns(5)) << "keys stay in the inventory";
-    PressOnBox(10);
-    PressOnBox(12);
-    EXPECT_EQ(g_endScreenShown, 0) << "the door is locked";
-    PressIcon(6);
-    PressOnBox(12);
-    ExpectEndScreen(3);
-}
-
-// Each place the hammer opens does nothing before; after, the frame of the press ends the game.
-TEST_F(ProgressTest, EndingsWithTheHammer) {
-    for (const auto& [box, endingCode] : {std::pair{13, 3}, {4, 1}, {14, 2}}) {
-        SCOPED_TRACE(box);
-        PressOnBox(box);
-        EXPECT_EQ(g_endScreenShown, 0);
-        PressOnBox(5);
-        EXPECT_EQ(g_hammerVisible, 0);
-        PressIcon(3);
-        EXPECT_FALSE(Owns(3)) << "the hammer is used up";
-        PressOnBox(box);
-        ExpectEndScreen(endingCode);
-        PressScreenAt(23, 76);  // back
-        PressScreenAt(50, 70);  // start
-    }
-}
 
 // A locked box gives nothing but stays picked (its outline stays drawn), and ends nothing.
 TEST_F(ProgressTest, LockedBoxesGiveNothingUntilTheirKey) {

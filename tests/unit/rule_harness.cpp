@@ -41,7 +41,7 @@ void StartRuleHarness() {
     g_boxUnderCursor = -1;
     g_redisplayPending = false;
     g_lastNoteSlot = 0;
-    // What start-up sets, in its order, without the pictures.
+    // Start-up's order, without the pictures.
     g_iconOwned[0] = 1;
     LayOutIconSlots();
     g_keypad.Init();
@@ -104,13 +104,6 @@ void PressIcon(int icon) {
     ASSERT_GE(x, 0) << "no slot of the icon bar holds icon " << icon;
     SetBoxUnderCursor(-1);
     Press(GLUT_LEFT_BUTTON, x, y);
-}
-
-void PressKeypadCell(int cell) {
-    const KeypadPanel::Cell& c = g_keypad.cells[cell];
-    SetBoxUnderCursor(-1);
-    Press(GLUT_LEFT_BUTTON, static_cast<int>((c.xMin + c.xMax) / 2) + g_windowWidth - 300,
-          400 - static_cast<int>((c.yMin + c.yMax) / 2));
 }
 
 void PressScreenAt(int percentX, int percentY) {

@@ -7,27 +7,23 @@
 
 #include "world/walk_grid.h"
 
-// Puts the game where start-up leaves it (start picture shown, 800 by 600 window, manual clock
-// at 1000) and installs the stand-in pick and toolkit hooks.
+// The game as start-up leaves it (start picture, 800 by 600 window, manual clock at 1000), with
+// the stand-in pick and toolkit hooks.
 void StartRuleHarness();
-// The rules of one frame, as the display callback orders them: ending trigger, restart, then,
-// with no screen shown, hiding taken items, icon grant, icon use (not after a right press) and,
-// with the keypad open, its combination check. Returns the note slot the frame draws, 0 none.
+// The rules of one frame in the display callback's order; returns the note slot it draws (0 none),
+// which LastNoteSlot gives again.
 int RunFrameRules();
 int LastNoteSlot();
 
-// What the world pick finds under the cursor for the following presses (-1: sky).
+// What the world pick finds under the cursor (-1: sky).
 void SetBoxUnderCursor(int box);
 // A press and release of `button` at window pixel (x, y); the frame it posts is run.
 void Press(int button, int x, int y);
 // A left press picking `box` low on the left of the house view, where no overlay lies.
 void PressOnBox(int box);
-// A left press on the icon bar slot of `icon`, with sky behind the bar; IconSlotPixel finds the
-// slot from the bar's own hit test.
+// A left press on the bar slot of `icon`; IconSlotPixel finds it by the bar's own hit test.
 void PressIcon(int icon);
 void IconSlotPixel(int icon, int* x, int* y);
-// A left press in the middle of keypad cell `cell` (0 close, 1-9 digits).
-void PressKeypadCell(int cell);
 // A left press in the middle of the pixels that truncate to this point in window percent.
 void PressScreenAt(int percentX, int percentY);
 // Lets `seconds` pass one at a time, the idle callback and the frames it asks for running.

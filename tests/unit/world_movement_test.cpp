@@ -125,21 +125,6 @@ TEST_F(MovementTest, SpacePutsThePlayerBackAtTheStart) {
     EXPECT_EQ(g_playerZ, -1.1f);
 }
 
-// Upstairs facing +Z towards the outer wall in column 50: Z -0.4 and -0.3 are free, the third
-// step would enter the wall, and every later press is taken back by the opposite step.
-TEST_F(MovementTest, RepeatedStepsAgainstAWallNeverEnterIt) {
-    PlacePlayer(3.1f, 3.0f, -0.5f, 180.0f);
-    Key('w', 2);
-    const float heldX = g_playerX, heldZ = g_playerZ;
-    for (int press = 0; press < 40; ++press) {
-        Key('w');
-        EXPECT_NEAR(std::fabs(g_playerX - heldX) + std::fabs(g_playerZ - heldZ), 0, 1e-6f) << press;
-        EXPECT_EQ(PlayerCell(), (Cell{16, 49})) << press;
-        EXPECT_LE(PoseDrift(), 1e-5f) << press;
-    }
-    EXPECT_EQ(ToolkitCalls().postRedisplay, 42);
-}
-
 // Row 16 of a free grid holds upper-floor walls in columns 45 and 46 and a ground-floor wall in
 // column 47. Only the walls of the player's own floor block, and only the destination cell
 // counts: from inside a wall cell (where stairs may land a player) a step within it stands and
