@@ -59,29 +59,30 @@ TEST_F(CountdownTest, TextShowsMinutesAndSeconds) {
     }
 }
 
-// One frame for each second that passes; a slow frame jumps several seconds at once.
-TEST_F(CountdownTest, DrawsOnceForEachSecondThatPasses) {
+// One frame for each second that passes, a slow frame jumping several seconds at once. At the
+// time-out the text keeps 00:00, the clock starts over and the next frame runs the restart; a
+// count that rises (START, a fresh bread) shows at once, like one that falls.
+TEST_F(CountdownTest, DrawsOnceForEachSecondThatPassesAndAsksForTheEndingAtTheTimeOut) {
+    const ClockTicks start = g_startClock;
+    g_endingCode = 3;
     const struct {
         ClockTicks at;
-        int secondsLeft, draws;
+        int secondsLeft, draws, redisplays;
         const char* text;
-    } steps[] = {{999, 180, 0, "03:00"},
-                 {1000, 179, 1, "02:59"},
-                 {1500, 179, 1, "02:59"},
-                 {7200, 173, 2, "02:53"}};
+    } steps[] = {{999, 180, 0, 0, "03:00"},   {1000, 179, 1, 0, "02:59"},
+                 {1500, 179, 1, 0, "02:59"},  {7200, 173, 2, 0, "02:53"},
+                 {180'000, 0, 3, 0, "00:00"}, {181'000, -1, 3, 1, "00:00"},
+                 {0, 180, 4, 1, "03:00"}};
     for (const auto& step : steps) {
         IdleAt(step.at);
         EXPECT_EQ(g_secondsLeft, step.secondsLeft) << step.at;
         EXPECT_STREQ(g_timeText, step.text) << step.at;
         EXPECT_EQ(ToolkitCalls().drawFrameNow, step.draws) << step.at;
+        EXPECT_EQ(ToolkitCalls().postRedisplay, step.redisplays) << step.at;
+        if (step.secondsLeft >= 0) continue;
+        EXPECT_EQ(g_gameMode + g_endingCode, 0);
+        EXPECT_EQ(g_startClock, start + 181'000);
     }
-    EXPECT_EQ(ToolkitCalls().postRedisplay, 0);
-    // A count that rises (START after a wait, a fresh bread) shows at once, like one that falls.
-    g_startClock += 10'000;
-    OnIdle();
-    EXPECT_EQ(g_secondsLeft, 182);
-    EXPECT_STREQ(g_timeText, "03:02");
-    EXPECT_EQ(ToolkitCalls().drawFrameNow, 3);
 }
 
 // Between seconds the idle callback waits for input until the next second is due; under the
@@ -109,22 +110,6 @@ TEST_F(CountdownTest, IdleWaitsForInputOnlyUntilTheNextSecond) {
     EXPECT_EQ(ToolkitCalls().waitForInput, waits) << "a second that is due draws at once";
 }
 
-// The text keeps 00:00, the clock starts over, and the next frame runs the restart.
-TEST_F(CountdownTest, TimeOutKeepsTheTextAndAsksForTheEnding) {
-    IdleAt(180'000);
-    g_endingCode = 3;
-    const ClockTicks start = g_startClock;
-    IdleAt(181'000);
-    EXPECT_EQ(g_secondsLeft, -1);
-    EXPECT_STREQ(g_timeText, "00:00");
-    EXPECT_EQ(g_gameMode, 0);
-    EXPECT_EQ(g_endingCode, 0);
-    EXPECT_EQ(g_startClock, start + 181'000);
-    EXPECT_EQ(ToolkitCalls().postRedisplay, 1);
-    IdleAt(0);
-    EXPECT_EQ(g_secondsLeft, 180);
-}
-
 // Left alone for longer than a game, the start picture does not time out and an end picture
 // stays the ending it was.
 TEST_F(CountdownTest, TheCountStandsStillWhileAPictureCoversTheWindow) {
@@ -135,11 +120,11 @@ TEST_F(CountdownTest, TheCountStandsStillWhileAPictureCoversTheWindow) {
         g_endingCode = 3;
         const int drawsBefore = ToolkitCalls().drawFrameNow;
         for (ClockTicks wall = 51'000; wall <= 400'000; wall += 1'000) IdleAt(wall);
-        EXPECT_EQ(g_gameMode, 1) << startPicture;
-        EXPECT_EQ(g_endingCode, 3) << startPicture;
-        EXPECT_EQ(g_secondsLeft, 130) << startPicture;
-        EXPECT_EQ(ToolkitCalls().drawFrameNow, drawsBefore) << startPicture;
-        EXPECT_EQ(ToolkitCalls().postRedisplay, 0) << startPicture;
+        EXPECT_EQ((std::vector<int>{g_gameMode, g_endingCode, g_secondsLeft,
+                                    ToolkitCalls().drawFrameNow - drawsBefore,
+                                    ToolkitCalls().postRedisplay}),
+                  (std::vector<int>{1, 3, 130, 0, 0}))
+            << startPicture;
         g_startScreenShown = g_endScreenShown = 0;
         g_startClock = GameClock() - 50'000;
     }
@@ -155,10 +140,7 @@ TEST_F(CountdownTest, RestartPutsTheLevelBackAndLeavesTheSelection) {
     g_playerY = g_posY = 0.0f;
     g_yaw = 44.0f;
     std::memcpy(g_timeText, "01:23", 6);
-    g_gameMode = 2;
-    g_endingCode = 3;
-    g_pickedBox = 12;
-    g_messageIndex = 6;
+    g_gameMode = 2, g_endingCode = 3, g_pickedBox = 12, g_messageIndex = 6;
     g_keypad.digitCount = 4;
     OpenBookcasePassage();
     g_secondsLeft = 83;
