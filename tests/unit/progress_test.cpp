@@ -1,17 +1,167 @@
-// The progress rules as a player meets them: chains of presses and frames, with the stand-in
-// pick of rule_harness.h. The walkthroughs to every ending are played in tests/e2e.
+// The shared state's start values, the countdown, the restart, and the progress rules as a
+// player meets them: chains of presses and frames with the stand-in pick of rule_harness.h. The
+// walkthroughs to every ending are played in tests/e2e.
 #include <gtest/gtest.h>
 
 #include <GL/freeglut.h>  // Required for: GLUT_RIGHT_BUTTON
 
 #include <cstring>
+#include <vector>
 
+#include "app/countdown.h"
 #include "app/game_state.h"
+#include "gameplay/keypad.h"
 #include "gameplay/progress.h"
 #include "platform/clock.h"
+#include "platform/sound.h"
+#include "platform/toolkit.h"
 #include "rule_harness.h"
+#include "world/wall_layout.h"
 
 namespace {
+
+TEST(GameStateTest, StartValuesAreThoseOfANewGame) {
+    ResetGameStateToStart();
+    EXPECT_EQ(g_degToRad, static_cast<float>(3.1415 / 180));
+    EXPECT_EQ(PoseNow(), kStartPose);
+    EXPECT_EQ((std::vector<int>{g_secondsLeft, g_gameMode, g_pickedBox, g_messageIndex,
+                                g_describeMode, g_hammerVisible, g_breadVisible, g_keypadShown}),
+              (std::vector<int>{180, 1, -1, -1, 0, 1, 1, 0}));
+    EXPECT_STREQ(g_timeText, "03:00");
+    // Locked at the start: the cabinet, the upstairs window, the safe, the door, the ground-floor
+    // window, the boiler. Icons: note 1, key 1, bread 2, hammer, key 2, bread 1, note 3, key 3.
+    EXPECT_EQ(std::vector<int>(std::begin(g_boxEnabled), std::end(g_boxEnabled)),
+              (std::vector<int>{1, 1, 0, 1, 0, 1, 1, 1, 1, 1, 0, 1, 0, 0, 0, 1, 1}));
+    EXPECT_EQ(std::vector<int>(std::begin(g_boxIcon), std::end(g_boxIcon)),
+              (std::vector<int>{7, 4, 2, 0, 0, 3, 0, 5, 1, 9, 6, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(g_bookcaseOffset, 0.0f);
+    EXPECT_EQ(&g_bookcaseOffset, &g_keypad.bookcaseOffset);
+}
+
+class CountdownTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetGameStateToStart();
+        InstallCountingToolkit();
+        UseManualClock(5000);
+        g_startClock = GameClock();
+    }
+    void TearDown() override { UseMonotonicClock(); }
+    // The clock stands `elapsedMs` after the start; the idle callback runs once.
+    void IdleAt(ClockTicks elapsedMs) {
+        UseManualClock(g_startClock + elapsedMs);
+        OnIdle();
+    }
+};
+
+TEST_F(CountdownTest, TextShowsMinutesAndSeconds) {
+    const std::pair<int, const char*> cases[] = {{180, "03:00"}, {179, "02:59"}, {65, "01:05"},
+                                                 {0, "00:00"},   {190, "03:10"}, {9, "00:09"},
+                                                 {60, "01:00"},  {599, "09:59"}, {600, "09:00"}};
+    for (const auto& [seconds, text] : cases) {
+        UpdateTimeText(seconds);
+        EXPECT_STREQ(g_timeText, text) << seconds << " seconds";
+    }
+}
+
+// One frame for each second that passes, a slow frame jumping several seconds at once. At the
+// time-out the text keeps 00:00, the clock starts over and the next frame runs the restart; a
+// count that rises (START, a fresh bread) shows at once, like one that falls.
+TEST_F(CountdownTest, DrawsOnceForEachSecondThatPassesAndAsksForTheEndingAtTheTimeOut) {
+    const ClockTicks start = g_startClock;
+    g_endingCode = 3;
+    const struct {
+        ClockTicks at;
+        int secondsLeft, draws, redisplays;
+        const char* text;
+    } steps[] = {{999, 180, 0, 0, "03:00"},   {1000, 179, 1, 0, "02:59"},
+                 {1500, 179, 1, 0, "02:59"},  {7200, 173, 2, 0, "02:53"},
+                 {180'000, 0, 3, 0, "00:00"}, {181'000, -1, 3, 1, "00:00"},
+                 {0, 180, 4, 1, "03:00"}};
+    for (const auto& step : steps) {
+        IdleAt(step.at);
+        EXPECT_EQ(g_secondsLeft, step.secondsLeft) << step.at;
+        EXPECT_STREQ(g_timeText, step.text) << step.at;
+        EXPECT_EQ(ToolkitCalls().drawFrameNow, step.draws) << step.at;
+        EXPECT_EQ(ToolkitCalls().postRedisplay, step.redisplays) << step.at;
+        if (step.secondsLeft >= 0) continue;
+        EXPECT_EQ(g_gameMode + g_endingCode, 0);
+        EXPECT_EQ(g_startClock, start + 181'000);
+    }
+}
+
+// Between seconds the idle callback waits for input until the next second is due; under the
+// manual clock (tests, the replay driver) it never waits.
+TEST_F(CountdownTest, IdleWaitsForInputOnlyUntilTheNextSecond) {
+    IdleAt(0);
+    EXPECT_EQ(ToolkitCalls().waitForInput, 0);
+    UseMonotonicClock();
+    for (const auto& [intoSecond, longestWait] : {std::pair{0, 1000}, {1, 999}, {400, 600}}) {
+        // Should the real clock cross into the next second meanwhile, the case is tried again.
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            g_startClock = GameClock() - 7000 - intoSecond;
+            g_secondsLeft = 173;
+            OnIdle();
+            if (g_secondsLeft == 173) break;
+        }
+        ASSERT_EQ(g_secondsLeft, 173) << intoSecond;
+        EXPECT_GE(ToolkitCalls().lastWaitMilliseconds, 1) << intoSecond;
+        EXPECT_LE(ToolkitCalls().lastWaitMilliseconds, longestWait) << intoSecond;
+    }
+    const int waits = ToolkitCalls().waitForInput;
+    g_startClock = GameClock() - 8000;
+    OnIdle();
+    EXPECT_EQ(g_secondsLeft, 172);
+    EXPECT_EQ(ToolkitCalls().waitForInput, waits) << "a second that is due draws at once";
+}
+
+// Left alone for longer than a game, the start picture does not time out and an end picture
+// stays the ending it was.
+TEST_F(CountdownTest, TheCountStandsStillWhileAPictureCoversTheWindow) {
+    for (const bool startPicture : {true, false}) {
+        IdleAt(50'000);
+        g_startScreenShown = startPicture;
+        g_endScreenShown = !startPicture;
+        g_endingCode = 3;
+        const int drawsBefore = ToolkitCalls().drawFrameNow;
+        for (ClockTicks wall = 51'000; wall <= 400'000; wall += 1'000) IdleAt(wall);
+        EXPECT_EQ((std::vector<int>{g_gameMode, g_endingCode, g_secondsLeft,
+                                    ToolkitCalls().drawFrameNow - drawsBefore,
+                                    ToolkitCalls().postRedisplay}),
+                  (std::vector<int>{1, 3, 130, 0, 0}))
+            << startPicture;
+        g_startScreenShown = g_endScreenShown = 0;
+        g_startClock = GameClock() - 50'000;
+    }
+}
+
+// The restart puts the pose, the level and the passage back and raises the end picture on the
+// next frame; the latched selection and the countdown stay (the end picture stops the count).
+// What the restart gives back of the inventory is checked at every ending of progress_test.
+TEST_F(CountdownTest, RestartPutsTheLevelBackAndLeavesTheSelection) {
+    BuildStartUpGrid();
+    const std::vector<WalkCell> startGrid = GridCopy();
+    g_playerX = g_prevPlayerX = 10.1f;
+    g_playerY = g_posY = 0.0f;
+    g_yaw = 44.0f;
+    std::memcpy(g_timeText, "01:23", 6);
+    g_gameMode = 2, g_endingCode = 3, g_pickedBox = 12, g_messageIndex = 6;
+    g_keypad.digitCount = 4;
+    OpenBookcasePassage();
+    g_secondsLeft = 83;
+    const int playsBefore = TunePlayCount();
+    RestartGame();
+    EXPECT_EQ(ToolkitCalls().postRedisplay, 1) << "the end picture is drawn next";
+    EXPECT_STREQ(g_timeText, "03:00");
+    EXPECT_EQ(PoseNow(), kStartPose);
+    EXPECT_EQ((std::vector<int>{g_endScreenShown, g_gameMode, g_endingCode, g_pickedBox,
+                                g_messageIndex, g_keypad.digitCount, g_secondsLeft}),
+              (std::vector<int>{1, 1, 3, 12, 6, 0, 83}));
+    EXPECT_EQ(g_startClock, 5000);
+    // The tune starts again only where there is a device to play it.
+    EXPECT_EQ(TunePlayCount(), playsBefore + (TuneReady() ? 1 : 0));
+    EXPECT_EQ(GridCopy(), startGrid);
+}
 
 bool Owns(int icon) {
     return g_iconOwned[icon] == 1;
