@@ -88,31 +88,6 @@ TEST_F(CountdownTest, DrawsOnceForEachSecondThatPassesAndAsksForTheEndingAtTheTi
     }
 }
 
-// Between seconds the idle callback waits for input until the next second is due; under the
-// manual clock (tests, the replay driver) it never waits.
-TEST_F(CountdownTest, IdleWaitsForInputOnlyUntilTheNextSecond) {
-    IdleAt(0);
-    EXPECT_EQ(ToolkitCalls().waitForInput, 0);
-    UseMonotonicClock();
-    for (const auto& [intoSecond, longestWait] : {std::pair{0, 1000}, {1, 999}, {400, 600}}) {
-        // Should the real clock cross into the next second meanwhile, the case is tried again.
-        for (int attempt = 0; attempt < 10; ++attempt) {
-            g_startClock = GameClock() - 7000 - intoSecond;
-            g_secondsLeft = 173;
-            OnIdle();
-            if (g_secondsLeft == 173) break;
-        }
-        ASSERT_EQ(g_secondsLeft, 173) << intoSecond;
-        EXPECT_GE(ToolkitCalls().lastWaitMilliseconds, 1) << intoSecond;
-        EXPECT_LE(ToolkitCalls().lastWaitMilliseconds, longestWait) << intoSecond;
-    }
-    const int waits = ToolkitCalls().waitForInput;
-    g_startClock = GameClock() - 8000;
-    OnIdle();
-    EXPECT_EQ(g_secondsLeft, 172);
-    EXPECT_EQ(ToolkitCalls().waitForInput, waits) << "a second that is due draws at once";
-}
-
 // Left alone for longer than a game, the start picture does not time out and an end picture
 // stays the ending it was.
 TEST_F(CountdownTest, TheCountStandsStillWhileAPictureCoversTheWindow) {
