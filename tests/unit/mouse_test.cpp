@@ -50,15 +50,12 @@ TEST_F(MouseTest, EachButtonLatchesItsOwnResults) {
     for (int button : {GLUT_LEFT_BUTTON, GLUT_MIDDLE_BUTTON, GLUT_RIGHT_BUTTON}) {
         OnMouse(button, GLUT_UP, 400, 300);
     }
-    EXPECT_EQ(ToolkitCalls().postRedisplay, 0);
-    EXPECT_EQ(g_messageIndex, 5);
+    EXPECT_EQ(std::pair(g_messageIndex, ToolkitCalls().postRedisplay), std::pair(5, 0));
     OnMouse(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 400, 300);
-    EXPECT_EQ(g_messageIndex, -1);
-    EXPECT_EQ(g_describeMode, 0);
+    EXPECT_EQ(std::pair(g_messageIndex, int{g_describeMode}), std::pair(-1, 0));
     OnMouse(GLUT_RIGHT_BUTTON, GLUT_DOWN, 400, 300);
-    EXPECT_EQ(g_describeMode, 1);
-    EXPECT_EQ(g_pickedBox, 3);
-    EXPECT_EQ(g_pickCalls, 0);
+    EXPECT_EQ((std::vector<int>{g_describeMode, g_pickedBox, g_pickCalls}),
+              (std::vector<int>{1, 3, 0}));
     OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 123, 456);
     EXPECT_EQ((std::vector<int>{g_describeMode, g_pickedBox, g_pickCalls, g_lastPickX, g_lastPickY,
                                 ToolkitCalls().postRedisplay}),
