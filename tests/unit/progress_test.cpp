@@ -132,6 +132,9 @@ protected:
         EXPECT_EQ(PoseNow(), kStartPose);
         EXPECT_EQ(g_bookcaseOffset, 0.0f);
         EXPECT_STREQ(g_timeText, "03:00");
+        const std::vector<WalkCell> grid = GridCopy();
+        BuildStartUpGrid();
+        EXPECT_EQ(grid, GridCopy()) << "the passage behind the bookcase is shut again";
     }
 };
 

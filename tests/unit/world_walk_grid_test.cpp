@@ -207,17 +207,4 @@ TEST_F(WalkGridTest, PlacesThePlayerCanAndCannotReach) {
     }
 }
 
-TEST_F(WalkGridTest, ClosingThePassageRestoresTheStartUpGridCellForCell) {
-    const std::vector<WalkCell> startUp = GridCopy();
-    OpenBookcasePassage();
-    const std::vector<WalkCell> opened = GridCopy();
-    ASSERT_NE(opened, startUp);
-    OpenBookcasePassage();
-    EXPECT_EQ(GridCopy(), opened) << "a second opening changes nothing";
-    CloseBookcasePassage();
-    EXPECT_EQ(GridCopy(), startUp);
-    CloseBookcasePassage();
-    EXPECT_EQ(GridCopy(), startUp) << "closing a closed passage";
-}
-
 }  // namespace
