@@ -1,6 +1,7 @@
 // The keypad panel's rules: key layout, the press count, the entry and the combination.
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "gameplay/keypad.h"
@@ -11,19 +12,14 @@ namespace {
 TEST(KeypadTest, HitTestIncludesEdgesAndLowerIndexWins) {
     KeypadPanel panel;
     panel.Init();
-    struct Case {
-        int x, y, cell;
-    };
-    const Case cases[] = {{-139, 154, 1},  {-50, 154, 2}, {38, 154, 3},    {-139, 89, 4},
-                          {-50, 89, 5},    {38, 89, 6},   {-139, 24, 7},   {-50, 24, 8},
-                          {38, 24, 9},     {-50, -40, 0}, {-184, 187, 1},  {83, 187, 3},
-                          {83, -8, 9},     {-95, 150, 1}, {-6, 150, 2},    {-150, 122, 1},
-                          {-150, 57, 4},   {-50, -8, 0},  {-95, -8, 0},    {-6, -73, 0},
-                          {-185, 150, -1}, {84, 150, -1}, {-150, 188, -1}, {-150, -9, -1},
-                          {-96, -40, -1},  {-5, -40, -1}, {-50, -74, -1},  {0, 300, -1}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(panel.HitTest(c.x, c.y), c.cell) << "(" << c.x << ", " << c.y << ")";
-    }
+    const std::tuple<int, int, int> cases[] = {
+        {-139, 154, 1},  {-50, 154, 2},  {38, 154, 3},    {-139, 89, 4},  {-50, 89, 5},
+        {38, 89, 6},     {-139, 24, 7},  {-50, 24, 8},    {38, 24, 9},    {-50, -40, 0},
+        {-184, 187, 1},  {83, 187, 3},   {83, -8, 9},     {-95, 150, 1},  {-6, 150, 2},
+        {-150, 122, 1},  {-150, 57, 4},  {-50, -8, 0},    {-95, -8, 0},   {-6, -73, 0},
+        {-185, 150, -1}, {84, 150, -1},  {-150, 188, -1}, {-150, -9, -1}, {-96, -40, -1},
+        {-5, -40, -1},   {-50, -74, -1}, {0, 300, -1}};
+    for (const auto& [x, y, cell] : cases) EXPECT_EQ(panel.HitTest(x, y), cell) << x << ", " << y;
 }
 
 // One player's presses, each followed by the draw of the open panel. The press that opens the

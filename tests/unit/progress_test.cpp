@@ -3,8 +3,6 @@
 // walkthroughs to every ending are played in tests/e2e.
 #include <gtest/gtest.h>
 
-#include <GL/freeglut.h>  // Required for: GLUT_RIGHT_BUTTON
-
 #include <cstring>
 #include <vector>
 
@@ -20,7 +18,6 @@ namespace {
 
 TEST(GameStateTest, StartValuesAreThoseOfANewGame) {
     ResetGameStateToStart();
-    EXPECT_EQ(g_degToRad, static_cast<float>(3.1415 / 180));
     EXPECT_EQ(PoseNow(), kStartPose);
     EXPECT_EQ((std::vector<int>{g_secondsLeft, g_gameMode, g_pickedBox, g_messageIndex,
                                 g_describeMode, g_hammerVisible, g_breadVisible, g_keypadShown}),
@@ -33,7 +30,6 @@ TEST(GameStateTest, StartValuesAreThoseOfANewGame) {
     EXPECT_EQ(std::vector<int>(std::begin(g_boxIcon), std::end(g_boxIcon)),
               (std::vector<int>{7, 4, 2, 0, 0, 3, 0, 5, 1, 9, 6, 0, 0, 0, 0, 0}));
     EXPECT_EQ(g_bookcaseOffset, 0.0f);
-    EXPECT_EQ(&g_bookcaseOffset, &g_keypad.bookcaseOffset);
 }
 
 class CountdownTest : public ::testing::Test {
@@ -152,21 +148,6 @@ TEST_F(ProgressTest, LockedBoxesGiveNothingUntilTheirKey) {
     EXPECT_TRUE(Owns(2) && Owns(8)) << "key 1 opens the cabinet: bread 2 and note 2";
 }
 
-TEST_F(ProgressTest, ANoteShowsUntilTheNextPressAndARightPressGivesItsHint) {
-    PressOnBox(0);
-    PressOnBox(9);
-    PressIcon(9);
-    EXPECT_EQ(std::pair(LastNoteSlot(), RunFrameRules()), std::pair(9, 9)) << "on every frame";
-    EXPECT_TRUE(Owns(9));
-    int x = 0, y = 0;
-    IconSlotPixel(7, &x, &y);
-    Press(GLUT_RIGHT_BUTTON, x, y);
-    EXPECT_EQ(std::pair(g_messageIndex, LastNoteSlot()), std::pair(7, 0))
-        << "the hint, not the note";
-    PressOnBox(-1);
-    EXPECT_EQ(LastNoteSlot(), 0);
-}
-
 TEST_F(ProgressTest, BreadsMoveTheCountdownOncePerPress) {
     PressOnBox(8);
     EXPECT_EQ(g_breadVisible, 0);
@@ -209,24 +190,7 @@ TEST_F(ProgressTest, PickedBoxOutlivesTheRestartWithoutEndingAgain) {
     EXPECT_TRUE(Owns(3)) << "the hammer lies in the house again";
 }
 
-// Each ending locks all four ending boxes itself, before the restart locks the rest.
-TEST(ProgressRuleTest, EndingTriggerLocksTheFourEndingBoxes) {
-    for (const auto& [box, gameMode, endingCode] :
-         {std::tuple{4, 0, 1}, {12, 2, 3}, {13, 2, 3}, {14, 0, 2}}) {
-        SCOPED_TRACE(box);
-        StartRuleHarness();
-        for (int locked : {2, 4, 10, 12, 13, 14}) g_boxEnabled[locked] = 1;
-        RunEndingTrigger(box);
-        EXPECT_EQ(g_gameMode, gameMode);
-        EXPECT_EQ(g_endingCode, endingCode);
-        for (int ending : {4, 12, 13, 14}) EXPECT_EQ(g_boxEnabled[ending], 0) << ending;
-        EXPECT_EQ(g_boxEnabled[2] + g_boxEnabled[10], 2);
-        g_gameMode = 1;
-        RunEndingTrigger(box);
-        EXPECT_EQ(g_gameMode, 1) << "a locked ending box ends nothing";
-    }
-}
-
+// Sky, values out of range, and boxes without an icon (the calendar has no entry) give nothing.
 TEST(ProgressRuleTest, RulesIgnoreNoBoxOutOfRangeValuesAndBoxesWithoutAnIcon) {
     StartRuleHarness();
     for (int value : {-1, 17, 1000}) {
