@@ -22,7 +22,6 @@ namespace {
 
 int g_boxUnderCursor = -1;
 bool g_redisplayPending = false;
-int g_lastNoteSlot = 0;
 
 void RunPendingFrame() {
     if (!g_redisplayPending) return;
@@ -40,7 +39,6 @@ void StartRuleHarness() {
     SetWorldPick([](int, int) { return g_boxUnderCursor; });
     g_boxUnderCursor = -1;
     g_redisplayPending = false;
-    g_lastNoteSlot = 0;
     // Start-up's order, without the pictures.
     g_iconOwned[0] = 1;
     LayOutIconSlots();
@@ -54,20 +52,14 @@ void StartRuleHarness() {
     g_windowHeight = 600;
 }
 
-int RunFrameRules() {
-    g_lastNoteSlot = 0;
+void RunFrameRules() {
     RunEndingTrigger(g_pickedBox);
     if (g_gameMode == 0 || g_gameMode == 2) RestartGame();
-    if (g_startScreenShown || g_endScreenShown) return 0;
+    if (g_startScreenShown || g_endScreenShown) return;
     HideTakenItems(g_pickedBox);
     GrantIcon(g_pickedBox);
-    if (g_describeMode == 0) g_lastNoteSlot = UseIcon(g_messageIndex);
+    if (g_describeMode == 0) UseIcon(g_messageIndex);
     if (g_keypadShown) g_keypad.CheckEntry();
-    return g_lastNoteSlot;
-}
-
-int LastNoteSlot() {
-    return g_lastNoteSlot;
 }
 
 void SetBoxUnderCursor(int box) {
@@ -86,24 +78,16 @@ void PressOnBox(int box) {
     Press(GLUT_LEFT_BUTTON, 60, 560);
 }
 
-void IconSlotPixel(int icon, int* x, int* y) {
-    *x = *y = -1;
+void PressIcon(int icon) {
+    SetBoxUnderCursor(-1);
     for (int barY = 0; barY <= 100; ++barY) {
         for (int barX = 0; barX <= 180; ++barX) {
             if (IconBarHitTest(barX, barY) != icon) continue;
-            *x = barX + g_windowWidth - 180;
-            *y = 100 - barY;
+            Press(GLUT_LEFT_BUTTON, barX + g_windowWidth - 180, 100 - barY);
             return;
         }
     }
-}
-
-void PressIcon(int icon) {
-    int x = 0, y = 0;
-    IconSlotPixel(icon, &x, &y);
-    ASSERT_GE(x, 0) << "no slot of the icon bar holds icon " << icon;
-    SetBoxUnderCursor(-1);
-    Press(GLUT_LEFT_BUTTON, x, y);
+    ADD_FAILURE() << "no slot of the icon bar holds icon " << icon;
 }
 
 void PressScreenAt(int percentX, int percentY) {

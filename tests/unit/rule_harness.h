@@ -10,10 +10,8 @@
 // The game as start-up leaves it (start picture, 800 by 600 window, manual clock at 1000), with
 // the stand-in pick and toolkit hooks.
 void StartRuleHarness();
-// The rules of one frame in the display callback's order; returns the note slot it draws (0 none),
-// which LastNoteSlot gives again.
-int RunFrameRules();
-int LastNoteSlot();
+// The GL-free rules of one frame, in the display callback's order.
+void RunFrameRules();
 
 // What the world pick finds under the cursor (-1: sky).
 void SetBoxUnderCursor(int box);
@@ -21,9 +19,8 @@ void SetBoxUnderCursor(int box);
 void Press(int button, int x, int y);
 // A left press picking `box` low on the left of the house view, where no overlay lies.
 void PressOnBox(int box);
-// A left press on the bar slot of `icon`; IconSlotPixel finds it by the bar's own hit test.
+// A left press on the bar slot of `icon`, found by the bar's own hit test.
 void PressIcon(int icon);
-void IconSlotPixel(int icon, int* x, int* y);
 // A left press in the middle of the pixels that truncate to this point in window percent.
 void PressScreenAt(int percentX, int percentY);
 // Lets `seconds` pass one at a time, the idle callback and the frames it asks for running.

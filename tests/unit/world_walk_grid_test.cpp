@@ -3,6 +3,7 @@
 // bookcase passage.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <utility>
 #include <vector>
@@ -49,43 +50,37 @@ TEST(WalkGridCellTest, WorldCoordinatesGiveTheCellsTheyLieIn) {
     }
 }
 
+void FillGrid(WalkCell value) {
+    std::fill(&g_walkGrid[0][0], &g_walkGrid[0][0] + kGridRows * kGridColumns, value);
+}
+
+// Free is 0 downstairs and 3 upstairs.
 TEST_F(WalkGridTest, InitFreesRowsZeroToSixtyNineAndLeavesRowSeventy) {
-    for (auto& row : g_walkGrid) {
-        for (WalkCell& cell : row) cell = {9, 9};
-    }
+    FillGrid({9, 9});
     InitWalkGrid();
-    for (int row = 0; row < kGridRows; ++row) {
-        for (int column = 0; column < kGridColumns; ++column) {
-            // Free is 0 downstairs and 3 upstairs.
-            const WalkCell expected = row < 70 ? WalkCell{0, 3} : WalkCell{9, 9};
-            ASSERT_EQ(g_walkGrid[row][column], expected) << row << ", " << column;
-        }
+    const std::vector<WalkCell> grid = GridCopy();
+    for (int i = 0; i < kGridRows * kGridColumns; ++i) {
+        ASSERT_EQ(grid[i], (i / kGridColumns < 70 ? WalkCell{0, 3} : WalkCell{9, 9})) << i;
     }
 }
 
-// A value no operation writes, to see exactly which cells a segment touched.
-constexpr int kUntouched = -7;
-
-// Applies one segment to an untouched grid and returns the cells it wrote, failing the test when
-// a cell got another value than the operation's, or on the other floor.
+// Applies one segment to a grid of a value no operation writes and returns the cells it wrote,
+// failing the test when a cell got another value than the operation's, or on the other floor.
 CellSet CellsWrittenBy(const WallSegment& segment) {
+    constexpr int kUntouched = -7;
     const WalkCell written[] = {{kGroundWall, kUntouched},
                                 {kGroundFree, kUntouched},
                                 {kUntouched, kUpperWall},
                                 {kGroundStairsUp, kUntouched},
                                 {kUntouched, kUpperStairsDown}};
-    for (auto& row : g_walkGrid) {
-        for (WalkCell& cell : row) cell = {kUntouched, kUntouched};
-    }
+    FillGrid({kUntouched, kUntouched});
     ApplyWallSegment(segment);
+    const std::vector<WalkCell> grid = GridCopy();
     CellSet cells;
-    for (int row = 0; row < kGridRows; ++row) {
-        for (int column = 0; column < kGridColumns; ++column) {
-            if (g_walkGrid[row][column] == WalkCell{kUntouched, kUntouched}) continue;
-            cells.insert({row, column});
-            EXPECT_EQ(g_walkGrid[row][column], written[static_cast<int>(segment.operation)])
-                << row << ", " << column;
-        }
+    for (int i = 0; i < kGridRows * kGridColumns; ++i) {
+        if (grid[i] == WalkCell{kUntouched, kUntouched}) continue;
+        cells.insert({i / kGridColumns, i % kGridColumns});
+        EXPECT_EQ(grid[i], written[static_cast<int>(segment.operation)]) << i;
     }
     return cells;
 }
