@@ -37,8 +37,7 @@ void StartRuleHarness() {
     Toolkit().postRedisplay = [] { g_redisplayPending = true; };
     Toolkit().drawFrameNow = [] { RunFrameRules(); };
     SetWorldPick([](int, int) { return g_boxUnderCursor; });
-    g_boxUnderCursor = -1;
-    g_redisplayPending = false;
+    g_boxUnderCursor = -1, g_redisplayPending = false;
     // Start-up's order, without the pictures.
     g_iconOwned[0] = 1;
     LayOutIconSlots();

@@ -26,7 +26,7 @@ void PressScreenAt(int percentX, int percentY);
 // Lets `seconds` pass one at a time, the idle callback and the frames it asks for running.
 void IdleSeconds(int seconds);
 
-// The grid as start-up leaves it in a new process, and a copy of the grid to compare.
+// The grid as start-up leaves it in a new process; a copy of the grid to compare.
 void BuildStartUpGrid();
 std::vector<WalkCell> GridCopy();
 // Player X, Y, Z, previous X and Z, heading, translation X, Y, Z; and those of the start pose,

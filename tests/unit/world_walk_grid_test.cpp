@@ -1,6 +1,5 @@
-// The walkability grid and the floor plan written into it: world coordinates to cells in single
-// precision, the cells a wall segment writes, where the player can stand on each floor, and the
-// bookcase passage.
+// The walkability grid and the floor plan written into it: world coordinates to cells, the cells
+// a wall segment writes, and where the player can stand on each floor, passage shut or open.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -43,8 +42,7 @@ TEST(WalkGridCellTest, WorldCoordinatesGiveTheCellsTheyLieIn) {
         EXPECT_FALSE(CellInGrid(CellRow(far), 10)) << far;
         EXPECT_FALSE(CellInGrid(10, CellColumn(far))) << far;
     }
-    EXPECT_TRUE(CellInGrid(0, 0));
-    EXPECT_TRUE(CellInGrid(70, 50));
+    EXPECT_TRUE(CellInGrid(0, 0) && CellInGrid(70, 50));
     for (const Cell& outside : {Cell{71, 0}, Cell{0, 51}, Cell{-1, 10}, Cell{10, -1}}) {
         EXPECT_FALSE(CellInGrid(outside.first, outside.second)) << outside.first;
     }
@@ -123,8 +121,9 @@ TEST_F(WalkGridTest, SegmentsWriteOneCellPerRowOrPerColumnFromEitherEnd) {
 // The cells a walker reaches on one floor from `open`: a step of 0.1 reaches the eight
 // neighbouring cells of 0.2; walls are not entered, stairs cells are (into `stairs`) but carry
 // the walker off the floor. The start cells count whatever they hold: stairs may land in a wall.
-CellSet FloodFloor(std::vector<Cell> open, bool upper, CellSet* stairs = nullptr) {
-    CellSet reached(open.begin(), open.end());
+CellSet FloodFloor(const CellSet& starts, bool upper, CellSet* stairs = nullptr) {
+    std::vector<Cell> open(starts.begin(), starts.end());
+    CellSet reached = starts;
     while (!open.empty()) {
         const Cell cell = open.back();
         open.pop_back();
@@ -144,19 +143,15 @@ CellSet FloodFloor(std::vector<Cell> open, bool upper, CellSet* stairs = nullptr
     return reached;
 }
 
-// The six cells a walk down the stairs can land in.
-const std::vector<Cell> kGroundLanding = {{51, 45}, {51, 46}, {51, 47},
-                                          {51, 48}, {51, 49}, {51, 50}};
-
 CellSet CellsOfRow(int row, int firstColumn, int lastColumn) {
     CellSet cells;
     for (int column = firstColumn; column <= lastColumn; ++column) cells.insert({row, column});
     return cells;
 }
+const CellSet kGroundLanding = CellsOfRow(51, 45, 50);  // where the stairs down land
 
-// Upstairs the player stays on the floor until the stairs down in row 26. Downstairs the ground
-// floor reaches rows 2 to 54 and, once the bookcase slid aside, the room behind it up to row 64.
-// The number of cells to stand on pins the rest of the plan.
+// Each floor is left only by its stairs; the open passage leads on to row 64. The number of cells
+// to stand on pins the rest of the plan.
 TEST_F(WalkGridTest, EachFloorIsClosedAndLeftOnlyByItsStairs) {
     CellSet stairs;
     EXPECT_EQ(FloodFloor({{16, 46}}, true, &stairs).size(), 385u);
