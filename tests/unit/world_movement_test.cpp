@@ -125,22 +125,6 @@ TEST_F(MovementTest, OnlyAWallCellOfThePlayersFloorEnteredFromAnotherCellBlocks)
     }
 }
 
-// Heading -136 looks along +X and +Z; from (3.16, -0.84) one step crosses the corner of cell
-// (16, 46) into (17, 47): the two cells beside the corner do not count.
-TEST_F(MovementTest, OnlyTheDestinationCellDecidesADiagonalStep) {
-    InitWalkGrid();
-    for (const bool destinationWalled : {false, true}) {
-        g_walkGrid[17][46].upper = g_walkGrid[16][47].upper =
-            destinationWalled ? kUpperFree : kUpperWall;
-        g_walkGrid[17][47].upper = destinationWalled ? kUpperWall : kUpperFree;
-        PlacePlayer(3.16f, 3.0f, -0.84f, -136.0f);
-        Key('w');
-        EXPECT_EQ(PlayerCell(), destinationWalled ? (Cell{16, 46}) : (Cell{17, 47}));
-    }
-    EXPECT_NEAR(g_playerX, 3.16f, 1e-6f);
-    EXPECT_NEAR(g_playerZ, -0.84f, 1e-6f);
-}
-
 // The stairs down may land in the outer wall, the open passage frees a cell of it: steps within
 // either cell stand, none leads out of the grid.
 TEST_F(MovementTest, NoStepLeadsOutOfTheHouse) {
