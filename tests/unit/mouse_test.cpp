@@ -1,12 +1,16 @@
-// The mouse callback's latching and the pick box lookup, without a window.
+// The mouse callback's latching and the screens' buttons; the pick boxes are met through the
+// depth buffer in tests/window and tests/data.
 #include <gtest/gtest.h>
 
 #include <GL/freeglut.h>  // Required for: GLUT_*_BUTTON, GLUT_DOWN, GLUT_UP
 
+#include <utility>
+#include <vector>
+
 #include "app/game_state.h"
 #include "gameplay/keypad.h"
-#include "gameplay/pick_boxes.h"
 #include "gameplay/picking.h"
+#include "gameplay/screens.h"
 #include "hud/icon_bar.h"
 #include "hud/info_picture.h"
 #include "platform/clock.h"
@@ -15,15 +19,7 @@
 
 namespace {
 
-int g_pickCalls = 0;
-int g_lastPickX = 0;
-int g_lastPickY = 0;
-int CountingPick(int x, int y) {
-    ++g_pickCalls;
-    g_lastPickX = x;
-    g_lastPickY = y;
-    return 6;
-}
+int g_pickCalls = 0, g_lastPickX = 0, g_lastPickY = 0;
 
 class MouseTest : public ::testing::Test {
 protected:
@@ -31,7 +27,12 @@ protected:
         StartRuleHarness();
         g_startScreenShown = 0;
         InstallCountingToolkit();
-        SetWorldPick(CountingPick);
+        SetWorldPick([](int x, int y) {
+            ++g_pickCalls;
+            g_lastPickX = x;
+            g_lastPickY = y;
+            return 6;
+        });
         g_pickCalls = 0;
     }
     void TearDown() override {
@@ -40,59 +41,33 @@ protected:
     }
 };
 
-TEST_F(MouseTest, ReleaseChangesNothing) {
-    g_pickedBox = 3;
-    g_messageIndex = 5;
-    g_describeMode = 1;
+// Releases change nothing; a middle press clears the latched slot and hint flag, a right press
+// sets the hint flag, and only a left press picks, at the pixel pressed.
+TEST_F(MouseTest, EachButtonLatchesItsOwnResults) {
+    g_pickedBox = 3, g_messageIndex = 5, g_describeMode = 1;
     for (int button : {GLUT_LEFT_BUTTON, GLUT_MIDDLE_BUTTON, GLUT_RIGHT_BUTTON}) {
         OnMouse(button, GLUT_UP, 400, 300);
     }
-    EXPECT_EQ(g_pickedBox, 3);
-    EXPECT_EQ(g_messageIndex, 5);
-    EXPECT_EQ(g_describeMode, 1);
-    EXPECT_EQ(g_pickCalls, 0);
-    EXPECT_EQ(ToolkitCalls().postRedisplay, 0);
-}
-
-TEST_F(MouseTest, EachButtonLatchesItsOwnResults) {
-    g_pickedBox = 3;
-    g_describeMode = 1;
+    EXPECT_EQ(std::pair(g_messageIndex, ToolkitCalls().postRedisplay), std::pair(5, 0));
     OnMouse(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 400, 300);
-    EXPECT_EQ(g_messageIndex, -1);
-    EXPECT_EQ(g_describeMode, 0);
-    EXPECT_EQ(g_pickedBox, 3) << "only a left press picks";
-    EXPECT_EQ(g_pickCalls, 0);
-
+    EXPECT_EQ(std::pair(g_messageIndex, int{g_describeMode}), std::pair(-1, 0));
     OnMouse(GLUT_RIGHT_BUTTON, GLUT_DOWN, 400, 300);
-    EXPECT_EQ(g_describeMode, 1);
-    EXPECT_EQ(g_pickedBox, 3);
-
+    EXPECT_EQ((std::vector<int>{g_describeMode, g_pickedBox, g_pickCalls}),
+              (std::vector<int>{1, 3, 0}));
     OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 123, 456);
-    EXPECT_EQ(g_describeMode, 0);
-    EXPECT_EQ(g_pickedBox, 6);
-    EXPECT_EQ(g_pickCalls, 1);
-    EXPECT_EQ(g_lastPickX, 123);
-    EXPECT_EQ(g_lastPickY, 456);
-    EXPECT_EQ(ToolkitCalls().postRedisplay, 3);
-}
-
-TEST_F(MouseTest, IconBarRegionIncludesItsEdges) {
-    struct Case {
-        int x, y;
-        bool inBar;
-    };
-    // The bar's corner is 180 by 100 pixels at the top right; these points lie on no slot.
-    const Case cases[] = {
-        {620, 1, true}, {799, 100, true}, {619, 1, false}, {799, 101, false}, {400, 50, false},
-    };
-    for (const Case& c : cases) {
-        OnMouse(GLUT_MIDDLE_BUTTON, GLUT_DOWN, c.x, c.y);
-        EXPECT_EQ(g_messageIndex, c.inBar ? 0 : -1) << c.x << ", " << c.y;
+    EXPECT_EQ((std::vector<int>{g_describeMode, g_pickedBox, g_pickCalls, g_lastPickX, g_lastPickY,
+                                ToolkitCalls().postRedisplay}),
+              (std::vector<int>{0, 6, 1, 123, 456, 3}));
+    // The bar's corner, 180 by 100 pixels at the top right, latches slot 0 where no icon lies.
+    for (const auto& [x, y, inCorner] :
+         {std::tuple{620, 1, true}, {799, 100, true}, {619, 1, false}, {799, 101, false}}) {
+        OnMouse(GLUT_MIDDLE_BUTTON, GLUT_DOWN, x, y);
+        EXPECT_EQ(g_messageIndex, inCorner ? 0 : -1) << x << ", " << y;
     }
 }
 
 // A left press on what is drawn over the house is meant for it, not for the house behind: the
-// picked box becomes -1, as on the sky. Just beside the overlay, the house is picked as before.
+// picked box becomes -1, as on the sky. Just beside the overlay the house is picked as before.
 TEST_F(MouseTest, PressOnAnOverlayPicksNothingBehindIt) {
     struct Case {
         const char* overlay;
@@ -105,27 +80,16 @@ TEST_F(MouseTest, PressOnAnOverlayPicksNothingBehindIt) {
         {"icon bar's lower edge", [] {}, 787, 99, 788, 99},
         {"open note 3",
          [] {
-             g_iconOwned[9] = 1;
-             g_iconWidth[12] = 400;
-             g_iconHeight[12] = 300;
-             g_messageIndex = 9;
+             g_iconOwned[9] = 1, g_iconWidth[12] = 400, g_iconHeight[12] = 300, g_messageIndex = 9;
          },
          200, 150, 199, 150},
         {"keypad panel", [] { g_keypad.shown = 1; }, 599, 499, 600, 499},
         {"keypad showing an accepted code",
-         [] {
-             g_keypad.verdict = KeypadPanel::Verdict::kAccepted;
-             g_keypad.verdictUntil = GameClock() + 1;
-         },
+         [] { g_keypad.verdict = KeypadPanel::Verdict::kAccepted, g_keypad.verdictUntil = 2000; },
          300, 100, 300, 500},
-        {"info picture",
-         [] {
-             g_infoPicture.shown = 1;
-             g_infoPicture.current = 4;
-         },
-         360, 539, 359, 539},
+        {"info picture", [] { g_infoPicture.shown = 1, g_infoPicture.current = 4; }, 360, 539, 359,
+         539},
         {"start picture", [] { g_startScreenShown = 1; }, 10, 590, -1, -1},
-        {"end picture", [] { g_endScreenShown = 1; }, 400, 300, -1, -1},
     };
     for (const Case& c : cases) {
         for (const bool on : {true, false}) {
@@ -134,75 +98,76 @@ TEST_F(MouseTest, PressOnAnOverlayPicksNothingBehindIt) {
             c.show();
             OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, on ? c.onX : c.besideX, on ? c.onY : c.besideY);
             EXPECT_EQ(g_pickedBox, on ? -1 : 6) << c.overlay << (on ? ": on" : ": beside");
-            EXPECT_EQ(g_pickCalls, on ? 0 : 1) << c.overlay;
-            TearDown();
         }
     }
-    // What the note and the info picture show goes with the press that closed them.
-    EXPECT_EQ(g_infoPicture.shown, 0);
 }
 
 TEST_F(MouseTest, KeypadTakesLeftPressesWhileShownOrOnItsBox) {
     // Key 1's middle in window pixels: panel (-139, 154) is (361, 246).
     OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 361, 246);
     EXPECT_EQ(g_keypadShown, 0) << "box 6 is not the keypad";
-    // Box 6's info picture now covers the pixel: the next press only puts it away.
-    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 361, 246);
-    EXPECT_EQ(g_infoPicture.shown, 0);
-    EXPECT_EQ(g_pickCalls, 1);
     SetWorldPick([](int, int) { return kKeypadPickBox; });
-    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 361, 246);
-    EXPECT_EQ(g_keypadShown, 1);
-    EXPECT_EQ(g_keypad.pressCount, 1);
-    SetWorldPick(CountingPick);
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 50, 550);
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 50, 550);
+    EXPECT_EQ(std::pair(int{g_keypadShown}, int{g_keypad.pressCount}), std::pair(1, 2));
     OnMouse(GLUT_RIGHT_BUTTON, GLUT_DOWN, 361, 246);
-    EXPECT_EQ(g_keypad.pressCount, 1) << "right presses do not reach the keypad";
+    EXPECT_EQ(g_keypad.digitCount, 0) << "right presses do not reach the keypad";
     OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 361, 246);
-    EXPECT_EQ(g_keypad.pressCount, 2);
-    EXPECT_EQ(g_keypad.lastDigit, 1);
-    EXPECT_EQ(g_keypad.digitCount, 1);
+    EXPECT_EQ(std::pair(g_keypad.lastDigit, g_keypad.digitCount), std::pair(1, 1));
 }
 
-TEST_F(MouseTest, WindowWithoutHeightPressesNoButton) {
-    EXPECT_EQ(WindowPercent(300, 0), -1);
-    EXPECT_EQ(WindowPercent(399, 800), 49);
-    EXPECT_EQ(WindowPercent(400, 800), 50);
-    g_windowHeight = 0;
-    g_startScreenShown = 1;
-    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 400, 0);
-    EXPECT_EQ(g_startScreenShown, 1);
-}
-
-// Every face of every box: 0.01 outside still picks it, 0.011 outside does not.
-TEST(PickBoxTest, ToleranceOnEveryFace) {
-    for (int box = 0; box < kPickBoxTotal; ++box) {
-        const PickBox& b = g_pickBoxes[box];
-        for (int axis = 0; axis < 3; ++axis) {
-            for (int side = 0; side < 2; ++side) {
-                double point[3];
-                for (int i = 0; i < 3; ++i) point[i] = (b.min[i] + b.max[i]) / 2;
-                const double face = side == 0 ? b.min[axis] : b.max[axis];
-                const double outward = side == 0 ? -1.0 : 1.0;
-                SCOPED_TRACE(testing::Message()
-                             << "box " << box << " axis " << axis << " side " << side);
-                point[axis] = face + outward * 0.01;
-                // The hammer lies on the cabinet: below the hammer is the cabinet, box 2.
-                const int expected = box == 5 && axis == 1 && side == 0 ? 2 : box;
-                EXPECT_EQ(FindPickBox(point[0], point[1], point[2]), expected);
-                point[axis] = face + outward * 0.011;
-                EXPECT_NE(FindPickBox(point[0], point[1], point[2]), box);
-            }
-        }
+// START spans 40 to 60 % across and 65 to 75 % down, BACK 16 to 30 by 72 to 81, QUIT 69 to 83
+// by 72 to 81, edges included.
+TEST_F(MouseTest, ButtonEdgesInPercent) {
+    struct Case {
+        int px, py;
+        bool start, back, quit;
+    };
+    const Case cases[] = {
+        {40, 65, 1, 0, 0}, {60, 65, 1, 0, 0}, {61, 65, 0, 0, 0}, {39, 65, 0, 0, 0},
+        {50, 75, 1, 0, 0}, {50, 76, 0, 0, 0}, {50, 64, 0, 0, 0}, {60, 75, 1, 0, 0},
+        {-1, -1, 0, 0, 0}, {16, 72, 0, 1, 0}, {30, 81, 0, 1, 0}, {31, 76, 0, 0, 0},
+        {23, 82, 0, 0, 0}, {69, 72, 0, 0, 1}, {83, 81, 0, 0, 1}, {68, 76, 0, 0, 0},
+        {84, 76, 0, 0, 0}, {76, 71, 0, 0, 0}, {76, 82, 0, 0, 0}, {15, 76, 0, 0, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.px << ", " << c.py);
+        InstallCountingToolkit();
+        g_screens.Init();
+        EXPECT_EQ(g_screens.StartButtonTest(c.px, c.py), c.start);
+        EXPECT_EQ(g_screens.startScreenShown, !c.start);
+        g_screens.startScreenShown = 0;
+        g_screens.endScreenShown = 1;
+        g_screens.EndButtonTest(c.px, c.py);
+        EXPECT_EQ(g_screens.endScreenShown, !c.back);
+        EXPECT_EQ(g_screens.startScreenShown, c.back);
+        EXPECT_EQ(ToolkitCalls().exitProcess, c.quit);
+        EXPECT_EQ(ToolkitCalls().lastExitStatus, c.quit ? 0 : -1) << "quitting is no failure";
     }
 }
 
-TEST(PickBoxTest, SharedFaceGoesToTheLowerIndexAndEmptySpaceToNone) {
-    // Inside both the cabinet's and the hammer's footprint, on and near their shared plane.
-    for (double y : {3.71, 3.72, 3.73}) EXPECT_EQ(FindPickBox(4.6, y, -2.0), 2) << y;
-    EXPECT_EQ(FindPickBox(4.6, 3.75, -2.0), 5);
-    EXPECT_EQ(FindPickBox(3.0, 3.0, -1.0), -1);  // where the player starts
-    EXPECT_EQ(FindPickBox(0.0, 0.0, 0.0), -1);
-    EXPECT_EQ(FindPickBox(1e9, -1e9, 1e9), -1);
+// Pixels are truncated to whole percent: in 800 by 600, y 455 is 75.8 % (on START) and 456 is
+// 76 % (below it); a window without height presses no button. Only a left press counts, and
+// START gives the full three minutes from then.
+TEST_F(MouseTest, PressesAreTruncatedToWholePercentAndStartTheCountdown) {
+    EXPECT_EQ(std::pair(WindowPercent(399, 800), WindowPercent(400, 800)), std::pair(49, 50));
+    g_windowHeight = 0;
+    g_screens.Init();
+    Press(GLUT_LEFT_BUTTON, 400, 0);
+    EXPECT_EQ(g_startScreenShown, 1);
+    g_windowHeight = 600;
+    for (const auto& [y, hit] : {std::pair{456, false}, {455, true}}) {
+        g_screens.Init();
+        Press(GLUT_LEFT_BUTTON, 400, y);
+        EXPECT_EQ(g_startScreenShown, !hit) << y;
+    }
+    g_screens.Init();
+    AdvanceManualClock(42000);
+    Press(GLUT_RIGHT_BUTTON, 400, 420);
+    EXPECT_EQ(g_startScreenShown, 1) << "only a left press uses the buttons";
+    EXPECT_EQ(g_startClock, 1000);
+    Press(GLUT_LEFT_BUTTON, 400, 420);
+    EXPECT_EQ(g_startScreenShown, 0);
+    EXPECT_EQ(g_startClock, 43000);
 }
 
 }  // namespace

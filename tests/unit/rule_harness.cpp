@@ -4,6 +4,8 @@
 #include <GL/freeglut.h>  // Required for: GLUT_LEFT_BUTTON, GLUT_DOWN, GLUT_UP
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "app/countdown.h"
 #include "app/game_state.h"
 #include "gameplay/keypad.h"
@@ -14,19 +16,12 @@
 #include "hud/info_picture.h"
 #include "platform/clock.h"
 #include "platform/toolkit.h"
-#include "world/walk_grid.h"
 #include "world/wall_layout.h"
 
 namespace {
 
 int g_boxUnderCursor = -1;
 bool g_redisplayPending = false;
-int g_lastNoteSlot = 0;
-int g_framesRun = 0;
-
-int StandInPick(int, int) {
-    return g_boxUnderCursor;
-}
 
 void RunPendingFrame() {
     if (!g_redisplayPending) return;
@@ -41,44 +36,29 @@ void StartRuleHarness() {
     InstallCountingToolkit();
     Toolkit().postRedisplay = [] { g_redisplayPending = true; };
     Toolkit().drawFrameNow = [] { RunFrameRules(); };
-    SetWorldPick(StandInPick);
-    g_boxUnderCursor = -1;
-    g_redisplayPending = false;
-    g_lastNoteSlot = 0;
-    g_framesRun = 0;
-
-    // What start-up sets, in its order, without the pictures.
+    SetWorldPick([](int, int) { return g_boxUnderCursor; });
+    g_boxUnderCursor = -1, g_redisplayPending = false;
+    // Start-up's order, without the pictures.
     g_iconOwned[0] = 1;
     LayOutIconSlots();
     g_keypad.Init();
     g_screens.Init();
     UseManualClock(1000);
     g_startClock = GameClock();
-    InitWalkGrid();
-    BuildWallLayout();
+    BuildStartUpGrid();
     g_infoPicture.Init();
     g_windowWidth = 800;
     g_windowHeight = 600;
 }
 
-int RunFrameRules() {
-    ++g_framesRun;
-    g_lastNoteSlot = 0;
+void RunFrameRules() {
     RunEndingTrigger(g_pickedBox);
     if (g_gameMode == 0 || g_gameMode == 2) RestartGame();
-    if (g_startScreenShown || g_endScreenShown) return 0;
+    if (g_startScreenShown || g_endScreenShown) return;
     HideTakenItems(g_pickedBox);
     GrantIcon(g_pickedBox);
-    if (g_describeMode == 0) g_lastNoteSlot = UseIcon(g_messageIndex);
+    if (g_describeMode == 0) UseIcon(g_messageIndex);
     if (g_keypadShown) g_keypad.CheckEntry();
-    return g_lastNoteSlot;
-}
-
-int LastNoteSlot() {
-    return g_lastNoteSlot;
-}
-int FramesRun() {
-    return g_framesRun;
 }
 
 void SetBoxUnderCursor(int box) {
@@ -94,46 +74,24 @@ void Press(int button, int x, int y) {
 
 void PressOnBox(int box) {
     SetBoxUnderCursor(box);
-    // Low on the left of the house view, where no overlay (info picture, keypad, note, bar) is.
     Press(GLUT_LEFT_BUTTON, 60, 560);
 }
 
-void IconSlotPixel(int icon, int* x, int* y) {
-    *x = -1;
-    *y = -1;
+void PressIcon(int icon) {
+    SetBoxUnderCursor(-1);
     for (int barY = 0; barY <= 100; ++barY) {
         for (int barX = 0; barX <= 180; ++barX) {
-            if (IconBarHitTest(barX, barY) == icon) {
-                *x = barX + g_windowWidth - 180;
-                *y = 100 - barY;
-                return;
-            }
+            if (IconBarHitTest(barX, barY) != icon) continue;
+            Press(GLUT_LEFT_BUTTON, barX + g_windowWidth - 180, 100 - barY);
+            return;
         }
     }
-}
-
-void PressIcon(int icon) {
-    int x = 0;
-    int y = 0;
-    IconSlotPixel(icon, &x, &y);
-    ASSERT_GE(x, 0) << "no slot of the icon bar holds icon " << icon;
-    SetBoxUnderCursor(-1);
-    Press(GLUT_LEFT_BUTTON, x, y);
-}
-
-void PressKeypadCell(int cell) {
-    const KeypadPanel::Cell& c = g_keypad.cells[cell];
-    const int panelX = static_cast<int>((c.xMin + c.xMax) / 2);
-    const int panelY = static_cast<int>((c.yMin + c.yMax) / 2);
-    SetBoxUnderCursor(-1);
-    Press(GLUT_LEFT_BUTTON, panelX + g_windowWidth - 300, 400 - panelY);
+    ADD_FAILURE() << "no slot of the icon bar holds icon " << icon;
 }
 
 void PressScreenAt(int percentX, int percentY) {
-    // The middle of the pixels that truncate to this percentage.
-    const int x = (2 * percentX + 1) * g_windowWidth / 200;
-    const int y = (2 * percentY + 1) * g_windowHeight / 200;
-    Press(GLUT_LEFT_BUTTON, x, y);
+    Press(GLUT_LEFT_BUTTON, (2 * percentX + 1) * g_windowWidth / 200,
+          (2 * percentY + 1) * g_windowHeight / 200);
 }
 
 void IdleSeconds(int seconds) {
@@ -142,4 +100,19 @@ void IdleSeconds(int seconds) {
         OnIdle();
         RunPendingFrame();
     }
+}
+
+void BuildStartUpGrid() {
+    std::memset(g_walkGrid, 0, sizeof g_walkGrid);
+    InitWalkGrid();
+    BuildWallLayout();
+}
+
+std::vector<WalkCell> GridCopy() {
+    return std::vector<WalkCell>(&g_walkGrid[0][0], &g_walkGrid[0][0] + kGridRows * kGridColumns);
+}
+
+std::vector<float> PoseNow() {
+    return {g_playerX, g_playerY, g_playerZ, g_prevPlayerX, g_prevPlayerZ,
+            g_yaw,     g_posX,    g_posY,    g_posZ};
 }

@@ -3,33 +3,33 @@
 // runs the GL-free rules of a frame in the order the display callback runs them.
 #pragma once
 
-// Puts the game where start-up leaves it (start picture shown, 800 by 600 window, manual clock
-// at 1000) and installs the stand-in pick and toolkit hooks.
+#include <vector>
+
+#include "world/walk_grid.h"
+
+// The game as start-up leaves it (start picture, 800 by 600 window, manual clock at 1000), with
+// the stand-in pick and toolkit hooks.
 void StartRuleHarness();
+// The GL-free rules of one frame, in the display callback's order.
+void RunFrameRules();
 
-// The rules of one frame, as the display callback orders them: ending trigger, restart, then,
-// with no screen shown, hiding taken items, icon grant, icon use (not after a right press) and,
-// with the keypad open, its combination check. Returns the note slot whose picture the frame
-// draws, 0 for none.
-int RunFrameRules();
-// The note slot the latest frame drew (0 none) and the number of frames run so far.
-int LastNoteSlot();
-int FramesRun();
-
-// What the world pick finds under the cursor for the following presses (-1: sky).
+// What the world pick finds under the cursor (-1: sky).
 void SetBoxUnderCursor(int box);
 // A press and release of `button` at window pixel (x, y); the frame it posts is run.
 void Press(int button, int x, int y);
-// A left press picking `box` in the middle of the house view, then its frame.
+// A left press picking `box` low on the left of the house view, where no overlay lies.
 void PressOnBox(int box);
-// A left press on the icon bar slot of `icon`, with sky behind the bar, then its frame.
+// A left press on the bar slot of `icon`, found by the bar's own hit test.
 void PressIcon(int icon);
-// The window pixel of the icon bar slot that holds `icon` (from the bar's own hit test).
-void IconSlotPixel(int icon, int* x, int* y);
-// A left press in the middle of keypad cell `cell` (0 close, 1-9 digits), then its frame.
-void PressKeypadCell(int cell);
-// A left press at a point of the screens given in window percent, then its frame.
+// A left press in the middle of the pixels that truncate to this point in window percent.
 void PressScreenAt(int percentX, int percentY);
-// Lets `seconds` pass one second at a time, the idle callback running after each; frames it
-// draws or posts are run.
+// Lets `seconds` pass one at a time, the idle callback and the frames it asks for running.
 void IdleSeconds(int seconds);
+
+// The grid as start-up leaves it in a new process; a copy of the grid to compare.
+void BuildStartUpGrid();
+std::vector<WalkCell> GridCopy();
+// Player X, Y, Z, previous X and Z, heading, translation X, Y, Z; and those of the start pose,
+// upstairs at X 3, Z -1, looking along -Z.
+std::vector<float> PoseNow();
+inline const std::vector<float> kStartPose = {3, 3, -1, 3, -1, 0, 0, 0, 0};
