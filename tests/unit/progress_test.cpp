@@ -16,6 +16,28 @@
 
 namespace {
 
+std::vector<double> PlainStateNow() {
+    std::vector<double> state = {
+        g_playerX,      g_playerY,       g_playerZ,      g_prevPlayerX,
+        g_prevPlayerZ,  g_yaw,           g_posX,         g_posY,
+        g_posZ,         g_windowWidth,   g_windowHeight, double(g_startClock),
+        g_secondsLeft,  g_gameMode,      g_pickedBox,    g_messageIndex,
+        g_describeMode, g_hammerVisible, g_breadVisible};
+    state.insert(state.end(), std::begin(g_timeText), std::end(g_timeText));
+    state.insert(state.end(), std::begin(g_boxEnabled), std::end(g_boxEnabled));
+    state.insert(state.end(), std::begin(g_boxIcon), std::end(g_boxIcon));
+    state.insert(state.end(), std::begin(g_iconOwned), std::end(g_iconOwned));
+    return state;
+}
+// Taken while the program loads, before any test resets it: the game's first play starts from
+// these definitions, later ones from the restart.
+const std::vector<double> kStateAtLoad = PlainStateNow();
+
+TEST(GameStateTest, TheProgramStartsInTheStateOfANewGame) {
+    ResetGameStateToStart();
+    EXPECT_EQ(PlainStateNow(), kStateAtLoad);
+}
+
 TEST(GameStateTest, StartValuesAreThoseOfANewGame) {
     ResetGameStateToStart();
     EXPECT_EQ(PoseNow(), kStartPose);
