@@ -171,3 +171,23 @@ TEST_F(MouseTest, PressesAreTruncatedToWholePercentAndStartTheCountdown) {
 }
 
 }  // namespace
+
+// The hammer is raised (its slot outlined) from the press that takes it off the bar, which leaves
+// its icon unowned and opens the places it strikes, until one of them (two windows, the boiler)
+// has taken the blow.
+TEST(HammerTest, RaisedWhileSpentAndAPlaceForItIsOpen) {
+    struct Case {
+        int owned, window, groundWindow, boiler;
+        bool raised;
+    };
+    for (const Case& c : std::vector<Case>{{0, 1, 0, 0, true},
+                                           {0, 0, 1, 0, true},
+                                           {0, 0, 0, 1, true},
+                                           {0, 0, 0, 0, false},
+                                           {1, 1, 1, 1, false}}) {
+        ResetGameStateToStart();
+        g_iconOwned[kHammerSlot] = c.owned;
+        g_boxEnabled[4] = c.window, g_boxEnabled[13] = c.groundWindow, g_boxEnabled[14] = c.boiler;
+        EXPECT_EQ(HammerRaised(), c.raised) << c.owned << c.window << c.groundWindow << c.boiler;
+    }
+}
