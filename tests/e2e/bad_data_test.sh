@@ -1,9 +1,7 @@
 #!/bin/sh
-# Bad data: in a copy of Data each file in turn is removed, cut to half, or has its header
-# scrambled, and the replay driver plays one frame. The game must stop with status 1 and one
-# stderr line naming the file, or play on with stderr lines that all name it (damage it says
-# nothing about fails too); never crash, hang, or draw a sanitizer report. One file of each kind
-# (reader and caller); every file with BAD_DATA_ALL=1 or ESCAPE_HOUSE_LONG_TESTS=ON.
+# Each Data file in turn removed, cut to half, or its header scrambled: one frame must stop with
+# status 1 and one stderr line naming the file, or play on with lines that all name it. One file
+# of each kind; every file with BAD_DATA_ALL=1 or ESCAPE_HOUSE_LONG_TESTS=ON.
 # usage: sh bad_data_test.sh BUILD_DIR SOURCE_DIR
 set -u
 build=$(cd "$1" && pwd)
@@ -11,8 +9,7 @@ replay="$build/escape-house-replay"
 [ -x "$replay" ] && [ -d "$build/Data" ] || { echo "bad_data_test: build the game first" >&2; exit 1; }
 all=${BAD_DATA_ALL:-0}
 grep -q '^ESCAPE_HOUSE_LONG_TESTS:BOOL=ON' "$build/CMakeCache.txt" 2>/dev/null && all=1
-# Leaks are left to sanitizer-checks: with some damaged models Mesa's own 4-byte overrun of a
-# display-list block makes LeakSanitizer's tracer crash at exit, which says nothing of the game.
+# Leaks are left to sanitizer-checks: Mesa's own overrun on some damaged models crashes LSan.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0:exitcode=86"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-}:exitcode=86"
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
@@ -68,7 +65,6 @@ while read -r file; do
     head -c $(($(wc -c <original) / 2)) original >"$file"
     check_run "$file" truncated
     case "$file" in *.tga) header=18 ;; *.bmp) header=54 ;; *.wav) header=44 ;; *) header=256 ;; esac
-    # Every header byte moved by 128: magic numbers, types and sizes all become wrong.
     { head -c $header original | LC_ALL=C tr '\000-\377' '\200-\377\000-\177'
       tail -c +$((header + 1)) original; } >"$file"
     check_run "$file" scrambled

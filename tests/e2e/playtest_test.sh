@@ -1,7 +1,6 @@
 #!/bin/sh
-# The blind playtest script: one session with the game time each action prints, the presses and
-# clock steps it feeds the game, screenshots of the whole window, what a player may not do
-# refused, and nothing left running after stop.
+# The playtest script: times printed, presses and clock steps fed, screenshots, refusals, and
+# nothing left running after stop.
 set -u
 PLAYTEST="$2/scripts/playtest"
 export BUILD_DIR="$1"
@@ -11,7 +10,7 @@ trap '"$PLAYTEST" stop >/dev/null 2>&1; rm -rf "$PLAYTEST_DIR"' EXIT
 failures=0
 fail() { echo "FAIL: $1"; failures=$((failures + 1)); }
 
-# expect_action "TIME USED  TOTAL" COMMAND...: one line naming a new PNG of 800 by 600 pixels.
+# expect_action "TIME USED  TOTAL" COMMAND...: one line naming a new 800x600 PNG.
 shots=0
 expect_action() {
     expected=$1 && shift
@@ -29,7 +28,6 @@ expect_action "+1.200 s  total 1.200 s" click 400 420
 expect_action "+1.000 s (w held, 10 presses)  total 2.200 s" hold w 1000
 expect_action "+0.660 s (a held, 1 press)  total 2.860 s" hold a 660
 expect_action "+2.500 s  total 5.360 s" wait 2500
-# The presses printed were fed, and clock steps of a second at most add up to the total.
 commands="$PLAYTEST_DIR/commands.replay"
 [ "$(grep -c '^key [wa]$' "$commands")" -eq 11 ] || fail "the held keys fed other presses"
 steps=$(awk '$1 == "advance" { total += $2; if ($2 > 1000) long++ } END { print total + 0, long + 0 }' "$commands")
@@ -44,7 +42,6 @@ done
 pids=$(cat "$PLAYTEST_DIR"/*.pid)
 "$PLAYTEST" stop >/dev/null || fail "stop failed"
 for pid in $pids; do
-    # A process that has ended but is not yet reaped has no program any more.
     readlink "/proc/$pid/exe" >/dev/null 2>&1 && fail "process $pid still runs after stop"
 done
 "$PLAYTEST" look >/dev/null 2>&1 && fail "look after stop was accepted"

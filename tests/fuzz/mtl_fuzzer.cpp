@@ -1,6 +1,5 @@
-// Fuzzes the MTL reader on text in memory, with stand-ins for BMP files (a path ending in '!'
-// cannot be read): whatever it accepts keeps every texture index inside the bitmap array and
-// every material name ended.
+// Whatever the MTL reader accepts keeps texture indices inside the bitmaps and names ended
+// (a texture path ending in '!' cannot be read).
 #include <cstdint>
 #include <cstdlib>
 #include <string>

@@ -1,6 +1,4 @@
-// Fuzzes the OBJ reader on text in memory against a fixed library of three materials (one
-// transparent, one with only Ka and Kd): whatever it accepts must be drawable, every face index
-// inside its array and every face's material complete.
+// Whatever the OBJ reader accepts must be drawable: every face index inside its array.
 #include <cstdint>
 #include <cstdlib>
 #include <string>

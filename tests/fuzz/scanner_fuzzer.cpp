@@ -1,6 +1,5 @@
-// Differential fuzzing of the model files' scanner against formatted extraction from a C++
-// text stream: the same reads on the same text must give the same values, the same failures,
-// and consume the same characters. The first byte picks the kind of read, the rest is text.
+// The model files' scanner against stream extraction: same values, failures and characters
+// consumed. The first byte picks the kind of read.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -13,9 +12,7 @@ namespace {
 
 using Read = WordScanner::Read;
 
-// Reads on both until the first failure. `readBoth` reads once from each and returns the
-// scanner's result, aborting on any difference; after each good read both must stand at the
-// same character (the stream at its end counts as having consumed everything).
+// Reads on both until the first failure; after each good read both stand at the same character.
 template <typename ReadBoth>
 void Compare(const std::string& text, ReadBoth readBoth) {
     std::istringstream stream(text);

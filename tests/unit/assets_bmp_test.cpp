@@ -1,5 +1,4 @@
-// BMP reading on files written byte by byte: the pixel block kept as stored with its row
-// padding, every header the reader refuses, and the exit with one line for the game's forms.
+// BMP reading: the block kept as stored, every header refused, and the game forms' exit.
 #include <gtest/gtest.h>
 
 #include "assets/bitmap.h"

@@ -1,6 +1,4 @@
-// OBJ and MTL reading on model folders written by the tests: the scanner's keyword rules as
-// the game's files rely on them, the texture paths and indices, and every inconsistency the
-// reader refuses with exit status 1 and one line naming the file, the line and the reason.
+// OBJ and MTL reading: keyword rules, texture paths and indices, and every inconsistency refused.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -137,10 +135,9 @@ TEST_F(ObjLoaderTest, MaterialsTexturesAndAlpha) {
     EXPECT_EQ(model_.bitmaps[1].pixels[0], 200);  // m/tile.bmp, whatever the folder written
 }
 
-// Each inconsistency ends the load with status 1 and one line: file, line number, reason.
 TEST(ObjLoaderDeathTest, InconsistentFilesExitWithOneLineNamingFileLineAndReason) {
     const std::string mtl = "newmtl A\nKa 0 0 0\nKd 1 1 1\nKs 0 0 0\n";
-    const std::string data = kTriangleData;
+    const std::string& data = kTriangleData;
     const std::string face = "f 1/1/1 2/2/2 3/3/3\n";
     const std::string longWord(128, 'w');
     const struct {
@@ -201,7 +198,6 @@ TEST(ObjLoaderAloneTest, InMemoryFormsReturnTheErrorAndLeaveTheProcessAlone) {
         library.bitmaps.push_back(MtlLib::BitMap{new std::uint8_t[4]{}, 1, 1, 4});
         return true;
     };
-    // A library cut inside its last record keeps what was read, and says the file looks cut.
     ASSERT_TRUE(model.ParseMtl("newmtl B\nKa 0 0 0\nKd 1 1 1\nKs 0 0 0\nmap_Kd x/y.bmp\nd 0.",
                                "base", "cut.mtl", &error, &warning, noFiles))
         << error;

@@ -1,6 +1,4 @@
-// The model files' scanner must read exactly as formatted extraction from a C++ text stream
-// reads: the same values, the same failures, the same characters consumed. Each case runs the
-// same reads on both and compares them.
+// The model files' scanner reads as stream extraction does: values, failures, characters used.
 #include <gtest/gtest.h>
 
 #include <cstring>

@@ -1,5 +1,4 @@
-// Targa reading on files written byte by byte: row order, run-length packets, what is refused,
-// and that a refused or truncated file never leaves pixels behind.
+// Targa reading: row order, run-length packets, and refusals that leave no pixels behind.
 #include <gtest/gtest.h>
 
 #include "assets/targa_image.h"
@@ -52,7 +51,6 @@ TEST(TargaImageTest, ReadsRawAndRunLengthRowsIntoBottomFirstRgb) {
     CTargaImage image;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        // Through the file, replacing the picture held before.
         const std::string path = folder.Write("p.tga", TargaBytes(c.header, c.body));
         ASSERT_TRUE(image.LoadFile(path.c_str())) << image.LastError();
         EXPECT_EQ(image.Width(), c.header.width);

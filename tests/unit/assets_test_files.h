@@ -1,5 +1,4 @@
-// The asset tests' own files: a scratch folder removed with its contents, and Targa and BMP
-// files built byte by byte.
+// A scratch folder removed with its contents, and Targa and BMP files built byte by byte.
 #pragma once
 
 #include <stdlib.h>  // Required for: mkdtemp()
@@ -22,7 +21,6 @@ public:
     }
     ~ScratchFolder() { std::filesystem::remove_all(path_); }
     const std::string& Path() const { return path_; }
-    // Writes Path()/relative, creating its folders; returns the full path.
     std::string Write(const std::string& relative, const Bytes& bytes) const {
         const std::filesystem::path full = std::filesystem::path(path_) / relative;
         std::filesystem::create_directories(full.parent_path());
@@ -68,19 +66,11 @@ struct BmpHeader {
 
 inline Bytes BmpBytes(const BmpHeader& h, const Bytes& block) {
     Bytes out(h.signature, h.signature + 2);
-    const std::uint64_t fields[] = {54 + block.size(),
-                                    0,
-                                    h.pixelOffset,
-                                    h.infoHeaderSize,
-                                    static_cast<std::uint32_t>(h.width),
-                                    static_cast<std::uint32_t>(h.height),
-                                    1u | std::uint32_t{h.bitsPerPixel} << 16,  // planes, bits
-                                    h.compression,
-                                    block.size(),
-                                    2835,
-                                    2835,
-                                    0,
-                                    0};
+    // clang-format off
+    const std::uint64_t fields[] = {54 + block.size(), 0, h.pixelOffset, h.infoHeaderSize,
+        static_cast<std::uint32_t>(h.width), static_cast<std::uint32_t>(h.height),
+        1u | std::uint32_t{h.bitsPerPixel} << 16, h.compression, block.size(), 2835, 2835, 0, 0};
+    // clang-format on
     for (std::uint64_t field : fields) PutLittle(out, field, 4);
     out.insert(out.end(), block.begin(), block.end());
     return out;

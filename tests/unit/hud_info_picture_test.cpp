@@ -1,5 +1,4 @@
-// Which info picture a left press on a box shows: the table in its order, the one-shot boxes,
-// the locked places, and what puts the picture away.
+// Which info picture a left press on a box shows, and what puts it away.
 #include <gtest/gtest.h>
 
 #include "app/game_state.h"

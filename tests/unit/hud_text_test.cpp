@@ -1,5 +1,4 @@
-// The HUD corner: which slot a press lands on, which hint a right press shows, and the font
-// that writes the hints and the countdown.
+// The HUD corner: slots under a press, the hint a right press shows, the hint and count font.
 #include <gtest/gtest.h>
 
 #include <GL/freeglut.h>  // Required for: GLUT_DOWN, GLUT_RIGHT_BUTTON
@@ -77,7 +76,6 @@ TEST(HudTextTest, ARightPressLatchesTheOwnedEntryWhoseHintTheFrameShows) {
 
 TEST(HudTextTest, TheFontFoundWritesEveryHintAndEveryCountInsideItsPlace) {
     ASSERT_TRUE(UseHudFontFile(""));
-    // Each hint whole, in the 180-pixel corner.
     for (const char* hint : g_iconHints) {
         EXPECT_TRUE(HudFontCovers(hint)) << hint;
         EXPECT_LE(HudFont().TextWidth(hint), 180) << hint;

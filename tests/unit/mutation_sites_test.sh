@@ -1,8 +1,6 @@
 #!/bin/sh
-# The places scripts/mutation-score plants faults in: binary comparison, logic and arithmetic
-# operators, ++, integer constants and true in code; nothing in a comment, a string, a character,
-# a preprocessor line, a template's brackets, ->, << or >>, a unary minus or a pointer's *.
-# usage: sh mutation_sites_test.sh SOURCE_DIR
+# Where scripts/mutation-score plants faults: operators, ++, integers and true in code; nothing in
+# comments, strings, preprocessor lines, templates, ->, <<, >>, unary minus or a pointer's *.
 set -u
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

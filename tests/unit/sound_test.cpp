@@ -1,5 +1,4 @@
-// The tune on SDL's dummy device: a missing file warns once and stays silent, a file cut short
-// plays with one warning, the WAV header is read for its format and its data length.
+// The tune on SDL's dummy device, and the WAV header read for its format and data length.
 #include <gtest/gtest.h>
 
 #include <SDL2/SDL_mixer.h>
@@ -19,8 +18,7 @@ std::string LittleEndian(std::uint32_t value, int bytes) {
     return out;
 }
 
-// A RIFF WAVE header with a 16-bit PCM format chunk and a data chunk promising `dataBytes`,
-// followed by `held` bytes of silence.
+// A 16-bit PCM WAVE whose data chunk promises `dataBytes`, followed by `held` bytes of silence.
 std::string Wave(std::uint32_t dataBytes, std::uint32_t held, const std::string& extraChunk = "",
                  std::uint32_t rate = 22050, std::uint32_t channels = 1) {
     const std::string format = "fmt " + LittleEndian(16, 4) + LittleEndian(1, 2) +
@@ -32,7 +30,6 @@ std::string Wave(std::uint32_t dataBytes, std::uint32_t held, const std::string&
            std::string(held, '\0');
 }
 
-// The loader's one line on stderr, and what it returned.
 std::string LoadTuneSaying(const std::string& path, bool expectedResult) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     testing::internal::CaptureStderr();
@@ -48,7 +45,6 @@ TEST(SoundTest, WaveFormatReadsRateAndChannelsItCanOpenAt) {
         int rate, channels;  // 0, 0: refused
     } cases[] = {
         {Wave(100, 100), 22050, 1},
-        {Wave(100, 100, "", 44100, 2), 44100, 2},
         {Wave(100, 100, "", 8000, 2), 8000, 2},
         {Wave(100, 100, "", 192000, 1), 192000, 1},
         {Wave(100, 100).substr(0, 28), 22050, 1},

@@ -1,5 +1,4 @@
-// What the game decides before it opens a window: what its command line asks for, and which
-// folders may hold its Data.
+// Before the window: what the command line asks for, and which folders may hold Data.
 #include <gtest/gtest.h>
 
 #include <filesystem>
