@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>  // Required for: std::uint8_t
-#include <string>   // Required for: std::string
 #include <vector>   // Required for: std::vector
 
 struct Rgb {
@@ -22,5 +21,3 @@ void DrawFrame();
 std::vector<Rgb> ReadWindowPixels(int* width, int* height);
 // Pixel (x, y) of the last presented frame, y from the top as the mouse counts.
 Rgb PixelAt(int x, int y);
-// Writes the last presented frame as a PNG (for looking at failures).
-bool SaveWindowPng(const std::string& path);
