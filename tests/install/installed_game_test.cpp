@@ -29,7 +29,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-// A screenshot, R, G, B, top row first.
 struct Shot {
     int width = 0, height = 0;
     std::vector<unsigned char> rgb;
@@ -63,8 +62,8 @@ public:
                  bool displayFd = false)
         : out_(folder + "/out"), err_(folder + "/err") {
         int pipeEnds[2];
-        if (pipe(pipeEnds) != 0) return;
         std::vector<char*> argv;
+        if (pipe(pipeEnds) != 0) return;
         for (std::string& argument : arguments) argv.push_back(argument.data());
         argv.push_back(nullptr);
         pid_ = fork();
@@ -82,11 +81,7 @@ public:
         for (char c; displayFd && read(pipeEnds[0], &c, 1) == 1 && c != '\n';) fd3_ += c;
         close(pipeEnds[0]);
     }
-    ~ChildProcess() {
-        Signal(SIGTERM);
-        if (WaitForExit(5s) < 0) Signal(SIGKILL), WaitForExit(5s);
-    }
-    // The exit status within `limit`, 256 plus the signal that killed it, or -1 if it still runs.
+    ~ChildProcess() { Signal(SIGTERM), WaitForExit(5s), Signal(SIGKILL), WaitForExit(5s); }
     int WaitForExit(std::chrono::milliseconds limit) {
         const auto deadline = std::chrono::steady_clock::now() + limit;
         for (int status = 0; pid_ > 0 && !exited_;) {
@@ -114,7 +109,6 @@ private:
     std::string out_, err_, fd3_;
 };
 
-// The window's content now; empty if it cannot be read.
 Shot CaptureWindow(Display* display, Window window) {
     Shot shot;
     XWindowAttributes attributes;
@@ -136,15 +130,12 @@ Shot CaptureWindow(Display* display, Window window) {
     return shot;
 }
 
+// The visible window titled "Escape House" within ten seconds; 0 if none appears.
 Window FindGameWindow() {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::istringstream ids(
-            RunCommand("xdotool search --onlyvisible --name '^Escape House$' 2>/dev/null"));
-        unsigned long id = 0;
-        if (ids >> id) return id;
-        std::this_thread::sleep_for(100ms);
-    }
-    return 0;
+    return std::strtoul(RunCommand("timeout 10 xdotool search --sync --onlyvisible --name "
+                                   "'^Escape House$' 2>/dev/null")
+                            .c_str(),
+                        nullptr, 10);
 }
 
 void ClickWindow(Window window, int x, int y) {
@@ -193,7 +184,6 @@ std::string Quoted(const fs::path& path) {
     return "'" + path.string() + "'";
 }
 
-// The exit status of a shell command, with its output appended to `output`.
 int Shell(const std::string& command, std::string* output) {
     *output += RunCommand("(" + command + ") 2>&1; echo \"status $?\"");
     const std::size_t at = output->rfind("status ");
@@ -227,7 +217,6 @@ protected:
 fs::path InstalledGame::root_;
 fs::path InstalledGame::tree_;
 
-// The value of `key` in a desktop entry's text.
 std::string DesktopValue(const std::string& entry, const std::string& key) {
     std::istringstream lines(entry);
     for (std::string line; std::getline(lines, line);) {
@@ -262,7 +251,6 @@ TEST_F(InstalledGame, LaysItselfOutAsADebianGameWithAValidMenuEntryAndMetadata) 
     }
 }
 
-// Without a display: answering must not need a window.
 TEST_F(InstalledGame, OptionsAnswerWithoutAWindow) {
     struct Case {
         std::vector<std::string> arguments;
