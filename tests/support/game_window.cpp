@@ -2,12 +2,10 @@
 #include "support/game_window.h"
 
 #include <GL/freeglut.h>  // Required for: glutInit(), glutMainLoopEvent(), glutSwapBuffers()
-#include <png.h>          // Required for: png_image_write_to_file()
 #include <unistd.h>       // Required for: chdir()
 
-#include <algorithm>  // Required for: std::fill()
-#include <cstdio>     // Required for: std::fprintf()
-#include <cstdlib>    // Required for: std::getenv(), std::abort()
+#include <cstdio>   // Required for: std::fprintf()
+#include <cstdlib>  // Required for: std::getenv(), std::abort()
 
 #include "app/game_state.h"
 #include "app/scene.h"
@@ -24,7 +22,8 @@ namespace {
 
 bool g_windowOpen = false;
 bool g_sceneReady = false;
-std::vector<Rgb> g_lastFrame;
+std::vector<Rgb> g_lastFrame;  // read straight from GL_RGB rows
+static_assert(sizeof(Rgb) == 3);
 int g_lastWidth = 0;
 int g_lastHeight = 0;
 
@@ -33,14 +32,10 @@ int g_lastHeight = 0;
 void CaptureAndSwap() {
     g_lastWidth = g_windowWidth > 0 ? g_windowWidth : 800;
     g_lastHeight = g_windowHeight > 0 ? g_windowHeight : 600;
-    std::vector<std::uint8_t> bytes(static_cast<size_t>(g_lastWidth) * g_lastHeight * 3);
+    g_lastFrame.resize(static_cast<size_t>(g_lastWidth) * g_lastHeight);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, g_lastWidth, g_lastHeight, GL_RGB, GL_UNSIGNED_BYTE, bytes.data());
-    g_lastFrame.resize(static_cast<size_t>(g_lastWidth) * g_lastHeight);
-    for (size_t i = 0; i < g_lastFrame.size(); ++i) {
-        g_lastFrame[i] = Rgb{bytes[3 * i], bytes[3 * i + 1], bytes[3 * i + 2]};
-    }
+    glReadPixels(0, 0, g_lastWidth, g_lastHeight, GL_RGB, GL_UNSIGNED_BYTE, g_lastFrame.data());
     glutSwapBuffers();
 }
 
@@ -48,12 +43,8 @@ void CaptureAndSwap() {
 
 void OpenTestWindow() {
     if (g_windowOpen) return;
-    if (std::getenv("DISPLAY") == nullptr) {
+    if (std::getenv("DISPLAY") == nullptr || !WaitForDisplay(5000)) {
         std::fprintf(stderr, "windowed tests need an X display; run them through ./test\n");
-        std::abort();
-    }
-    if (!WaitForDisplay(5000)) {
-        std::fprintf(stderr, "cannot open the X display %s\n", std::getenv("DISPLAY"));
         std::abort();
     }
     static int argc = 1;
@@ -107,25 +98,4 @@ std::vector<Rgb> ReadWindowPixels(int* width, int* height) {
 Rgb PixelAt(int x, int y) {
     if (x < 0 || y < 0 || x >= g_lastWidth || y >= g_lastHeight) return Rgb{0, 0, 0};
     return g_lastFrame[static_cast<size_t>(g_lastHeight - 1 - y) * g_lastWidth + x];
-}
-
-bool SaveWindowPng(const std::string& path) {
-    if (g_lastFrame.empty()) return false;
-    std::vector<std::uint8_t> topFirst(g_lastFrame.size() * 3);
-    for (int row = 0; row < g_lastHeight; ++row) {
-        for (int x = 0; x < g_lastWidth; ++x) {
-            const Rgb& pixel =
-                g_lastFrame[static_cast<size_t>(g_lastHeight - 1 - row) * g_lastWidth + x];
-            std::uint8_t* out = &topFirst[(static_cast<size_t>(row) * g_lastWidth + x) * 3];
-            out[0] = pixel.r;
-            out[1] = pixel.g;
-            out[2] = pixel.b;
-        }
-    }
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = static_cast<png_uint_32>(g_lastWidth);
-    image.height = static_cast<png_uint_32>(g_lastHeight);
-    image.format = PNG_FORMAT_RGB;
-    return png_image_write_to_file(&image, path.c_str(), 0, topFirst.data(), 0, nullptr) != 0;
 }

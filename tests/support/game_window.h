@@ -3,24 +3,18 @@
 #pragma once
 
 #include <cstdint>  // Required for: std::uint8_t
-#include <string>   // Required for: std::string
 #include <vector>   // Required for: std::vector
 
 struct Rgb {
     std::uint8_t r, g, b;
 };
 
-// The window (first call only), GL current, without InitScene.
 void OpenTestWindow();
 // The window and, once, the real InitScene from the build folder with the manual clock.
 void OpenGameWindow();
 // The game state, keypad, screens, grid and info picture as start-up leaves them; 800 by 600.
 void ResetGameForTest();
-// One frame with OnDisplay; what it presents is kept for the pixel readers below.
 void DrawFrame();
-// Pixels of the last presented frame, rows bottom first, as the window shows them.
+// Rows bottom first; PixelAt counts y from the top as the mouse does.
 std::vector<Rgb> ReadWindowPixels(int* width, int* height);
-// Pixel (x, y) of the last presented frame, y from the top as the mouse counts.
 Rgb PixelAt(int x, int y);
-// Writes the last presented frame as a PNG (for looking at failures).
-bool SaveWindowPng(const std::string& path);

@@ -26,7 +26,6 @@ std::string Show(const Rgb& c) {
            ")";
 }
 
-// Presents what was drawn, then shows the pixel at x, y.
 std::string ShowAt(int x, int y) {
     Toolkit().swapBuffers();
     return Show(PixelAt(x, y));
@@ -58,7 +57,6 @@ protected:
     std::filesystem::path previousFolder_;
 };
 
-// Texels of level 0 of a texture as R, G, B.
 Bytes TextureTexels(unsigned int texture) {
     int width = 0, height = 0;
     glBindTexture(GL_TEXTURE_2D, texture);
@@ -128,19 +126,19 @@ TEST_F(AssetsDrawTest, AModelBuildsAnOpaqueAndABlendedTransparentList) {
         EXPECT_EQ(Show(PixelAt(400, 60)), background);
         EXPECT_FALSE(glIsEnabled(GL_BLEND));
         // Each list alone has only its own faces; Draw is the two lists.
+        const auto shown = [&] {
+            Toolkit().swapBuffers();
+            return Show(PixelAt(kRedX, kY)) + Show(PixelAt(kGreenX, kY)) +
+                   Show(PixelAt(kTexturedX, kY));
+        };
         draw(true, false);
-        EXPECT_EQ(ShowAt(kGreenX, kY), background);
-        EXPECT_EQ(Show(PixelAt(kRedX, kY)), Show(red));
+        EXPECT_EQ(shown(), Show(red) + background + Show(Rgb{250, 200, 10}));
         draw(false, true);
-        EXPECT_EQ(ShowAt(kGreenX, kY), Show(green));
-        EXPECT_EQ(Show(PixelAt(kRedX, kY)), background);
-        EXPECT_EQ(Show(PixelAt(kTexturedX, kY)), background);
+        EXPECT_EQ(shown(), background + Show(green) + background);
         draw(false, false);
         model.Draw();
-        EXPECT_EQ(ShowAt(kRedX, kY), Show(red));
-        EXPECT_EQ(Show(PixelAt(kGreenX, kY)), Show(green));
+        EXPECT_EQ(shown(), Show(red) + Show(green) + Show(Rgb{250, 200, 10}));
     }
-    // The model's destruction takes its lists with it.
     EXPECT_FALSE(glIsList(lists) || glIsList(lists + 1));
 }
 

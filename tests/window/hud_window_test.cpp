@@ -28,7 +28,6 @@ constexpr int kHeight = 600;
 constexpr Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kYellow{255, 255, 0},
     kGrey{128, 128, 128}, kBlack{0, 0, 0};
 
-// A box of window pixels, x from the left, y from the bottom, ends excluded.
 struct Box {
     int x0, y0, x1, y1;
 };
@@ -37,7 +36,6 @@ bool Same(const Rgb& a, const Rgb& b) {
     return a.r == b.r && a.g == b.g && a.b == b.b;
 }
 
-// Pixel (x, y) of the last frame, y from the bottom of a window `height` high.
 ::testing::AssertionResult PixelIs(int x, int y, Rgb expected, int height = kHeight) {
     const Rgb p = PixelAt(x, height - 1 - y);
     if (Same(p, expected)) return ::testing::AssertionSuccess();
@@ -110,7 +108,6 @@ protected:
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
         Clear();
     }
-    // Black window, and the HUD corner's projection as the frame sets it.
     static void Clear() {
         glViewport(0, 0, kWidth, kHeight);
         glClearColor(0, 0, 0, 0);
@@ -197,17 +194,12 @@ TEST_F(HudPiecesTest, NotePictureIsCentredAtItsOwnSize) {
         EXPECT_EQ(viewport[0], x0);
         EXPECT_EQ(viewport[1], y0);
         const int midX = x0 + c.width / 2, midY = y0 + c.height / 2;
-        EXPECT_TRUE(PixelIs(midX - 1, midY - 1, kRed));
-        EXPECT_TRUE(PixelIs(midX, midY - 1, kGreen));
-        EXPECT_TRUE(PixelIs(midX - 1, midY, kBlue));
-        EXPECT_TRUE(PixelIs(midX, midY, kYellow));
+        EXPECT_TRUE(PixelIs(midX - 1, midY - 1, kRed) && PixelIs(midX, midY - 1, kGreen) &&
+                    PixelIs(midX - 1, midY, kBlue) && PixelIs(midX, midY, kYellow));
         if (c.width > kWidth) continue;
-        EXPECT_TRUE(PixelIs(x0, y0, kRed));
-        EXPECT_TRUE(PixelIs(x0 + c.width - 1, y0 + c.height - 1, kYellow));
-        EXPECT_TRUE(PixelIs(x0 - 1, midY, kBlack));
-        EXPECT_TRUE(PixelIs(x0 + c.width, midY, kBlack));
-        EXPECT_TRUE(PixelIs(midX, y0 - 1, kBlack));
-        EXPECT_TRUE(PixelIs(midX, y0 + c.height, kBlack));
+        EXPECT_TRUE(PixelIs(x0, y0, kRed) && PixelIs(x0 + c.width - 1, y0 + c.height - 1, kYellow));
+        EXPECT_TRUE(PixelIs(x0 - 1, midY, kBlack) && PixelIs(x0 + c.width, midY, kBlack) &&
+                    PixelIs(midX, y0 - 1, kBlack) && PixelIs(midX, y0 + c.height, kBlack));
     }
     Clear();
     for (int picture : {3, 9}) {
@@ -245,14 +237,11 @@ TEST_F(HudPiecesTest, InfoPictureFillsItsPartOfTheWindowUpright) {
         Present();
         const Box& q = c.quad;
         const int midX = (q.x0 + q.x1) / 2, midY = (q.y0 + q.y1) / 2;
-        EXPECT_TRUE(PixelIs(q.x0, q.y0, kRed, c.h));
-        EXPECT_TRUE(PixelIs(q.x1 - 1, q.y0, kGreen, c.h));
-        EXPECT_TRUE(PixelIs(q.x0, q.y1 - 1, kBlue, c.h));
-        EXPECT_TRUE(PixelIs(q.x1 - 1, q.y1 - 1, kYellow, c.h));
-        EXPECT_TRUE(PixelIs(q.x0 - 1, midY, kBlack, c.h));
-        EXPECT_TRUE(PixelIs(q.x1, midY, kBlack, c.h));
-        EXPECT_TRUE(PixelIs(midX, q.y0 - 1, kBlack, c.h));
-        EXPECT_TRUE(PixelIs(midX, q.y1, kBlack, c.h));
+        EXPECT_TRUE(PixelIs(q.x0, q.y0, kRed, c.h) && PixelIs(q.x1 - 1, q.y0, kGreen, c.h) &&
+                    PixelIs(q.x0, q.y1 - 1, kBlue, c.h) &&
+                    PixelIs(q.x1 - 1, q.y1 - 1, kYellow, c.h));
+        EXPECT_TRUE(PixelIs(q.x0 - 1, midY, kBlack, c.h) && PixelIs(q.x1, midY, kBlack, c.h) &&
+                    PixelIs(midX, q.y0 - 1, kBlack, c.h) && PixelIs(midX, q.y1, kBlack, c.h));
     }
     OnReshape(kWidth, kHeight);
 }
@@ -284,7 +273,6 @@ TEST_F(HudPiecesTest, TextMovesTheRasterPositionByItsWidth) {
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-// Whole frames of the game after the real start-up.
 class HudFrameTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -303,12 +291,11 @@ TEST_F(HudFrameTest, CountdownStandsInItsCorner) {
     EXPECT_GT(text.strongText, 15);
     EXPECT_EQ(text.offText, 0);
     // The first glyph starts at x = width - 44, the digits stand on y = height - 53.
-    EXPECT_GE(text.bounds.x0, kWidth - 44);
-    EXPECT_LE(text.bounds.x0, kWidth - 42);
-    EXPECT_GE(text.bounds.y0, kHeight - 54);
-    EXPECT_LE(text.bounds.y0, kHeight - 53);
-    EXPECT_LE(text.bounds.y1, kHeight - 53 + 12);
-    EXPECT_LE(text.bounds.x1, kWidth - 4);
+    const Box& b = text.bounds;
+    EXPECT_TRUE(b.x0 >= kWidth - 44 && b.x0 <= kWidth - 42 && b.x1 <= kWidth - 4)
+        << b.x0 << " " << b.x1;
+    EXPECT_TRUE(b.y0 >= kHeight - 54 && b.y0 <= kHeight - 53 && b.y1 <= kHeight - 41)
+        << b.y0 << " " << b.y1;
 }
 
 // A key the last press used is outlined in yellow in its slot; the hammer, from its use until it

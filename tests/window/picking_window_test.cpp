@@ -1,6 +1,4 @@
-// Picking in a real window with the generated house: the sky and the garden pick nothing, a
-// press on anything drawn over the house picks nothing behind it, and the latched box is
-// outlined.
+// Picking in a real window with the generated house.
 #include <gtest/gtest.h>
 
 #include <GL/freeglut.h>  // Required for: GLUT_LEFT_BUTTON, GLUT_DOWN
