@@ -4,6 +4,8 @@
 #include <GL/freeglut.h>  // Required for: GLUT_DOWN, GLUT_RIGHT_BUTTON
 
 #include <cstdio>
+#include <string>
+#include <utility>
 
 #include "app/game_state.h"
 #include "gameplay/picking.h"
@@ -14,6 +16,20 @@
 #include "platform/toolkit.h"
 
 namespace {
+
+// The hints and the floor labels are UTF-8; a byte that cannot start or continue a character
+// shows as one replacement mark, and the text goes on after it.
+TEST(GlyphsTest, DecodesUtf8AndMarksEachMalformedByte) {
+    const std::pair<const char*, std::u32string> cases[] = {
+        {"A\x7F", U"A\x7F"},
+        {"\xC2\xA9\xE6\xA5\xBC", U"\u00A9\u697C"},
+        {"\xF0\x9F\x98\x80!", U"\U0001F600!"},
+        {"\xE6\x41", U"\uFFFDA"},
+        {"\xE6\xA5", U"\uFFFD\uFFFD"},
+        {"\x80\xF8z", U"\uFFFD\uFFFDz"},
+    };
+    for (const auto& [text, decoded] : cases) EXPECT_EQ(DecodeUtf8(text), decoded) << text;
+}
 
 // Five 30-unit slots below, four above, 3-unit gaps; the borders belong to the slot, an empty
 // slot still answers, and anywhere else in the bar is entry 0.
