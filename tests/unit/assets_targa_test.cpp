@@ -105,12 +105,13 @@ TEST(TargaImageTest, RefusesWhatItCannotReadAndHoldsNoPixelsAfterwards) {
         file.resize(file.size() - c.cut);
         EXPECT_FALSE(image.LoadMemory(file.data(), file.size()));
         EXPECT_EQ(image.Pixels(), nullptr);
-        EXPECT_EQ(image.Width(), 0);
+        EXPECT_EQ(image.Width() + image.Height(), 0);
         EXPECT_EQ(image.ImageSize(), 0u);
         EXPECT_NE(image.LastError().find(c.reason), std::string::npos) << image.LastError();
     }
     CTargaImage image;
     EXPECT_FALSE(image.LoadFile("/nonexistent/missing.tga"));
+    EXPECT_EQ(image.Width() + image.Height(), 0);
     EXPECT_NE(image.LastError().find("cannot open"), std::string::npos) << image.LastError();
     EXPECT_FALSE(image.FlipRows());
     EXPECT_FALSE(image.SwapRedAndBlue());
