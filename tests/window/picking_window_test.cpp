@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "app/frame.h"
 #include "app/game_state.h"
@@ -128,6 +129,13 @@ TEST_F(PickingWindowTest, PressOnAnOverlayDoesNotPickTheDoorBehindIt) {
         int x = 0, y = 0;
         ASSERT_TRUE(ProjectToWindowPixel(fitting, &x, &y));
         EXPECT_EQ(PickWorld(x, y), 12) << "the door's fitting at pixel " << x << ", " << y;
+    }
+    // Up close the door reaches every edge of the window: the first and last row and column
+    // are read like any other.
+    StandFacing(6.045f, 0.0f, -9.3f, straightAhead);
+    DrawFrame();
+    for (const auto& [x, y] : {std::pair{0, 599}, {799, 599}, {0, 0}, {0, 300}, {400, 599}}) {
+        EXPECT_EQ(PickWorld(x, y), 12) << "pixel " << x << ", " << y;
     }
 }
 
