@@ -1,8 +1,5 @@
-// The generated models and pictures read by the game's own readers, and the house as the player
-// meets it: what stops the player is what the player sees (a wall beside every place one can
-// stand, nothing within a tenth of a unit of its centre, a floor below and a ceiling above, no
-// line of sight out through a crack), what the player must find is in sight, and in the game's
-// window each place is picked where it is seen and a taken item vanishes.
+// The generated models and pictures through the game's own readers, and the house as the player
+// meets it: walls where they are seen, no crack, things in sight, each place picked where seen.
 #include <gtest/gtest.h>
 #include <unistd.h>  // Required for: getpid()
 
@@ -80,12 +77,17 @@ Box PickBoxAt(int index) {
     const ::PickBox& box = g_pickBoxes[index];
     return Box{{box.min[0], box.min[1], box.min[2]}, {box.max[0], box.max[1], box.max[2]}};
 }
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
 std::string ModelBase(const std::string& name) {
     return kBuildFolder + "/Data/Model/" + name;
 }
 
-// One model read with the game's reader: its faces as triangles, what stopped the read or what it
-// warned of, and how many faces, positions, texture coordinates, normals, materials and textures.
+// One model through the game's reader; parts: faces, positions, texture coordinates, normals,
+// materials, textures.
 struct LoadedModel {
     std::vector<Triangle> triangles;
     std::string error, warning;
@@ -94,12 +96,11 @@ struct LoadedModel {
 LoadedModel LoadModel(const std::string& name) {
     LoadedModel loaded;
     const std::string base = ModelBase(name);
-    std::ifstream file(base + ".obj", std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
+    const std::vector<std::uint8_t> text = ReadFileBytes(base + ".obj");
     obj3dmodel model;
     if (!model.TryLoadMtl(base.c_str(), &loaded.error) ||
-        !model.ParseObj(text.str(), (base + ".obj").c_str(), &loaded.error, &loaded.warning)) {
+        !model.ParseObj(std::string(text.begin(), text.end()), (base + ".obj").c_str(),
+                        &loaded.error, &loaded.warning)) {
         return loaded;
     }
     for (size_t count : {model.faces.size(), model.positions.size(), model.texCoords.size(),
@@ -126,8 +127,7 @@ double RayMeetsTriangle(const Triangle& t, Point origin, Point direction) {
     return Dot(e2, q) / det;
 }
 
-// Separating-axis test of a triangle against a box: the box's axes, the triangle's normal and
-// the nine cross products of edges.
+// Separating-axis test of a triangle against a box.
 bool TriangleTouchesBox(const Triangle& triangle, const Box& box) {
     const Point centre = (box.min + box.max) * 0.5, half = (box.max - box.min) * 0.5;
     const Point v[3] = {triangle.a - centre, triangle.b - centre, triangle.c - centre};
@@ -149,15 +149,13 @@ bool TriangleTouchesBox(const Triangle& triangle, const Box& box) {
     return true;
 }
 
-// Nearest hits of rays against triangles, over a tree of boxes halved along their longest side
-// down to leaves of four.
+// Nearest hits of rays against triangles, over a tree of boxes with leaves of four.
 class RayCaster {
 public:
     explicit RayCaster(std::vector<Triangle> triangles) : triangles_(std::move(triangles)) {
         for (size_t i = 0; i < triangles_.size(); ++i) order_.push_back(static_cast<int>(i));
         if (!triangles_.empty()) Build(0, static_cast<int>(triangles_.size()));
     }
-    // The distance along `direction` (unit length) to the nearest triangle beyond `minT`.
     bool Nearest(Point origin, Point direction, double minT, double maxT, double* t) const {
         double best = maxT;
         Visit(
@@ -214,7 +212,6 @@ private:
         nodes_[index].left = left;
         return index;
     }
-    // Walks into every node whose bounds `enter` accepts; true once `leaf` is for a triangle.
     template <typename Enter, typename Leaf>
     bool Visit(Enter enter, Leaf leaf) const {
         std::vector<int> stack{0};
@@ -231,15 +228,13 @@ private:
     }
 };
 
-// The notes and keys that stay in the inventory once taken: each is its own model, drawn where it
-// lies until its pick box gives it.
+// Notes and keys kept once taken: each its own model, drawn until its pick box gives it.
 const struct {
     const char* model;
     int box;
 } kKeptItems[4] = {{"house_note1", 0}, {"house_key1", 1}, {"house_key2", 7}, {"house_note3", 9}};
 
-// The models read once, with every triangle gathered for rays with the bookcase closed and open
-// (moved as the game draws it once the keypad code is keyed in).
+// The models read once; rays with the bookcase closed and slid open as the game draws it.
 struct HouseScene {
     LoadedModel house, hammer, bread, bookcase, keptItems[4] = {};
     std::unique_ptr<RayCaster> keptItemRays[4] = {}, closed = {}, open = {};
@@ -280,7 +275,6 @@ constexpr Box kHiddenRoom{{11.03, -0.01, -2.45}, {13.25, 2.9, 0.0}};
 constexpr double kHalfViewHeightDegrees = 15.0;
 constexpr double kHalfViewWidthDegrees = 19.65;
 
-// A grid cell the player can stand in after a step.
 struct StandingCell {
     int row = 0, column = 0;
     bool upper = false;
@@ -288,21 +282,16 @@ struct StandingCell {
     Point Eye() const { return {(row - 0.5) * 0.2, FloorY() + 1.0, -10.0 + (column - 0.5) * 0.2}; }
 };
 
-// The game's grid laid out afresh, with the bookcase passage closed or open.
-void LayOutGrid(bool passageOpen) {
-    InitWalkGrid();
-    BuildWallLayout();
-    if (passageOpen) OpenBookcasePassage();
-}
 bool InWall(bool upper, int row, int column) {
     const WalkCell& cell = g_walkGrid[row][column];
     return upper ? cell.upper == kUpperWall : cell.ground == kGroundWall;
 }
 
-// Walks the game's grid from the start cell upstairs, in all eight directions and through the
-// stairs, which carry the player to the other floor 25 rows on.
+// Walks the freshly laid-out grid from the start upstairs; stairs carry the player 25 rows on.
 std::vector<StandingCell> StandingCells(bool passageOpen) {
-    LayOutGrid(passageOpen);
+    InitWalkGrid();
+    BuildWallLayout();
+    if (passageOpen) OpenBookcasePassage();
     using State = std::tuple<bool, int, int>;  // upper, row, column
     std::deque<State> queue{{true, CellRow(3.0f), CellColumn(-1.0f)}};
     std::set<State> seen(queue.begin(), queue.end());
@@ -323,24 +312,20 @@ std::vector<StandingCell> StandingCells(bool passageOpen) {
     return cells;
 }
 
-// What a line of sight must end on: a pick box (the first surface on the way lies in it, so a
-// click there picks it), or a kept item's own triangles where it lies.
+// A pick box (a click on the first surface there picks it), or a kept item's own triangles.
 struct SightTarget {
     Box sampleIn;
     int box = -1;
     const RayCaster* model = nullptr;
 };
-SightTarget BoxTarget(int box) {
-    return SightTarget{PickBoxAt(box), box, nullptr};
-}
-SightTarget KeptItemTarget(int item) {
-    return SightTarget{BoundsOf(Scene().keptItems[item].triangles), -1,
-                       Scene().keptItemRays[item].get()};
+SightTarget Target(bool keptItem, int index) {
+    if (!keptItem) return SightTarget{PickBoxAt(index), index, nullptr};
+    return SightTarget{BoundsOf(Scene().keptItems[index].triangles), -1,
+                       Scene().keptItemRays[index].get()};
 }
 
-// The share of a grid of steps^3 points in the target that the eye sees within `halfHeight`
-// degrees of the horizon (and, when facingYaw is given, within the view's width), with the target
-// the first thing on the way; *firstHit is where the first such line of sight ends.
+// The share of steps^3 points in the target the eye sees within `halfHeight` degrees of the
+// horizon (and the view's width if facingYaw), the target first on the way; *firstHit: the first.
 double SeenShare(Point eye, const SightTarget& target, bool passageOpen, int steps = 6,
                  const double* facingYaw = nullptr, double halfHeight = kHalfViewHeightDegrees,
                  Point* firstHit = nullptr) {
@@ -352,8 +337,7 @@ double SeenShare(Point eye, const SightTarget& target, bool passageOpen, int ste
                           box.min.z + (box.max.z - box.min.z) * (i % steps + 0.5) / steps};
         const Point line = point - eye;
         const double across = std::sqrt(line.x * line.x + line.z * line.z);
-        // The point's depth in the view: turned to face it, or facing the given yaw (the view
-        // looks along (-sin yaw, -cos yaw) and never tilts).
+        // Depth in the view: facing the point, or the yaw (looking along -sin yaw, -cos yaw).
         double ahead = across;
         if (facingYaw != nullptr) {
             const double off =
@@ -379,8 +363,7 @@ double SeenShare(Point eye, const SightTarget& target, bool passageOpen, int ste
     return static_cast<double>(seen) / (steps * steps * steps);
 }
 
-// The first standing cell on the target's floor, nearest first from 0.5 units away, that sees it
-// a little inside the view's height, and where the line of sight meets the target.
+// The nearest standing cell on the floor, from 0.5 away, that sees the target well inside the view.
 struct Sighting {
     bool found = false;
     StandingCell cell;
@@ -407,11 +390,6 @@ Sighting FindSightingOf(const SightTarget& target, bool upstairs, bool passageOp
     return sighting;
 }
 
-std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 std::uint32_t Little(const std::vector<std::uint8_t>& bytes, size_t at, int count) {
     std::uint32_t value = 0;
     for (int i = count - 1; i >= 0; --i) value = (value << 8) | bytes.at(at + i);
@@ -422,9 +400,8 @@ bool PowerOfTwo(int value) {
     return value > 0 && (value & (value - 1)) == 0;
 }
 
-// Read by the game's BMP reader (an uncompressed bottom-up 24-bit block right after the 54-byte
-// header), with the file's size in its header, nothing after the pixels and power-of-two sides
-// (the bar uploads icons without rescaling). The width and height.
+// Read by the game's BMP reader, the file's size in its header, nothing after the pixels and
+// power-of-two sides (the bar uploads icons without rescaling). The width and height.
 std::pair<int, int> ExpectPlainBmp(const std::string& path) {
     const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
     BmpPixels bmp;
@@ -438,8 +415,7 @@ std::pair<int, int> ExpectPlainBmp(const std::string& path) {
     return {bmp.width, bmp.height};
 }
 
-// The game's reader reads every model to the end without a warning, finds every face, vertex,
-// material and texture the files hold, and every texture is a plain BMP.
+// Every part the files hold is found, and every texture is a plain BMP.
 TEST(ModelFiles, TheGamesReaderReadsEveryModelWithAllItsParts) {
     int textures = 0;
     for (const char* name : {"house_main", "house_hammer", "bookcase1", "bread1", "house_note1",
@@ -469,8 +445,7 @@ TEST(ModelFiles, TheGamesReaderReadsEveryModelWithAllItsParts) {
     EXPECT_GT(textures, 20);
 }
 
-// The pictures by what they are stretched over in the 800 by 600 window, width over height: the
-// sky box faces, the keypad panel and its digits, the full-window screens and the info cards.
+// Width over height as shown in the 800 by 600 window: sky, keypad, digits, screens, cards.
 const struct {
     const char* names;
     double shownAspect;
@@ -482,9 +457,8 @@ const struct {
     {"info0 info1 info2 info3 info4 info5 info6 info7 info8", 240.0 / 360.0},
 };
 
-// 24-bit true colour without a colour map, run-length only where that is smaller, some stored
-// top row first (so the game's row flip meets real data), the sky faces equal power-of-two
-// squares; and the game's reader reads each of them.
+// True colour, no colour map, run-length only where smaller, some top row first (the game's row
+// flip meets real data), the sky faces equal power-of-two squares, read by the game's reader.
 TEST(PictureFiles, EveryPictureIsTrueColourOfTheShapeItIsShownAt) {
     int topFirst = 0, runLength = 0, files = 0, skySide = 0;
     for (const auto& group : kPictureGroups) {
@@ -523,9 +497,8 @@ TEST(PictureFiles, EveryPictureIsTrueColourOfTheShapeItIsShownAt) {
     EXPECT_GE(runLength, 1);
 }
 
-// The bar's background is drawn over 168 by 69 and its slots over 30 by 30, so that no side is
-// scaled up by more than half; a note is shown at its own size in the 800 by 600 window and must
-// be large enough to read.
+// The bar's background is drawn over 168 by 69, its slots over 30 by 30 (no side scaled up by more
+// than half); a note is shown at its own size and must be large enough to read.
 TEST(IconFiles, EveryIconIsAPlainBmpOfTheSizeItIsShownAt) {
     for (int i = 0; i < kIconPictureCount; ++i) {
         const auto [width, height] = ExpectPlainBmp(kBuildFolder + "/" + g_iconFiles[i]);
@@ -538,8 +511,6 @@ TEST(IconFiles, EveryIconIsAPlainBmpOfTheSizeItIsShownAt) {
     }
 }
 
-// Two fresh runs of the generator agree with each other and with the Data folder of the build
-// that the game and the other checks read.
 TEST(Determinism, TwoRunsOfTheGeneratorAndTheBuildsDataHoldTheSameBytes) {
     // One folder per process: builds side by side may run this test at the same time.
     const std::string scratch =
@@ -569,8 +540,7 @@ TEST_P(PassageState, EveryStandingCellIsClearAndEveryWallBesideItIsSeen) {
     const std::vector<StandingCell> cells = StandingCells(open);
     for (const StandingCell& cell : cells) {
         const Point eye = cell.Eye();
-        // Between knee and head height; a square of half-side 0.1 round the centre is a little
-        // stricter than a circle.
+        // Knee to head height; a square of half-side 0.1 is a little stricter than a circle.
         const double low = cell.FloorY() + 0.2, high = cell.FloorY() + 1.8;
         if (scene.AnyInBox(
                 {{eye.x - 0.0999, low, eye.z - 0.0999}, {eye.x + 0.0999, high, eye.z + 0.0999}})) {
@@ -584,8 +554,7 @@ TEST_P(PassageState, EveryStandingCellIsClearAndEveryWallBesideItIsSeen) {
         }
         for (int row = cell.row - 1; row <= cell.row + 1; ++row) {
             for (int column = cell.column - 1; column <= cell.column + 1; ++column) {
-                // Geometry may stand up to 0.02 outside the cell (the front door's leaf stands
-                // just behind the cells of its recess).
+                // Up to 0.02 outside the cell (the front door's leaf is behind its recess).
                 if (CellInGrid(row, column) && InWall(cell.upper, row, column) &&
                     walls.insert({cell.upper, row, column}).second &&
                     !scene.AnyInBox({{row * 0.2 - 0.22, low, column * 0.2 - 10.22},
@@ -602,9 +571,8 @@ TEST_P(PassageState, EveryStandingCellIsClearAndEveryWallBesideItIsSeen) {
     EXPECT_EQ(invisible, "") << "invisible walls";
 }
 
-// From every standing cell, all round and over the whole height of the view, each line of sight
-// ends on the house (glass counts): no crack in a wall, floor or ceiling shows the garden or the
-// sky, and while the bookcase is closed none shows the room behind it.
+// All round and over the view's height each line of sight ends on the house (glass counts), and
+// while the bookcase is closed none shows the room behind it.
 TEST_P(PassageState, EveryLineOfSightEndsOnTheHouse) {
     const bool open = GetParam();
     const RayCaster& scene = Scene().For(open);
@@ -637,34 +605,30 @@ INSTANTIATE_TEST_SUITE_P(BookcaseClosedAndOpen, PassageState, testing::Bool(),
                              return std::string(info.param ? "PassageOpen" : "PassageClosed");
                          });
 
-// What must be in sight, and from where the player comes to it: the items upstairs from the cell
-// where the player wakes by the bed; key 2 and note 3 from the way into the living room from the
-// hall; the bread from the kitchen's doorway; the front door from the hall west of the kitchen's
-// walls; the safe from the passage as soon as the bookcase has slid; and the keypad from where
-// the stairs land the player, facing the bookcase (the eye 0.6 from the keypad, which sits at its
-// height), in the middle of the landing where it is ahead, and from beside the landing.
+// From where the player comes: upstairs items from the bed; key 2 and note 3 from the hall; the
+// bread from its doorway; the safe once the bookcase has slid; the keypad from the landing facing
+// the bookcase (0.6 from it, at its height) and from beside the landing.
 struct InSight {
     const char* what;
-    bool keptItem;  // the index is that of a kept item, or else of a pick box
-    int index;
-    bool upper;  // the floor and the cells the player comes from
-    int firstRow, lastRow, firstColumn, lastColumn;
+    bool keptItem,
+        upper;  // a kept item or a pick box; the floor of the cells the player comes from
+    int index, firstRow, lastRow, firstColumn, lastColumn;
     bool passageOpen, fromEveryCell;  // seen from every standing cell of the area, or from one
     double share, facingYaw;          // of the target's points in sight; NAN when free to turn
 };
 
 // clang-format off
 const InSight kInSight[] = {
-    {"Note1FromTheBed", true, 0, true, 16, 16, 46, 46, false, true, 0.3, NAN},
-    {"Key1FromTheBed", true, 1, true, 16, 16, 46, 46, false, true, 0.3, NAN},
-    {"HammerFromTheBed", false, 5, true, 16, 16, 46, 46, false, true, 0.3, NAN},
-    {"Key2FromTheHall", true, 2, false, 27, 36, 25, 25, false, false, 0.5, NAN},
-    {"Note3FromTheHall", true, 3, false, 27, 36, 25, 25, false, false, 0.3, NAN},
-    {"BreadFromItsDoorway", false, 8, false, 37, 37, 11, 17, false, false, 0.5, NAN},
-    {"FrontDoorFromTheHall", false, 12, false, 27, 36, 27, 49, false, true, 0.5, NAN},
-    {"SafeFromThePassage", false, 10, false, 54, 55, 48, 50, true, true, 0.1, NAN},
-    {"KeypadFromTheLanding", false, 15, false, 51, 51, 47, 49, false, true, 0.4, -90.0},
-    {"KeypadFromBesideTheLanding", false, 15, false, 50, 51, 40, 44, false, false, 0.3, NAN},
+    {"Note1FromTheBed", true, true, 0, 16, 16, 46, 46, false, true, 0.3, NAN},
+    {"Key1FromTheBed", true, true, 1, 16, 16, 46, 46, false, true, 0.3, NAN},
+    {"HammerFromTheBed", false, true, 5, 16, 16, 46, 46, false, true, 0.3, NAN},
+    {"Key2FromTheHall", true, false, 2, 27, 36, 25, 25, false, false, 0.5, NAN},
+    {"Note3FromTheHall", true, false, 3, 27, 36, 25, 25, false, false, 0.3, NAN},
+    {"BreadFromItsDoorway", false, false, 8, 37, 37, 11, 17, false, false, 0.5, NAN},
+    {"FrontDoorFromTheHall", false, false, 12, 27, 36, 27, 49, false, true, 0.5, NAN},
+    {"SafeFromThePassage", false, false, 10, 54, 55, 48, 50, true, true, 0.1, NAN},
+    {"KeypadFromTheLanding", false, false, 15, 51, 51, 47, 49, false, true, 0.4, -90.0},
+    {"KeypadFromBesideTheLanding", false, false, 15, 50, 51, 40, 44, false, false, 0.3, NAN},
 };
 // clang-format on
 
@@ -672,8 +636,7 @@ class InSightFrom : public testing::TestWithParam<InSight> {};
 
 TEST_P(InSightFrom, TheAreasStandingCells) {
     const InSight& sight = GetParam();
-    const SightTarget target =
-        sight.keptItem ? KeptItemTarget(sight.index) : BoxTarget(sight.index);
+    const SightTarget target = Target(sight.keptItem, sight.index);
     const double* facing = std::isnan(sight.facingYaw) ? nullptr : &sight.facingYaw;
     int cells = 0, seeing = 0;
     std::string shares;
@@ -697,8 +660,7 @@ INSTANTIATE_TEST_SUITE_P(WhereThePlayerComesIn, InSightFrom, testing::ValuesIn(k
                              return std::string(info.param.what);
                          });
 
-// A new game with the player where the sighting's eye is, facing the point hit; the pixel row
-// that shows that point straight ahead in column 400 (the view spans 30 degrees over 600 rows).
+// A new game at the sighting's eye facing the hit; the pixel row showing it in column 400.
 int FaceSighting(const Sighting& sighting, bool passageOpen) {
     ResetGameForTest();
     if (passageOpen) g_bookcaseOffset = kBookcaseOpenOffset;
@@ -721,12 +683,9 @@ int Difference(Rgb a, Rgb b) {
     return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
 }
 
-// Each pick box holds the thing it stands for (the hammer and the bread whole, the keypad on the
-// bookcase that slides), is seen from somewhere the player can stand (the safe and the photograph
-// only once the passage behind the bookcase is open), and clicking it from there picks it. A note
-// or key the player takes is no longer drawn where it lay: the pixel that showed it shows what it
-// lay on once its icon is owned, and already on the frame whose press took it (the icon is
-// granted after the items are drawn); after a restart it lies there again.
+// Each pick box holds its thing and, seen from where the player can stand (safe and photograph
+// only once the passage is open), clicking it picks it. A kept item vanishes once its icon is
+// owned and on the frame whose press took it; after a restart it lies there again.
 TEST(HousePick, EachPlaceHoldsItsThingAndClickingItFromWhereItIsSeenPicksIt) {
     if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display (run ./test)";
     OpenGameWindow();
@@ -740,12 +699,11 @@ TEST(HousePick, EachPlaceHoldsItsThingAndClickingItFromWhereItIsSeenPicksIt) {
         EXPECT_TRUE(box != kKeypadPickBox ||
                     RayCaster(Scene().bookcase.triangles).AnyInBox(PickBoxAt(box)));
         const bool passageOpen = box == 10 || box == 11;
-        EXPECT_FALSE(passageOpen && FindSightingOf(BoxTarget(box), false, false).found)
+        EXPECT_FALSE(passageOpen && FindSightingOf(Target(false, box), false, false).found)
             << "seen through the closed bookcase";
-        // A kept item is aimed at where its own model shows.
         int kept = -1;
         for (int i = 0; i < 4; ++i) kept = kKeptItems[i].box == box ? i : kept;
-        const SightTarget target = kept >= 0 ? KeptItemTarget(kept) : BoxTarget(box);
+        const SightTarget target = Target(kept >= 0, kept >= 0 ? kept : box);
         const Sighting sighting = FindSightingOf(target, PickBoxAt(box).min.y >= 2.5, passageOpen);
         ASSERT_TRUE(sighting.found) << "no standing cell sees it";
         const int y = FaceSighting(sighting, passageOpen);
