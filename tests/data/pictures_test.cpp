@@ -1,6 +1,4 @@
-// The pictures as the player sees them in the 800 by 600 window, read and drawn by the game's own
-// code: the buttons and keys stand out where the mouse presses after the rescaling, and notes
-// appear pixel for pixel.
+// Pictures as drawn by the game in the 800 by 600 window: buttons and keys where the mouse presses.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -20,8 +18,7 @@ namespace {
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
-// Clearly different: far apart in RGB (the full range is 0 to 441).
-constexpr double kClearlyDifferent = 60.0;
+constexpr double kClearlyDifferent = 60.0;  // of the 441 between black and white
 
 // A frame as the window shows it, rows bottom first; At counts y from the top.
 struct Picture {
@@ -61,7 +58,6 @@ double ColourDistance(const MeanColour& a, const MeanColour& b) {
                      (a.b - b.b) * (a.b - b.b));
 }
 
-// The frame last presented by the game, or the back buffer presented now.
 Picture Shown(bool present = false) {
     if (present) Toolkit().swapBuffers();
     Picture picture;
@@ -69,9 +65,8 @@ Picture Shown(bool present = false) {
     return picture;
 }
 
-// Each button fills the rectangle the screens test presses in (corners in window percent): the
-// button and strips along its four edges stand out from what lies round it, and going back does
-// not look like quitting.
+// Each button and strips along its edges stand out where the mouse presses (corners in window
+// percent), and going back does not look like quitting.
 TEST(PicturesOnScreen, ScreenButtonsStandOutWhereTheMouseMustPress) {
     if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display (./test)";
     OpenTestWindow();
@@ -109,8 +104,7 @@ TEST(PicturesOnScreen, ScreenButtonsStandOutWhereTheMouseMustPress) {
     }
 }
 
-// Every key of the keypad's picture stands out on the cell the panel's hit test gives it, and the
-// close key does not look like a digit key.
+// Every key stands out on the cell the panel's hit test gives it; close does not look like a digit.
 TEST(PicturesOnScreen, KeypadKeysLieOnTheirCells) {
     if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display (./test)";
     OpenTestWindow();
@@ -128,8 +122,7 @@ TEST(PicturesOnScreen, KeypadKeysLieOnTheirCells) {
     const Picture window = Shown(true);
     MeanColour keys[10];
     for (int cell = 0; cell < 10; ++cell) {
-        // Panel point (x, y), from (-200, -100) at its lower left, is window pixel
-        // (area.x + 200 + x, height - area.y - 100 - y).
+        // Panel (x, y), from (-200, -100) at lower left, is pixel (area.x+200+x, 500-area.y-y).
         const KeypadPanel::Cell& c = panel.cells[cell];
         const double left = area.x + 200 + c.xMin, top = kHeight - area.y - 100 - c.yMax;
         const double right = area.x + 200 + c.xMax, bottom = kHeight - area.y - 100 - c.yMin;
@@ -141,8 +134,6 @@ TEST(PicturesOnScreen, KeypadKeysLieOnTheirCells) {
     }
 }
 
-// In the game's own frame, each note read from the bar appears at its own size in the middle of
-// the window, pixel for pixel.
 TEST(PicturesOnScreen, NotesAppearPixelForPixelInTheMiddleOfTheWindow) {
     if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display (./test)";
     OpenGameWindow();
