@@ -17,12 +17,11 @@
 namespace {
 
 std::vector<double> PlainStateNow() {
-    std::vector<double> state = {
-        g_playerX,      g_playerY,       g_playerZ,      g_prevPlayerX,
-        g_prevPlayerZ,  g_yaw,           g_posX,         g_posY,
-        g_posZ,         g_windowWidth,   g_windowHeight, double(g_startClock),
-        g_secondsLeft,  g_gameMode,      g_pickedBox,    g_messageIndex,
-        g_describeMode, g_hammerVisible, g_breadVisible};
+    const auto values = [](auto... v) { return std::vector<double>{static_cast<double>(v)...}; };
+    std::vector<double> state =
+        values(g_playerX, g_playerY, g_playerZ, g_prevPlayerX, g_prevPlayerZ, g_yaw, g_posX, g_posY,
+               g_posZ, g_windowWidth, g_windowHeight, g_startClock, g_secondsLeft, g_gameMode,
+               g_pickedBox, g_messageIndex, g_describeMode, g_hammerVisible, g_breadVisible);
     state.insert(state.end(), std::begin(g_timeText), std::end(g_timeText));
     state.insert(state.end(), std::begin(g_boxEnabled), std::end(g_boxEnabled));
     state.insert(state.end(), std::begin(g_boxIcon), std::end(g_boxIcon));
