@@ -3,7 +3,7 @@
 
 #include <cstring>  // Required for: std::memcpy()
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "gameplay/keypad.h"
 #include "gameplay/progress.h"
 #include "platform/clock.h"

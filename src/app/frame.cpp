@@ -2,13 +2,12 @@
 // that act on the selection latched by the last press.
 #include "app/frame.h"
 
-#include <GL/gl.h>   // Required for: glClear(), glPushMatrix(), glViewport(), glRasterPos2i()
-#include <GL/glu.h>  // Required for: gluLookAt()
+#include <GL/gl.h>  // Required for: glClear(), glPushMatrix(), glViewport(), glRasterPos2i()
 
 #include "app/countdown.h"
-#include "app/game_state.h"
 #include "assets/obj_model.h"
 #include "assets/skybox.h"
+#include "core/game_state.h"
 #include "gameplay/keypad.h"
 #include "gameplay/picking.h"
 #include "gameplay/progress.h"
@@ -17,12 +16,7 @@
 #include "hud/icon_bar.h"
 #include "hud/info_picture.h"
 #include "platform/toolkit.h"
-
-void ApplyCameraTransform() {
-    glRotatef(-g_yaw, 0.0f, 1.0f, 0.0f);
-    gluLookAt(3.0, 4.0, -1.0, 3.0, 4.0, -2.0, 0.0, 1.0, 0.0);
-    glTranslatef(g_posX, g_posY, g_posZ);
-}
+#include "world/camera.h"
 
 void OnDisplay() {
     const int width = g_windowWidth;

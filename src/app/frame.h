@@ -3,6 +3,3 @@
 
 // The display callback.
 void OnDisplay();
-// The camera: the yaw, the fixed eye looking along -Z, then the world translation; multiplied
-// onto the current (projection) matrix. The frame and the pick use this one transform.
-void ApplyCameraTransform();

@@ -6,9 +6,9 @@
 
 #include "app/countdown.h"
 #include "app/frame.h"
-#include "app/game_state.h"
 #include "assets/obj_model.h"
 #include "assets/skybox.h"
+#include "core/game_state.h"
 #include "gameplay/keypad.h"
 #include "gameplay/picking.h"
 #include "gameplay/screens.h"
@@ -59,7 +59,7 @@ void CreateGameWindow(int* argc, char** argv) {
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
     glutCreateWindow("Escape House");
-    InstallGlutToolkit();
+    InstallGlutToolkit(OnDisplay);
 }
 
 void InitScene() {

@@ -6,7 +6,7 @@
 #include <new>      // Required for: std::nothrow
 
 #include "assets/file_bytes.h"
-#include "assets/little_endian.h"
+#include "platform/little_endian.h"
 
 namespace {
 

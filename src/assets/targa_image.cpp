@@ -9,7 +9,7 @@
 #include <utility>    // Required for: std::swap(), std::move()
 
 #include "assets/file_bytes.h"
-#include "assets/little_endian.h"
+#include "platform/little_endian.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // player keeps until they are in the inventory, the bookcase where the keypad left it.
 #include <GL/gl.h>  // Required for: glPushMatrix(), glTranslatef(), glPopMatrix()
 
-#include "app/game_state.h"
 #include "assets/obj_model.h"
+#include "core/game_state.h"
 #include "gameplay/progress.h"
 
 namespace {

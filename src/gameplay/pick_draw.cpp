@@ -3,9 +3,9 @@
 #include <GL/gl.h>   // Required for: glGetDoublev(), glReadPixels(), glBegin(), glVertex3d()
 #include <GL/glu.h>  // Required for: gluUnProject()
 
-#include "app/frame.h"
 #include "gameplay/pick_boxes.h"
 #include "gameplay/picking.h"
+#include "world/camera.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <GL/freeglut.h>  // Required for: GLUT_DOWN, GLUT_LEFT_BUTTON, GLUT_RIGHT_BUTTON
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "gameplay/keypad.h"
 #include "gameplay/screens.h"
 #include "hud/icon_bar.h"

@@ -3,7 +3,7 @@
 // icon is removed, a key only enables again what it already enabled.
 #include "gameplay/progress.h"
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "platform/clock.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The hint texts of the icon bar and which of them a right press may show.
 #include "hud/hud_text.h"
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 
 // One per bar entry; the two breads share a text, and so do the three keys.
 const char* const g_iconHints[10] = {

@@ -3,8 +3,8 @@
 
 #include <GL/gl.h>  // Required for: glTexImage2D(), glBegin(), glViewport()
 
-#include "app/game_state.h"
-#include "assets/bitmap.h"
+#include "core/game_state.h"
+#include "hud/bitmap.h"
 #include "hud/hud_font.h"
 #include "platform/data_path.h"
 

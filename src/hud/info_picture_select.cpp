@@ -2,7 +2,7 @@
 // order, so the mouse rules can be tested without a window.
 #include "hud/info_picture.h"
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdio>  // Required for: std::fprintf(), std::fopen()
 #include <string>  // Required for: std::string
 
-#include "assets/little_endian.h"
+#include "platform/little_endian.h"
 
 namespace {
 

@@ -14,7 +14,6 @@
 #include <cstdlib>    // Required for: std::exit()
 #include <thread>     // Required for: std::this_thread::sleep_for()
 
-#include "app/frame.h"
 #include "platform/sound.h"
 
 namespace {
@@ -105,7 +104,7 @@ ToolkitHooks& Toolkit() {
     return g_hooks;
 }
 
-void InstallGlutToolkit() {
+void InstallGlutToolkit(void (*drawFrame)()) {
     g_hooks.postRedisplay = [] { glutPostRedisplay(); };
     g_hooks.fullScreen = [] { glutFullScreen(); };
     // X refuses a window of no pixels, and Xlib's answer to the refusal ends the process: a size
@@ -117,7 +116,7 @@ void InstallGlutToolkit() {
         glutSwapBuffers();
         EndIfSignalled();
     };
-    g_hooks.drawFrameNow = OnDisplay;
+    g_hooks.drawFrameNow = drawFrame;
     g_hooks.exitProcess = ExitNow;
     g_hooks.waitForInput = WaitOnWindowConnection;
 }

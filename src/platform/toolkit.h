@@ -25,9 +25,9 @@ void CatchEndSignals();
 ToolkitHooks& Toolkit();
 
 // The hooks of a real GLUT window: glutPostRedisplay, glutFullScreen, glutReshapeWindow,
-// glutSwapBuffers, OnDisplay, CloseTune and std::exit, and a wait on the window's X connection
-// (and on the end signals, once caught).
-void InstallGlutToolkit();
+// glutSwapBuffers, `drawFrame` (the game's display callback), CloseTune and std::exit, and a wait
+// on the window's X connection (and on the end signals, once caught).
+void InstallGlutToolkit(void (*drawFrame)());
 
 // Tries to reach the X server named by DISPLAY for up to `milliseconds`; true once it answers.
 // For the test window and the replay driver, which share one virtual X server with other tests:

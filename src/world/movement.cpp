@@ -6,7 +6,7 @@
 
 #include <cmath>  // Required for: std::sin(), std::cos() on floats (sinf, cosf)
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "platform/toolkit.h"
 #include "world/float_rounding.h"
 #include "world/walk_grid.h"

@@ -18,11 +18,11 @@
 #include <tuple>       // Required for: std::tuple
 #include <vector>      // Required for: std::vector
 
-#include "app/game_state.h"
 #include "app/scene.h"
 #include "assets/bmp_reader.h"
 #include "assets/obj_model.h"
 #include "assets/targa_image.h"
+#include "core/game_state.h"
 #include "gameplay/keypad.h"
 #include "gameplay/pick_boxes.h"
 #include "gameplay/picking.h"

@@ -7,7 +7,7 @@
 #include <cstdlib>    // Required for: std::getenv()
 #include <string>     // Required for: std::string
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "gameplay/keypad.h"
 #include "gameplay/screens.h"
 #include "hud/icon_bar.h"

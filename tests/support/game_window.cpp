@@ -7,8 +7,8 @@
 #include <cstdio>   // Required for: std::fprintf()
 #include <cstdlib>  // Required for: std::getenv(), std::abort()
 
-#include "app/game_state.h"
 #include "app/scene.h"
+#include "core/game_state.h"
 #include "gameplay/keypad.h"
 #include "gameplay/screens.h"
 #include "hud/info_picture.h"

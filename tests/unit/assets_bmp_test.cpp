@@ -1,9 +1,9 @@
 // BMP reading: the block kept as stored, every header refused, and the game forms' exit.
 #include <gtest/gtest.h>
 
-#include "assets/bitmap.h"
 #include "assets/bmp_reader.h"
 #include "assets/obj_model.h"
+#include "hud/bitmap.h"
 #include "hud/icon_bar.h"
 #include "unit/assets_test_files.h"
 

@@ -1,7 +1,7 @@
 // Which info picture a left press on a box shows, and what puts it away.
 #include <gtest/gtest.h>
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "hud/info_picture.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "gameplay/picking.h"
 #include "hud/hud_font.h"
 #include "hud/hud_text.h"

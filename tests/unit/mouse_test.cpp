@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "gameplay/keypad.h"
 #include "gameplay/picking.h"
 #include "gameplay/screens.h"

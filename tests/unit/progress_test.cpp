@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/countdown.h"
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "gameplay/keypad.h"
 #include "gameplay/progress.h"
 #include "platform/clock.h"

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "platform/toolkit.h"
 #include "rule_harness.h"
 #include "world/movement.h"

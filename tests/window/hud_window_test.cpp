@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "app/frame.h"
-#include "app/game_state.h"
 #include "app/scene.h"
+#include "core/game_state.h"
 #include "hud/hud_font.h"
 #include "hud/hud_text.h"
 #include "hud/icon_bar.h"

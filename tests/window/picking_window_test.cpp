@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "app/frame.h"
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "gameplay/pick_boxes.h"
 #include "gameplay/picking.h"
 #include "hud/info_picture.h"

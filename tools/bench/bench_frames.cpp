@@ -10,15 +10,16 @@
 #include <cstdio>     // Required for: std::snprintf(), std::fprintf()
 
 #include "app/frame.h"
-#include "app/game_state.h"
 #include "app/scene.h"
 #include "assets/obj_model.h"
 #include "assets/skybox.h"
 #include "bench.h"
+#include "core/game_state.h"
 #include "gameplay/picking.h"
 #include "hud/hud_text.h"
 #include "platform/clock.h"
 #include "platform/toolkit.h"
+#include "world/camera.h"
 
 namespace {
 

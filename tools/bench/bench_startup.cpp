@@ -12,11 +12,11 @@
 #include <map>      // Required for: std::map
 #include <sstream>  // Required for: std::istringstream
 
-#include "app/game_state.h"
 #include "app/scene.h"
 #include "assets/obj_model.h"
 #include "assets/skybox.h"
 #include "bench.h"
+#include "core/game_state.h"
 #include "gameplay/keypad.h"
 #include "gameplay/screens.h"
 #include "hud/hud_font.h"

@@ -37,8 +37,8 @@
 
 #include "app/countdown.h"
 #include "app/frame.h"
-#include "app/game_state.h"
 #include "assets/targa_image.h"
+#include "core/game_state.h"
 #include "gameplay/picking.h"
 #include "hud/info_picture.h"
 #include "platform/clock.h"

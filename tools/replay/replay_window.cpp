@@ -10,8 +10,8 @@
 #include <cstring>    // Required for: std::strerror()
 
 #include "app/frame.h"
-#include "app/game_state.h"
 #include "app/scene.h"
+#include "core/game_state.h"
 #include "gameplay/picking.h"
 #include "platform/clock.h"
 #include "platform/toolkit.h"

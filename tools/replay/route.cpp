@@ -4,7 +4,7 @@
 #include <cmath>  // Required for: std::atan2(), std::hypot()
 #include <queue>  // Required for: std::queue
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "world/movement.h"
 #include "world/walk_grid.h"
 

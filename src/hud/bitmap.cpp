@@ -1,6 +1,6 @@
 // The icon bar's BMP destination: three parallel tables owned by the bar, filled one slot at
 // a time at start-up.
-#include "assets/bitmap.h"
+#include "hud/bitmap.h"
 
 #include <cstdio>   // Required for: std::fprintf()
 #include <cstdlib>  // Required for: std::exit()

@@ -1,5 +1,5 @@
 // Definitions and start values of the plain shared variables.
-#include "app/game_state.h"
+#include "core/game_state.h"
 
 #include <algorithm>  // Required for: std::copy()
 #include <cstring>    // Required for: std::memcpy()
