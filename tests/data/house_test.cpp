@@ -165,8 +165,7 @@ public:
                     const double o = Axis(origin, axis), inverse = 1.0 / Axis(direction, axis);
                     const double t0 = (Axis(box.min, axis) - o) * inverse;
                     const double t1 = (Axis(box.max, axis) - o) * inverse;
-                    near = std::max(near, std::min(t0, t1));
-                    far = std::min(far, std::max(t0, t1));
+                    near = std::max(near, std::min(t0, t1)), far = std::min(far, std::max(t0, t1));
                 }
                 return near <= far;
             },
@@ -670,9 +669,7 @@ int FaceSighting(const Sighting& sighting, bool passageOpen) {
     g_playerX = static_cast<float>(eye.x);
     g_playerY = static_cast<float>(sighting.cell.FloorY());
     g_playerZ = static_cast<float>(eye.z);
-    g_posX = 3.0f - g_playerX;
-    g_posY = 3.0f - g_playerY;
-    g_posZ = -1.0f - g_playerZ;
+    g_posX = 3.0f - g_playerX, g_posY = 3.0f - g_playerY, g_posZ = -1.0f - g_playerZ;
     DrawFrame();
     const double tangent = line.y / std::sqrt(line.x * line.x + line.z * line.z);
     return static_cast<int>(
@@ -714,14 +711,12 @@ TEST(HousePick, EachPlaceHoldsItsThingAndClickingItFromWhereItIsSeenPicksIt) {
         const Rgb lying = PixelAt(400, y);
         const int icon = g_boxIcon[box];
         for (const auto& [pickedBox, owned] : {std::pair{-1, 1}, {box, 0}}) {
-            g_pickedBox = pickedBox;
-            g_iconOwned[icon] = static_cast<std::uint8_t>(owned);
+            g_pickedBox = pickedBox, g_iconOwned[icon] = static_cast<std::uint8_t>(owned);
             DrawFrame();
             EXPECT_GT(Difference(lying, PixelAt(400, y)), 60)
                 << (owned ? "icon owned" : "box just picked") << ": the item is still drawn";
         }
-        g_pickedBox = -1;
-        g_iconOwned[icon] = 0;
+        g_pickedBox = -1, g_iconOwned[icon] = 0;
         DrawFrame();
         EXPECT_EQ(Difference(lying, PixelAt(400, y)), 0) << "not back after a restart";
     }

@@ -75,8 +75,7 @@ TEST(PicturesOnScreen, ScreenButtonsStandOutWhereTheMouseMustPress) {
     screens.LoadPictures();
     for (int shown = 0; shown < 5; ++shown) {
         SCOPED_TRACE("screen " + std::to_string(shown));
-        screens.startScreenShown = shown == 0;
-        screens.endScreenShown = shown > 0;
+        screens.startScreenShown = shown == 0, screens.endScreenShown = shown > 0,
         screens.endingCode = static_cast<std::uint8_t>(shown - 1);
         glEnable(GL_TEXTURE_2D);
         screens.Draw(kWidth, kHeight);
@@ -142,8 +141,7 @@ TEST(PicturesOnScreen, NotesAppearPixelForPixelInTheMiddleOfTheWindow) {
     for (int slot = kIconBarEntryCount - 3; slot < kIconBarEntryCount; ++slot) {
         const int picture = slot + kIconPictureCount - kIconBarEntryCount;
         const int width = g_iconWidth[picture], height = g_iconHeight[picture];
-        g_iconOwned[slot] = 1;
-        g_messageIndex = slot;
+        g_iconOwned[slot] = 1, g_messageIndex = slot;
         DrawFrame();
         const Picture window = Shown();
         const int left = (kWidth - width) / 2, top = (kHeight - height + 1) / 2;

@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -39,9 +40,7 @@ struct Shot {
 
 std::string FileText(const std::string& path) {
     std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(file), {}};
 }
 
 std::string RunCommand(const std::string& command) {
@@ -71,8 +70,7 @@ public:
             const int output = open(out_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             const int errors = open(err_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             if (chdir(folder.c_str()) != 0 || output < 0 || errors < 0) _exit(101);
-            dup2(output, 1);
-            dup2(errors, 2);
+            dup2(output, 1), dup2(errors, 2);
             if (displayFd) dup2(pipeEnds[1], 3);
             execvp(argv[0], argv.data());
             _exit(102);
@@ -86,7 +84,7 @@ public:
         const auto deadline = std::chrono::steady_clock::now() + limit;
         for (int status = 0; pid_ > 0 && !exited_;) {
             if (waitpid(pid_, &status, WNOHANG) == pid_) {
-                exited_ = true;
+                exited_ = true,
                 status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 256 + WTERMSIG(status);
             } else if (std::chrono::steady_clock::now() >= deadline) {
                 return -1;
@@ -116,8 +114,7 @@ Shot CaptureWindow(Display* display, Window window) {
     XImage* image =
         XGetImage(display, window, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
     if (image == nullptr) return shot;
-    shot.width = attributes.width;
-    shot.height = attributes.height;
+    shot.width = attributes.width, shot.height = attributes.height;
     for (int y = 0; y < shot.height; ++y) {
         for (int x = 0; x < shot.width; ++x) {
             const unsigned long pixel = XGetPixel(image, x, y);
@@ -161,10 +158,9 @@ double DifferenceFromPicture(const Shot& shot, const std::string& picture) {
     int samples = 0;
     for (int j = 1; j < 24; ++j) {
         for (int i = 1; i < 32; ++i) {
-            const int x = shot.width * i / 32;
-            const int y = shot.height * j / 24;
-            const int u = x * image.Width() / shot.width;
-            const int v = (shot.height - 1 - y) * image.Height() / shot.height;
+            const int x = shot.width * i / 32, y = shot.height * j / 24;
+            const int u = x * image.Width() / shot.width,
+                      v = (shot.height - 1 - y) * image.Height() / shot.height;
             const unsigned char* expected =
                 image.Pixels() + (static_cast<size_t>(v) * image.Width() + u) * 3;
             for (int c = 0; c < 3; ++c)
@@ -211,11 +207,9 @@ protected:
     }
     static void TearDownTestSuite() { fs::remove_all(root_); }
 
-    static fs::path root_;
-    static fs::path tree_;
+    static fs::path root_, tree_;
 };
-fs::path InstalledGame::root_;
-fs::path InstalledGame::tree_;
+fs::path InstalledGame::root_, InstalledGame::tree_;
 
 std::string DesktopValue(const std::string& entry, const std::string& key) {
     std::istringstream lines(entry);

@@ -20,12 +20,10 @@
 
 namespace {
 
-bool g_windowOpen = false;
-bool g_sceneReady = false;
+bool g_windowOpen = false, g_sceneReady = false;
 std::vector<Rgb> g_lastFrame;  // read straight from GL_RGB rows
 static_assert(sizeof(Rgb) == 3);
-int g_lastWidth = 0;
-int g_lastHeight = 0;
+int g_lastWidth = 0, g_lastHeight = 0;
 
 // Keeps what the frame drew before presenting it: reading the back buffer before the swap is
 // the one read every GL implementation defines.
@@ -90,8 +88,7 @@ void DrawFrame() {
 }
 
 std::vector<Rgb> ReadWindowPixels(int* width, int* height) {
-    *width = g_lastWidth;
-    *height = g_lastHeight;
+    *width = g_lastWidth, *height = g_lastHeight;
     return g_lastFrame;
 }
 

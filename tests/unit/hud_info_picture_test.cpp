@@ -42,8 +42,7 @@ TEST_F(HudInfoPictureTest, OneShotBoxesShowTheirPictureOnlyOnce) {
     };
     for (const Case& c : {Case{1, 1, 0}, Case{7, 1, 1}, Case{0, 3, 2}}) {
         SCOPED_TRACE(c.box);
-        picture.shown = 1;
-        picture.firstTime[0] = picture.firstTime[1] = picture.firstTime[2] = 0;
+        picture.shown = 1, picture.firstTime[0] = picture.firstTime[1] = picture.firstTime[2] = 0;
         picture.Init();
         ExpectShown(0, 0);
         picture.Select(c.box);

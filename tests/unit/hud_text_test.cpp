@@ -61,12 +61,9 @@ TEST(HudTextTest, ARightPressLatchesTheOwnedEntryWhoseHintTheFrameShows) {
     InstallCountingToolkit();
     SetWorldPick(NoBox);
     LayOutIconSlots();
-    g_windowWidth = 800;
-    g_windowHeight = 600;
+    g_windowWidth = 800, g_windowHeight = 600;
     std::fill(std::begin(g_iconOwned), std::end(g_iconOwned), 0);
-    g_iconOwned[0] = 1;
-    g_iconOwned[4] = 1;
-    g_iconOwned[9] = 1;
+    g_iconOwned[0] = 1, g_iconOwned[4] = 1, g_iconOwned[9] = 1;
     struct Case {
         int x, y;   // window pixel, y from the top; slot 4 spans window x 722-752, y 67-97
         int entry;  // whose hint the frame prints, -1 for none

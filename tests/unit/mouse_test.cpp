@@ -29,8 +29,7 @@ protected:
         InstallCountingToolkit();
         SetWorldPick([](int x, int y) {
             ++g_pickCalls;
-            g_lastPickX = x;
-            g_lastPickY = y;
+            g_lastPickX = x, g_lastPickY = y;
             return 6;
         });
         g_pickCalls = 0;
@@ -135,8 +134,7 @@ TEST_F(MouseTest, ButtonEdgesInPercent) {
         g_screens.Init();
         EXPECT_EQ(g_screens.StartButtonTest(c.px, c.py), c.start);
         EXPECT_EQ(g_screens.startScreenShown, !c.start);
-        g_screens.startScreenShown = 0;
-        g_screens.endScreenShown = 1;
+        g_screens.startScreenShown = 0, g_screens.endScreenShown = 1;
         g_screens.EndButtonTest(c.px, c.py);
         EXPECT_EQ(g_screens.endScreenShown, !c.back);
         EXPECT_EQ(g_screens.startScreenShown, c.back);

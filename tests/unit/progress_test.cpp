@@ -112,8 +112,7 @@ TEST_F(CountdownTest, IdleWaitsForInputOnlyUntilTheNextSecond) {
     UseMonotonicClock();
     for (const auto& [intoSecond, longestWait] : {std::pair{0, 1000}, {1, 999}, {400, 600}}) {
         for (int attempt = 0; attempt < 10 && g_secondsLeft != 173; ++attempt) {
-            g_startClock = GameClock() - 7000 - intoSecond;
-            g_secondsLeft = 173;
+            g_startClock = GameClock() - 7000 - intoSecond, g_secondsLeft = 173;
             OnIdle();
         }
         ASSERT_EQ(g_secondsLeft, 173) << intoSecond;
@@ -128,9 +127,7 @@ TEST_F(CountdownTest, IdleWaitsForInputOnlyUntilTheNextSecond) {
 TEST_F(CountdownTest, TheCountStandsStillWhileAPictureCoversTheWindow) {
     for (const bool startPicture : {true, false}) {
         IdleAt(50'000);
-        g_startScreenShown = startPicture;
-        g_endScreenShown = !startPicture;
-        g_endingCode = 3;
+        g_startScreenShown = startPicture, g_endScreenShown = !startPicture, g_endingCode = 3;
         const int drawsBefore = ToolkitCalls().drawFrameNow;
         for (ClockTicks wall = 51'000; wall <= 400'000; wall += 1'000) IdleAt(wall);
         EXPECT_EQ((std::vector<int>{g_gameMode, g_endingCode, g_secondsLeft,
@@ -138,8 +135,7 @@ TEST_F(CountdownTest, TheCountStandsStillWhileAPictureCoversTheWindow) {
                                     ToolkitCalls().postRedisplay}),
                   (std::vector<int>{1, 3, 130, 0, 0}))
             << startPicture;
-        g_startScreenShown = g_endScreenShown = 0;
-        g_startClock = GameClock() - 50'000;
+        g_startScreenShown = g_endScreenShown = 0, g_startClock = GameClock() - 50'000;
     }
 }
 

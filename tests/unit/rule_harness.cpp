@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 #include "app/countdown.h"
 #include "core/game_state.h"
@@ -24,9 +25,7 @@ int g_boxUnderCursor = -1;
 bool g_redisplayPending = false;
 
 void RunPendingFrame() {
-    if (!g_redisplayPending) return;
-    g_redisplayPending = false;
-    RunFrameRules();
+    if (std::exchange(g_redisplayPending, false)) RunFrameRules();
 }
 
 }  // namespace
@@ -47,8 +46,7 @@ void StartRuleHarness() {
     g_startClock = GameClock();
     BuildStartUpGrid();
     g_infoPicture.Init();
-    g_windowWidth = 800;
-    g_windowHeight = 600;
+    g_windowWidth = 800, g_windowHeight = 600;
 }
 
 void RunFrameRules() {
@@ -66,10 +64,7 @@ void SetBoxUnderCursor(int box) {
 }
 
 void Press(int button, int x, int y) {
-    OnMouse(button, GLUT_DOWN, x, y);
-    RunPendingFrame();
-    OnMouse(button, GLUT_UP, x, y);
-    RunPendingFrame();
+    for (int state : {GLUT_DOWN, GLUT_UP}) OnMouse(button, state, x, y), RunPendingFrame();
 }
 
 void PressOnBox(int box) {
@@ -79,11 +74,10 @@ void PressOnBox(int box) {
 
 void PressIcon(int icon) {
     SetBoxUnderCursor(-1);
-    for (int barY = 0; barY <= 100; ++barY) {
-        for (int barX = 0; barX <= 180; ++barX) {
-            if (IconBarHitTest(barX, barY) != icon) continue;
-            Press(GLUT_LEFT_BUTTON, barX + g_windowWidth - 180, 100 - barY);
-            return;
+    for (int i = 0; i < 101 * 181; ++i) {  // bar y outer, x inner
+        const int barX = i % 181, barY = i / 181;
+        if (IconBarHitTest(barX, barY) == icon) {
+            return Press(GLUT_LEFT_BUTTON, barX + g_windowWidth - 180, 100 - barY);
         }
     }
     ADD_FAILURE() << "no slot of the icon bar holds icon " << icon;

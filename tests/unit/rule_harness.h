@@ -10,7 +10,6 @@
 // The game as start-up leaves it (start picture, 800 by 600 window, manual clock at 1000), with
 // the stand-in pick and toolkit hooks.
 void StartRuleHarness();
-// The GL-free rules of one frame, in the display callback's order.
 void RunFrameRules();
 
 // What the world pick finds under the cursor (-1: sky).

@@ -19,8 +19,7 @@ using Cell = std::pair<int, int>;  // row, column
 
 // Puts the player somewhere with the translation that belongs to the position.
 void PlacePlayer(float x, float floorY, float z, float yaw) {
-    g_playerX = g_prevPlayerX = x;
-    g_playerZ = g_prevPlayerZ = z;
+    g_playerX = g_prevPlayerX = x, g_playerZ = g_prevPlayerZ = z;
     g_playerY = floorY, g_yaw = yaw;
     g_posX = 3.0f - x, g_posY = 3.0f - floorY, g_posZ = -1.0f - z;
 }
@@ -86,8 +85,7 @@ TEST_F(MovementTest, NinetyTurnsEitherWayComeBackToExactlyZero) {
 // Enter and Esc ask the toolkit (Esc does not end the game), Space puts the player back at the
 // start, other keys do nothing; keys act behind the start picture too.
 TEST_F(MovementTest, EnterEscSpaceAndOtherKeys) {
-    g_windowWidth = 1280, g_windowHeight = 1024;
-    g_startScreenShown = 1;
+    g_windowWidth = 1280, g_windowHeight = 1024, g_startScreenShown = 1;
     PlacePlayer(10.1f, 0.0f, -2.0f, -44.0f);
     for (char key : {'\r', '\x1b', '\0', '\t', '\x0e', '\x1c', '\x21', 'q', 'x', 'B', '\xff'})
         Key(key);

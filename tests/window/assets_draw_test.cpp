@@ -146,8 +146,7 @@ TEST_F(AssetsDrawTest, AModelBuildsAnOpaqueAndABlendedTransparentList) {
 // short picture warns once and becomes a magenta placeholder.
 TEST_F(AssetsDrawTest, PictureTexturesReadTightRowsOrBecomeAMagentaPlaceholder) {
     TargaHeader header;
-    header.width = 1;
-    header.height = 4;
+    header.width = 1, header.height = 4;
     folder_.Write("Data/Picture/odd.tga",
                   TargaBytes(header, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
     folder_.Write("Data/Picture/short.tga", TargaBytes(TargaHeader{}, Bytes(5, 0)));

@@ -183,8 +183,7 @@ TEST_F(HudPiecesTest, NotePictureIsCentredAtItsOwnSize) {
         Clear();
         const int picture = c.slot + 3;
         g_iconTextures[picture] = Quadrants(c.width, c.height);
-        g_iconWidth[picture] = c.width;
-        g_iconHeight[picture] = c.height;
+        g_iconWidth[picture] = c.width, g_iconHeight[picture] = c.height;
         DrawNotePicture(c.slot);
         EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
         GLint viewport[4];
@@ -204,8 +203,7 @@ TEST_F(HudPiecesTest, NotePictureIsCentredAtItsOwnSize) {
     Clear();
     for (int picture : {3, 9}) {
         g_iconTextures[picture] = Quadrants(8, 8);
-        g_iconWidth[picture] = kWidth;
-        g_iconHeight[picture] = kHeight;
+        g_iconWidth[picture] = kWidth, g_iconHeight[picture] = kHeight;
     }
     for (int slot : {0, 6, 10, -1}) DrawNotePicture(slot);
     Present();

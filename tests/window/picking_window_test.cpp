@@ -18,12 +18,8 @@ namespace {
 
 // Stands on the floor plan at floor height `floor` (3 upstairs, 0 downstairs), facing a point.
 void StandFacing(float x, float floor, float z, const double target[3]) {
-    g_playerX = g_prevPlayerX = x;
-    g_playerY = floor;
-    g_playerZ = g_prevPlayerZ = z;
-    g_posX = 3.0f - x;
-    g_posY = 3.0f - floor;
-    g_posZ = -1.0f - z;
+    g_playerX = g_prevPlayerX = x, g_playerY = floor, g_playerZ = g_prevPlayerZ = z;
+    g_posX = 3.0f - x, g_posY = 3.0f - floor, g_posZ = -1.0f - z;
     // The camera looks along (-sin yaw, 0, -cos yaw).
     g_yaw = static_cast<float>(std::atan2(-(target[0] - x), -(target[2] - z)) * 180.0 / M_PI);
 }
@@ -47,14 +43,12 @@ protected:
 TEST_F(PickingWindowTest, PickedBoxIsOutlinedInCyan) {
     const auto cyanPixels = [](int* left, int* right) {
         int count = 0;
-        *left = 800;
-        *right = -1;
+        *left = 800, *right = -1;
         for (int i = 0; i < 800 * 600; ++i) {
             const Rgb pixel = PixelAt(i % 800, i / 800);
             if (pixel.r < 120 || pixel.r > 136 || pixel.g < 250 || pixel.b < 250) continue;
             ++count;
-            *left = std::min(*left, i % 800);
-            *right = std::max(*right, i % 800);
+            *left = std::min(*left, i % 800), *right = std::max(*right, i % 800);
         }
         return count;
     };
