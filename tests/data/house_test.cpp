@@ -663,8 +663,7 @@ INSTANTIATE_TEST_SUITE_P(WhereThePlayerComesIn, InSightFrom, testing::ValuesIn(k
 int FaceSighting(const Sighting& sighting, bool passageOpen) {
     ResetGameForTest();
     if (passageOpen) g_bookcaseOffset = kBookcaseOpenOffset;
-    const Point eye = sighting.cell.Eye();
-    const Point line = sighting.hit - eye;
+    const Point eye = sighting.cell.Eye(), line = sighting.hit - eye;
     g_yaw = static_cast<float>(std::atan2(-line.x, -line.z) / kRadian);
     g_playerX = static_cast<float>(eye.x);
     g_playerY = static_cast<float>(sighting.cell.FloorY());
@@ -703,8 +702,7 @@ TEST(HousePick, EachPlaceHoldsItsThingAndClickingItFromWhereItIsSeenPicksIt) {
         const SightTarget target = Target(kept >= 0, kept >= 0 ? kept : box);
         const Sighting sighting = FindSightingOf(target, PickBoxAt(box).min.y >= 2.5, passageOpen);
         ASSERT_TRUE(sighting.found) << "no standing cell sees it";
-        const int y = FaceSighting(sighting, passageOpen);
-        const int picked = PickWorld(400, y);
+        const int y = FaceSighting(sighting, passageOpen), picked = PickWorld(400, y);
         EXPECT_EQ(picked, box) << "standing at row " << sighting.cell.row << " column "
                                << sighting.cell.column << ", clicking pixel (400, " << y << ")";
         if (kept < 0) continue;

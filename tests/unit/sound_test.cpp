@@ -99,8 +99,7 @@ TEST(SoundTest, AMissingTuneWarnsAndStaysSilentACutOneIsPlayedWithAWarning) {
     EXPECT_FALSE(TuneReady());
     CloseTune();
 
-    const std::string path = testing::TempDir() + "cut.wav";
-    const std::string file = Wave(44100, 22050);
+    const std::string path = testing::TempDir() + "cut.wav", file = Wave(44100, 22050);
     std::FILE* out = std::fopen(path.c_str(), "wb");
     ASSERT_NE(out, nullptr);
     std::fwrite(file.data(), 1, file.size(), out);

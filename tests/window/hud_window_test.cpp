@@ -23,8 +23,7 @@
 
 namespace {
 
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
+constexpr int kWidth = 800, kHeight = 600;
 constexpr Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kYellow{255, 255, 0},
     kGrey{128, 128, 128}, kBlack{0, 0, 0};
 
@@ -55,8 +54,7 @@ std::vector<Rgb> Frame() {
 struct Difference {
     int count = 0;
     Box bounds{1 << 20, 1 << 20, -1, -1};
-    int strongText = 0;
-    int offText = 0;
+    int strongText = 0, offText = 0;
 };
 Difference Compare(const std::vector<Rgb>& earlier) {
     const int text[3] = {255, 204, 153};
@@ -102,9 +100,7 @@ protected:
         OpenTestWindow();
         OnReshape(kWidth, kHeight);
         std::fill(std::begin(g_iconOwned), std::end(g_iconOwned), 0);
-        glEnable(GL_TEXTURE_2D);
-        glEnable(GL_DEPTH_TEST);
-        glEnable(GL_LIGHTING);
+        for (GLenum capability : {GL_TEXTURE_2D, GL_DEPTH_TEST, GL_LIGHTING}) glEnable(capability);
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
         Clear();
     }
