@@ -604,9 +604,8 @@ INSTANTIATE_TEST_SUITE_P(BookcaseClosedAndOpen, PassageState, testing::Bool(),
                              return std::string(info.param ? "PassageOpen" : "PassageClosed");
                          });
 
-// From where the player comes: upstairs items from the bed; key 2 and note 3 from the hall; the
-// bread from its doorway; the safe once the bookcase has slid; the keypad from the landing facing
-// the bookcase (0.6 from it, at its height) and from beside the landing.
+// From where the player comes: the bed, the hall, the kitchen doorway, the slid bookcase, and the
+// landing facing the bookcase (0.6 from it, at its height) or beside it.
 struct InSight {
     const char* what;
     bool keptItem,
@@ -679,9 +678,8 @@ int Difference(Rgb a, Rgb b) {
     return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
 }
 
-// Each pick box holds its thing and, seen from where the player can stand (safe and photograph
-// only once the passage is open), clicking it picks it. A kept item vanishes once its icon is
-// owned and on the frame whose press took it; after a restart it lies there again.
+// Each place, seen from where the player stands (safe and photograph once open), is picked where
+// clicked; a kept item vanishes on the frame whose press took it and is back after a restart.
 TEST(HousePick, EachPlaceHoldsItsThingAndClickingItFromWhereItIsSeenPicksIt) {
     if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display (run ./test)";
     OpenGameWindow();

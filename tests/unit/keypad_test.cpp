@@ -22,10 +22,9 @@ TEST(KeypadTest, HitTestIncludesEdgesAndLowerIndexWins) {
     for (const auto& [x, y, cell] : cases) EXPECT_EQ(panel.HitTest(x, y), cell) << x << ", " << y;
 }
 
-// One player's presses, each followed by the draw of the open panel. The press that opens the
-// panel is never a digit; the close key keeps the slots; four wrong digits clear them and a
-// fifth starts afresh; the right four slide the bookcase, and a solved panel reopened beside the
-// keys passes again at once, while a press on a key starts a fresh entry.
+// One player's presses, each drawn: the opening press is no digit; close keeps the slots; four
+// wrong digits clear them; the right four slide the bookcase; a solved panel reopened beside the
+// keys passes at once, a press on a key starts afresh.
 TEST(KeypadTest, ThePressesOfAPlayerFromOpeningToTheAcceptedCode) {
     KeypadPanel panel;
     panel.Init();

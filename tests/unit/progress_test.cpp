@@ -1,6 +1,5 @@
-// The shared state's start values, the countdown, the restart, and the progress rules as a
-// player meets them: chains of presses and frames with the stand-in pick of rule_harness.h. The
-// walkthroughs to every ending are played in tests/e2e.
+// Start values, countdown, restart and the progress rules as chains of presses and frames with
+// the stand-in pick of rule_harness.h; the walkthroughs to every ending are in tests/e2e.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -78,9 +77,8 @@ TEST_F(CountdownTest, TextShowsMinutesAndSeconds) {
     }
 }
 
-// One frame for each second that passes, a slow frame jumping several seconds at once. At the
-// time-out the text keeps 00:00, the clock starts over and the next frame runs the restart; a
-// count that rises (START, a fresh bread) shows at once, like one that falls.
+// A frame per second passed (a slow one jumps several); at the time-out the text keeps 00:00 and
+// the next frame restarts; a count that rises (START, a fresh bread) shows at once.
 TEST_F(CountdownTest, DrawsOnceForEachSecondThatPassesAndAsksForTheEndingAtTheTimeOut) {
     const ClockTicks start = g_startClock;
     g_endingCode = 3;

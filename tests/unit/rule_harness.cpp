@@ -64,7 +64,10 @@ void SetBoxUnderCursor(int box) {
 }
 
 void Press(int button, int x, int y) {
-    for (int state : {GLUT_DOWN, GLUT_UP}) OnMouse(button, state, x, y), RunPendingFrame();
+    for (int state : {GLUT_DOWN, GLUT_UP}) {
+        OnMouse(button, state, x, y);
+        RunPendingFrame();
+    }
 }
 
 void PressOnBox(int box) {

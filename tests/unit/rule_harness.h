@@ -1,6 +1,5 @@
-// The game loop without a window, for tests of the rules: presses go through the real mouse
-// callback with a chosen box standing in for the depth-buffer pick, and every posted redisplay
-// runs the GL-free rules of a frame in the order the display callback runs them.
+// The game loop without a window: presses through the real mouse callback with a chosen box for
+// the depth-buffer pick; each posted redisplay runs the GL-free rules of a frame.
 #pragma once
 
 #include <vector>

@@ -118,9 +118,8 @@ TEST_F(WalkGridTest, SegmentsWriteOneCellPerRowOrPerColumnFromEitherEnd) {
     }
 }
 
-// The cells a walker reaches on one floor from `open`: a step of 0.1 reaches the eight
-// neighbouring cells of 0.2; walls are not entered, stairs cells are (into `stairs`) but carry
-// the walker off the floor. The start cells count whatever they hold: stairs may land in a wall.
+// The cells a walker reaches on one floor (a 0.1 step reaches the eight neighbours): no walls;
+// stairs cells go into `stairs`; start cells count whatever they hold (stairs may land in a wall).
 CellSet FloodFloor(const CellSet& starts, bool upper, CellSet* stairs = nullptr) {
     std::vector<Cell> open(starts.begin(), starts.end());
     CellSet reached = starts;

@@ -177,10 +177,8 @@ TEST_F(AssetsDrawTest, PictureTexturesReadTightRowsOrBecomeAMagentaPlaceholder) 
     EXPECT_EQ(alignment, 4);
 }
 
-// Sky pictures of 64 by 64 in four quadrants, red telling the face, green the quadrant (0 bottom
-// left, 1 bottom right, 2 top left, 3 top right of the picture). Seen with the game's projection
-// from the middle, each face shows its picture upright where it belongs, the sky covers the
-// whole background, and the state is left as it was.
+// Sky pictures in quadrants (red: the face; green: 0 bottom left to 3 top right): from the middle
+// each face shows upright where it belongs, the sky covers all, and the state is left as it was.
 TEST_F(AssetsDrawTest, SkyBoxShowsEachPictureUprightWhereItBelongs) {
     const auto colour = [](int face, int quadrant) {
         return Rgb{static_cast<std::uint8_t>(30 + 40 * face),

@@ -1,6 +1,5 @@
-// The HUD in a real 800 by 600 window: the icon bar and the note and info pictures drawn from
-// textures made here, so each pixel is known; the texts; and whole frames of the real start-up
-// with the press values latched as the mouse callback latches them.
+// The HUD in a real 800 by 600 window: bar and pictures from textures made here, so each pixel is
+// known; the texts; and whole frames of the real start-up with the presses latched.
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -47,10 +46,8 @@ std::vector<Rgb> Frame() {
     return ReadWindowPixels(&width, &height);
 }
 
-// Where the last frame differs from an earlier one. Text blends the colour
-// (1.0, 0.8, 0.6) over what was there by each pixel's coverage, so a changed pixel of text lies
-// on the line from its old colour to the text colour: strong when at least three quarters
-// covered, off when no blend of the text colour gives it.
+// Where the last frame differs from an earlier one. Text blends (1.0, 0.8, 0.6) over what was
+// there by coverage: strong when at least 3/4 covered, off when no such blend gives the pixel.
 struct Difference {
     int count = 0;
     Box bounds{1 << 20, 1 << 20, -1, -1};
