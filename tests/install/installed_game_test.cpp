@@ -1,5 +1,4 @@
-// The game as a package installs it, the tree moved elsewhere, the binary started from an empty
-// folder on an X server of the test's own (other tests draw "Escape House" windows too).
+// The game as a package installs it, moved, started from an empty folder on its own X server.
 #include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
@@ -186,8 +185,7 @@ int Shell(const std::string& command, std::string* output) {
     return status;
 }
 
-// One install for the whole suite: staged under DESTDIR with the prefix /usr, then the /usr tree
-// moved to a folder of another name, as a player might unpack it anywhere.
+// One install for the suite (DESTDIR, prefix /usr), its tree moved as if unpacked anywhere.
 class InstalledGame : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {

@@ -14,8 +14,7 @@ Bytes PixelsOf(const CTargaImage& image) {
     return Bytes(image.Pixels(), image.Pixels() + image.ImageSize());
 }
 
-// A 2 x 2 picture: bottom row red, green; top row blue, white. The file holds B, G, R; the
-// image R, G, B, bottom row first.
+// 2 x 2: bottom row red, green; top row blue, white; the file B, G, R, the image R, G, B.
 const Bytes kBottomFirst2x2 = {0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255};
 const Bytes kExpected2x2 = {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255};
 

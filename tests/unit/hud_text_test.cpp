@@ -17,8 +17,7 @@
 
 namespace {
 
-// The hints and the floor labels are UTF-8; a byte that cannot start or continue a character
-// shows as one replacement mark, and the text goes on after it.
+// The HUD's texts are UTF-8; each byte that starts or continues no character shows as one mark.
 TEST(GlyphsTest, DecodesUtf8AndMarksEachMalformedByte) {
     const std::pair<const char*, std::u32string> cases[] = {
         {"A\x7F", U"A\x7F"},
@@ -114,8 +113,7 @@ TEST(HudTextTest, TheFontFoundWritesEveryHintAndEveryCountInsideItsPlace) {
     }
 }
 
-// A font without Chinese is used for what it covers, with its placeholder for the rest; one
-// that cannot be opened leaves no font. Each says so in one line.
+// A font without Chinese serves what it covers; one that cannot be opened, nothing; one line each.
 TEST(HudTextTest, AFontThatCannotWriteTheHintsWarnsOnce) {
     const std::string latinOnly = FindFontFile("DejaVu Sans");
     const struct {

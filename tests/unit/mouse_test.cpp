@@ -1,5 +1,4 @@
-// The mouse callback's latching and the screens' buttons; the pick boxes are met through the
-// depth buffer in tests/window and tests/data.
+// The mouse callback's latching and the screens' buttons (depth picks: tests/window, tests/data).
 #include <gtest/gtest.h>
 
 #include <GL/freeglut.h>  // Required for: GLUT_*_BUTTON, GLUT_DOWN, GLUT_UP
@@ -115,8 +114,7 @@ TEST_F(MouseTest, KeypadTakesLeftPressesWhileShownOrOnItsBox) {
     EXPECT_EQ(std::pair(g_keypad.lastDigit, g_keypad.digitCount), std::pair(1, 1));
 }
 
-// START spans 40 to 60 % across and 65 to 75 % down, BACK 16 to 30 by 72 to 81, QUIT 69 to 83
-// by 72 to 81, edges included.
+// START spans 40-60 % across by 65-75 % down, BACK 16-30 by 72-81, QUIT 69-83 by 72-81, edges in.
 TEST_F(MouseTest, ButtonEdgesInPercent) {
     struct Case {
         int px, py;

@@ -1,5 +1,4 @@
-// Start values, countdown, restart and the progress rules as chains of presses and frames with
-// the stand-in pick of rule_harness.h; the walkthroughs to every ending are in tests/e2e.
+// Start values, countdown, restart and progress rules as chains of presses and frames.
 #include <gtest/gtest.h>
 
 #include <cstring>

@@ -6,8 +6,7 @@
 
 #include "world/walk_grid.h"
 
-// The game as start-up leaves it (start picture, 800 by 600 window, manual clock at 1000), with
-// the stand-in pick and toolkit hooks.
+// Start-up's state (start picture, 800 by 600, manual clock at 1000), stand-in pick and hooks.
 void StartRuleHarness();
 void RunFrameRules();
 
@@ -27,7 +26,6 @@ void IdleSeconds(int seconds);
 // The grid as start-up leaves it in a new process; a copy of the grid to compare.
 void BuildStartUpGrid();
 std::vector<WalkCell> GridCopy();
-// Player X, Y, Z, previous X and Z, heading, translation X, Y, Z; and those of the start pose,
-// upstairs at X 3, Z -1, looking along -Z.
+// Player X, Y, Z, previous X, Z, heading, translation X, Y, Z; the start pose's (X 3, Z -1).
 std::vector<float> PoseNow();
 inline const std::vector<float> kStartPose = {3, 3, -1, 3, -1, 0, 0, 0, 0};

@@ -1,5 +1,4 @@
-// Keyboard and movement: keys, turning, the step in single and double precision, the wall rule,
-// the stairs. The long random walk under the wall rule is tests/e2e/random_play_test.sh.
+// Keys, turning, the step in single and double precision, the wall rule and the stairs.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -123,8 +122,7 @@ TEST_F(MovementTest, OnlyAWallCellOfThePlayersFloorEnteredFromAnotherCellBlocks)
     }
 }
 
-// The stairs down may land in the outer wall, the open passage frees a cell of it: steps within
-// either cell stand, none leads out of the grid.
+// Stairs may land in the outer wall; the open passage frees a cell of it. Steps there stand.
 TEST_F(MovementTest, NoStepLeadsOutOfTheHouse) {
     PlacePlayer(5.1f, 3.0f, -0.25f, 180.0f);
     Key('w');

@@ -1,5 +1,4 @@
-// Model display lists, picture textures and the sky box in a real window, on files written by
-// the tests: what is drawn is read back from the frame.
+// Model display lists, picture textures and the sky box on files written here, read back.
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <gtest/gtest.h>
@@ -31,8 +30,7 @@ std::string ShowAt(int x, int y) {
     return Show(PixelAt(x, y));
 }
 
-// The window with plain matrices and a scratch folder made the current folder, so that
-// data-set paths ("Data/Picture/...") find the test's own pictures.
+// Plain matrices, and a scratch current folder where "Data/Picture/..." finds our pictures.
 class AssetsDrawTest : public ::testing::Test {
 protected:
     void SetUp() override {

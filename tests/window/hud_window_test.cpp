@@ -89,8 +89,7 @@ void Present() {
     Toolkit().swapBuffers();
 }
 
-// The HUD pieces alone, in the window without game data, with the state start-up leaves. The
-// textures made here stand in for the game's until a frame test loads the real ones.
+// The HUD pieces alone, without game data, in the state start-up leaves, with textures of ours.
 class HudPiecesTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -113,8 +112,7 @@ protected:
     }
 };
 
-// Four quadrants, rows bottom first like every picture of the game; nearest filtering keeps the
-// colours exact.
+// Four quadrants, rows bottom first like the game's pictures; nearest filtering keeps colours.
 unsigned int MakeTexture(int width, int height, Rgb lowerLeft, Rgb lowerRight, Rgb upperLeft,
                          Rgb upperRight) {
     std::vector<std::uint8_t> pixels;
@@ -165,8 +163,7 @@ TEST_F(HudPiecesTest, BarShowsItsBackgroundAndOnlyOwnedIconsUpright) {
     }
 }
 
-// Centred at its own size; larger than the window, cropped round the window's middle. Only the
-// note slots 7 to 9 have such a picture.
+// Centred at its own size, cropped round the window's middle if larger; only note slots 7 to 9.
 TEST_F(HudPiecesTest, NotePictureIsCentredAtItsOwnSize) {
     const struct {
         int slot, width, height;
@@ -237,8 +234,7 @@ TEST_F(HudPiecesTest, InfoPictureFillsItsPartOfTheWindowUpright) {
     OnReshape(kWidth, kHeight);
 }
 
-// Each glyph moves the raster position by its width, each character is rendered once however
-// often it is drawn, and no text draws nothing.
+// Text moves the raster position by its width, renders each character once; no text draws nothing.
 TEST_F(HudPiecesTest, TextMovesTheRasterPositionByItsWidth) {
     ASSERT_TRUE(UseHudFontFile(""));
     Present();

@@ -12,7 +12,9 @@
 #include "gameplay/pick_boxes.h"
 #include "gameplay/picking.h"
 #include "hud/info_picture.h"
+#include "platform/toolkit.h"
 #include "support/game_window.h"
+#include "world/camera.h"
 
 namespace {
 
@@ -40,37 +42,53 @@ protected:
 };
 
 // The cabinet upstairs, still locked, seen from beside the bed: plain cyan round it once latched.
-TEST_F(PickingWindowTest, PickedBoxIsOutlinedInCyan) {
-    const auto cyanPixels = [](int* left, int* right) {
+// Only the latched box (the keypad, seen whole from the landing) is outlined; drawn alone
+// without depth, each of its twelve edges shows cyan at its middle.
+TEST_F(PickingWindowTest, PickedBoxIsOutlinedInCyanAlongItsTwelveEdges) {
+    const auto cyan = [](int x, int y) {
+        const Rgb p = PixelAt(x, y);
+        return p.r >= 120 && p.r <= 136 && p.g >= 250 && p.b >= 250;
+    };
+    const auto cyanCount = [&] {
         int count = 0;
-        *left = 800, *right = -1;
-        for (int i = 0; i < 800 * 600; ++i) {
-            const Rgb pixel = PixelAt(i % 800, i / 800);
-            if (pixel.r < 120 || pixel.r > 136 || pixel.g < 250 || pixel.b < 250) continue;
-            ++count;
-            *left = std::min(*left, i % 800), *right = std::max(*right, i % 800);
-        }
+        for (int i = 0; i < 800 * 600; ++i) count += cyan(i % 800, i / 800);
         return count;
     };
+    const PickBox& box = g_pickBoxes[15];
     double centre[3];
-    for (int axis = 0; axis < 3; ++axis) {
-        centre[axis] = (g_pickBoxes[2].min[axis] + g_pickBoxes[2].max[axis]) / 2;
-    }
-    StandFacing(2.2f, 3.0f, -0.8f, centre);
+    for (int axis = 0; axis < 3; ++axis) centre[axis] = (box.min[axis] + box.max[axis]) / 2;
+    StandFacing(9.0f, 0.0f, -2.3f, centre);
     DrawFrame();
-    int x = 0, y = 0, left = 0, right = 0;
+    int x = 0, y = 0;
     ASSERT_TRUE(ProjectToWindowPixel(centre, &x, &y));
-    EXPECT_EQ(PickWorld(x, y), 2);
-    EXPECT_EQ(cyanPixels(&left, &right), 0);
-    g_pickedBox = 2;
+    EXPECT_EQ(PickWorld(x, y), 15);
+    EXPECT_EQ(cyanCount(), 0);
+    g_pickedBox = 15;
     DrawFrame();
-    EXPECT_GT(cyanPixels(&left, &right), 200);
-    EXPECT_LT(left, x);
-    EXPECT_GT(right, x);
+    EXPECT_GT(cyanCount(), 200);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_DEPTH_TEST);
+    glPushMatrix();
+    ApplyCameraTransform();
+    DrawSelectionOutline(15);
+    glPopMatrix();
+    glEnable(GL_DEPTH_TEST);
+    Toolkit().swapBuffers();
+    for (int edge = 0; edge < 12; ++edge) {  // along axis edge / 4, at the corners of edge % 4
+        double middle[3];
+        for (int axis = 0, bit = 0; axis < 3; ++axis) {
+            const bool high = (edge % 4 >> (axis == edge / 4 ? 0 : bit++)) & 1;
+            middle[axis] = axis == edge / 4 ? centre[axis]
+                                            : (high ? box.max[axis] + 0.02 : box.min[axis] - 0.02);
+        }
+        ASSERT_TRUE(ProjectToWindowPixel(middle, &x, &y)) << "edge " << edge;
+        bool found = false;
+        for (int d = 0; d < 9; ++d) found = found || cyan(x + d % 3 - 1, y + d / 3 - 1);
+        EXPECT_TRUE(found) << "edge " << edge << " at " << x << ", " << y;
+    }
 }
 
-// In the garden in front of the house, looking away from it: the sky box, which writes no depth,
-// over a hedge, a tree and the lawn, none of them a place.
+// In the garden looking away from the house: sky (no depth), hedge, tree and lawn pick nothing.
 TEST_F(PickingWindowTest, SkyAndGardenPickNothing) {
     const double away[3] = {6.0, 1.0, 10.0};
     StandFacing(6.0f, 0.0f, 2.0f, away);
@@ -90,8 +108,7 @@ TEST_F(PickingWindowTest, SkyAndGardenPickNothing) {
     EXPECT_EQ(g_pickedBox, -1);
 }
 
-// The front door fills the view; the bar and the info picture are drawn over it. A press on
-// either is meant for it and picks nothing; a press beside them picks the door.
+// The front door fills the view; a press on the bar or info picture over it picks nothing.
 TEST_F(PickingWindowTest, PressOnAnOverlayDoesNotPickTheDoorBehindIt) {
     const double straightAhead[3] = {6.045, 1.0, -9.61};
     StandFacing(6.045f, 0.0f, -7.0f, straightAhead);
