@@ -604,8 +604,7 @@ INSTANTIATE_TEST_SUITE_P(BookcaseClosedAndOpen, PassageState, testing::Bool(),
                              return std::string(info.param ? "PassageOpen" : "PassageClosed");
                          });
 
-// From where the player comes: the bed, the hall, the kitchen doorway, the slid bookcase, and the
-// landing facing the bookcase (0.6 from it, at its height) or beside it.
+// From where the player comes: bed, hall, kitchen door, slid bookcase, landing (0.6 off) or beside.
 struct InSight {
     const char* what;
     bool keptItem,
@@ -678,8 +677,7 @@ int Difference(Rgb a, Rgb b) {
     return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
 }
 
-// Each place, seen from where the player stands (safe and photograph once open), is picked where
-// clicked; a kept item vanishes on the frame whose press took it and is back after a restart.
+// Each place seen is picked where clicked; a kept item vanishes when taken, returns on a restart.
 TEST(HousePick, EachPlaceHoldsItsThingAndClickingItFromWhereItIsSeenPicksIt) {
     if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display (run ./test)";
     OpenGameWindow();

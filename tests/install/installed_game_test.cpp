@@ -50,8 +50,7 @@ std::string RunCommand(const std::string& command) {
     return output;
 }
 
-// A program started in `folder`, output and errors in files there; `displayFd` reads its fd 3 up
-// to the first newline (Xvfb's display number once it accepts). Killed when the object goes.
+// A program run in `folder` with output in files there; `displayFd`: its fd 3's first line.
 class ChildProcess {
 public:
     ChildProcess(std::vector<std::string> arguments, const std::string& folder,
@@ -301,8 +300,7 @@ bool CountdownShown(const Shot& shot) {
     return false;
 }
 
-// Started with the menu's command line and met with real X events (START, the countdown): a signal
-// ends it with the status the manual page gives; played to an ending, QUIT ends it with 0.
+// The menu's command line and real X events: a signal ends it as the manual says, QUIT with 0.
 TEST_F(InstalledGame, StartsFromTheMenuPlaysWithRealInputAndEnds) {
     const struct {
         int signal;  // 0: played to the fall's ending and left through QUIT

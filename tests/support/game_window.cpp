@@ -1,11 +1,15 @@
 // The windowed test fixture: the real window, the real start-up, frames captured on present.
 #include "support/game_window.h"
 
+#include <gtest/gtest.h>
+
 #include <GL/freeglut.h>  // Required for: glutInit(), glutMainLoopEvent(), glutSwapBuffers()
 #include <unistd.h>       // Required for: chdir()
 
 #include <cstdio>   // Required for: std::fprintf()
 #include <cstdlib>  // Required for: std::getenv(), std::abort()
+#include <iterator>
+#include <vector>
 
 #include "app/scene.h"
 #include "core/game_state.h"
@@ -66,6 +70,9 @@ void OpenGameWindow() {
     ResetDataRoot();
     UseManualClock(0);
     InitScene();
+    EXPECT_EQ(std::vector<int>(std::begin(g_iconOwned), std::end(g_iconOwned)),
+              std::vector<int>({1, 0, 0, 0, 0, 0, 0, 0, 0, 0}))
+        << "start-up owns only the bar's background";
     OnReshape(800, 600);
     g_sceneReady = true;
 }

@@ -31,8 +31,7 @@ Read ScannerRead(WordScanner& scanner, Number* value) {
     if constexpr (std::is_same_v<Number, char>) return scanner.ReadChar(value);
 }
 
-// Reads numbers of one type until the first failure, on both readers; after each, one word
-// from where each stopped shows the characters each consumed.
+// Numbers of one type up to the first failure on both readers; a word after each shows the rest.
 template <typename Number>
 void ExpectSameReads(const std::string& text) {
     std::istringstream stream(text);

@@ -60,8 +60,7 @@ TEST_F(HudInfoPictureTest, OneShotBoxesShowTheirPictureOnlyOnce) {
     }
 }
 
-// The safe and the cabinet say "locked" only while they are; once open, what they gave. The
-// front door says "a lock" locked or not (its open press ends the game).
+// The safe and the cabinet say "locked" only while they are; the door always (opening it ends).
 TEST_F(HudInfoPictureTest, LockedPlacesChooseTheirPictureByTheLock) {
     struct Case {
         int box, lockedPicture, openPicture;

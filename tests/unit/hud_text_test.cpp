@@ -3,9 +3,11 @@
 
 #include <GL/freeglut.h>  // Required for: GLUT_DOWN, GLUT_RIGHT_BUTTON
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "core/game_state.h"
 #include "gameplay/picking.h"
@@ -30,8 +32,15 @@ TEST(GlyphsTest, DecodesUtf8AndMarksEachMalformedByte) {
     for (const auto& [text, decoded] : cases) EXPECT_EQ(DecodeUtf8(text), decoded) << text;
 }
 
-// Five 30-unit slots below, four above, 3-unit gaps; the borders belong to the slot, an empty
-// slot still answers, and anywhere else in the bar is entry 0.
+// A letter's inside is fully covered: 255, not wrapped round to 0.
+TEST(GlyphsTest, ALargeLetterHasSolidPixels) {
+    GlyphRasterizer glyphs;
+    ASSERT_TRUE(glyphs.Open(FindFontFile("sans-serif"), 64)) << glyphs.LastError();
+    const std::vector<std::uint8_t>& coverage = glyphs.Get(U'H').coverage;
+    EXPECT_EQ(*std::max_element(coverage.begin(), coverage.end()), 255);
+}
+
+// Five 30-unit slots below, four above, gaps of 3; borders are the slot's, elsewhere entry 0.
 TEST(HudIconBarTest, HitTestIncludesTheSlotBordersAndGivesZeroBetweenThem) {
     LayOutIconSlots();
     std::fill(std::begin(g_iconOwned), std::end(g_iconOwned), 0);

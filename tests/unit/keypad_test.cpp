@@ -22,35 +22,35 @@ TEST(KeypadTest, HitTestIncludesEdgesAndLowerIndexWins) {
     for (const auto& [x, y, cell] : cases) EXPECT_EQ(panel.HitTest(x, y), cell) << x << ", " << y;
 }
 
-// One player's presses, each drawn: the opening press is no digit; close keeps the slots; four
-// wrong digits clear them; the right four slide the bookcase; a solved panel reopened beside the
-// keys passes at once, a press on a key starts afresh.
+// One player's presses: the opening one is no digit; close keeps the slots; four wrong digits
+// clear them; the right four slide the bookcase; reopened, a solved panel passes until a key.
 TEST(KeypadTest, ThePressesOfAPlayerFromOpeningToTheAcceptedCode) {
     KeypadPanel panel;
     panel.Init();
     constexpr int kOutside = -1, kDrawOnly = 10, kReset = 11;
     struct Step {
         int press;
-        std::vector<int> state;  // shown, presses, digits, last digit, slots 1-4, open, accepted
+        std::vector<int>
+            state;  // shown, presses, digits, last digit, slots 1-4, open, accepted, verdict
     };
-    const Step steps[] = {{5, {1, 1, 0, -1, 0, 0, 0, 0, 0, 0}},
-                          {5, {1, 2, 1, 5, 5, 0, 0, 0, 0, 0}},
-                          {kOutside, {1, 2, 1, 5, 5, 0, 0, 0, 0, 0}},
-                          {0, {0, 0, 0, 5, 5, 0, 0, 0, 0, 0}},
-                          {6, {1, 1, 0, 5, 5, 0, 0, 0, 0, 0}},
-                          {7, {1, 2, 1, 7, 7, 0, 0, 0, 0, 0}},
-                          {9, {1, 2, 2, 9, 7, 9, 0, 0, 0, 0}},
-                          {9, {1, 2, 3, 9, 7, 9, 9, 0, 0, 0}},
-                          {9, {1, 2, 4, 9, 0, 0, 0, 0, 0, 0}},
-                          {kDrawOnly, {1, 2, 4, 9, 0, 0, 0, 0, 0, 0}},
-                          {kKeypadCode[0], {1, 2, 1, 1, 1, 0, 0, 0, 0, 0}},
-                          {kKeypadCode[1], {1, 2, 2, 1, 1, 1, 0, 0, 0, 0}},
-                          {kKeypadCode[2], {1, 2, 3, 2, 1, 1, 2, 0, 0, 0}},
-                          {kKeypadCode[3], {0, 2, 4, 6, 1, 1, 2, 6, 1, 1}},
-                          {kOutside, {0, 2, 4, 6, 1, 1, 2, 6, 1, 1}},
-                          {5, {1, 2, 1, 5, 5, 0, 0, 0, 1, 0}},
-                          {kReset, {0, 0, 0, -1, 0, 0, 0, 0, 0, 0}},
-                          {1, {1, 1, 0, -1, 0, 0, 0, 0, 0, 0}}};
+    const Step steps[] = {{5, {1, 1, 0, -1, 0, 0, 0, 0, 0, 0, 0}},
+                          {5, {1, 2, 1, 5, 5, 0, 0, 0, 0, 0, 0}},
+                          {kOutside, {1, 2, 1, 5, 5, 0, 0, 0, 0, 0, 0}},
+                          {0, {0, 0, 0, 5, 5, 0, 0, 0, 0, 0, 0}},
+                          {6, {1, 1, 0, 5, 5, 0, 0, 0, 0, 0, 0}},
+                          {7, {1, 2, 1, 7, 7, 0, 0, 0, 0, 0, 0}},
+                          {9, {1, 2, 2, 9, 7, 9, 0, 0, 0, 0, 0}},
+                          {9, {1, 2, 3, 9, 7, 9, 9, 0, 0, 0, 0}},
+                          {9, {1, 2, 4, 9, 0, 0, 0, 0, 0, 0, 2}},
+                          {kDrawOnly, {1, 2, 4, 9, 0, 0, 0, 0, 0, 0, 2}},
+                          {kKeypadCode[0], {1, 2, 1, 1, 1, 0, 0, 0, 0, 0, 0}},
+                          {kKeypadCode[1], {1, 2, 2, 1, 1, 1, 0, 0, 0, 0, 0}},
+                          {kKeypadCode[2], {1, 2, 3, 2, 1, 1, 2, 0, 0, 0, 0}},
+                          {kKeypadCode[3], {0, 2, 4, 6, 1, 1, 2, 6, 1, 1, 1}},
+                          {kOutside, {0, 2, 4, 6, 1, 1, 2, 6, 1, 1, 1}},
+                          {5, {1, 2, 1, 5, 5, 0, 0, 0, 1, 0, 0}},
+                          {kReset, {0, 0, 0, -1, 0, 0, 0, 0, 0, 0, 0}},
+                          {1, {1, 1, 0, -1, 0, 0, 0, 0, 0, 0, 0}}};
     int number = 0;
     for (const Step& step : steps) {
         bool accepted = false;
@@ -65,11 +65,17 @@ TEST(KeypadTest, ThePressesOfAPlayerFromOpeningToTheAcceptedCode) {
             }
             if (panel.shown) accepted = panel.CheckEntry();
         }
-        const std::vector<int> state = {
-            panel.shown,     panel.pressCount, panel.digitCount,
-            panel.lastDigit, panel.digits[1],  panel.digits[2],
-            panel.digits[3], panel.digits[4],  panel.bookcaseOffset == -1.5f,
-            accepted};
+        const std::vector<int> state = {panel.shown,
+                                        panel.pressCount,
+                                        panel.digitCount,
+                                        panel.lastDigit,
+                                        panel.digits[1],
+                                        panel.digits[2],
+                                        panel.digits[3],
+                                        panel.digits[4],
+                                        panel.bookcaseOffset == -1.5f,
+                                        accepted,
+                                        static_cast<int>(panel.verdict)};
         EXPECT_EQ(state, step.state) << "step " << ++number << ", press " << step.press;
     }
 }

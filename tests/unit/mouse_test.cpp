@@ -39,8 +39,7 @@ protected:
     }
 };
 
-// Releases change nothing; a middle press clears the latched slot and hint flag, a right press
-// sets the hint flag, and only a left press picks, at the pixel pressed.
+// Releases change nothing; middle clears slot and hint flag, right sets it, only left picks.
 TEST_F(MouseTest, EachButtonLatchesItsOwnResults) {
     g_pickedBox = 3, g_messageIndex = 5, g_describeMode = 1;
     for (int button : {GLUT_LEFT_BUTTON, GLUT_MIDDLE_BUTTON, GLUT_RIGHT_BUTTON}) {
@@ -64,8 +63,7 @@ TEST_F(MouseTest, EachButtonLatchesItsOwnResults) {
     }
 }
 
-// A left press on what is drawn over the house is meant for it, not for the house behind: the
-// picked box becomes -1, as on the sky. Just beside the overlay the house is picked as before.
+// A press on what is drawn over the house picks nothing behind it; just beside, the house.
 TEST_F(MouseTest, PressOnAnOverlayPicksNothingBehindIt) {
     struct Case {
         const char* overlay;
@@ -87,6 +85,8 @@ TEST_F(MouseTest, PressOnAnOverlayPicksNothingBehindIt) {
          300, 100, 300, 500},
         {"info picture", [] { g_infoPicture.shown = 1, g_infoPicture.current = 4; }, 360, 539, 359,
          539},
+        {"info picture's right edge", [] { g_infoPicture.shown = 1, g_infoPicture.current = 4; },
+         599, 300, 600, 300},
         {"start picture", [] { g_startScreenShown = 1; }, 10, 590, -1, -1},
     };
     for (const Case& c : cases) {

@@ -26,8 +26,7 @@ std::vector<double> PlainStateNow() {
     state.insert(state.end(), std::begin(g_iconOwned), std::end(g_iconOwned));
     return state;
 }
-// Taken while the program loads, before any test resets it: the game's first play starts from
-// these definitions, later ones from the restart.
+// Taken as the program loads: the first game starts from these values, later ones from a restart.
 const std::vector<double> kStateAtLoad = PlainStateNow();
 
 TEST(GameStateTest, TheProgramStartsInTheStateOfANewGame) {
@@ -76,8 +75,7 @@ TEST_F(CountdownTest, TextShowsMinutesAndSeconds) {
     }
 }
 
-// A frame per second passed (a slow one jumps several); at the time-out the text keeps 00:00 and
-// the next frame restarts; a count that rises (START, a fresh bread) shows at once.
+// A frame per second (a slow one jumps); 00:00 stays at the time-out; a rise shows at once.
 TEST_F(CountdownTest, DrawsOnceForEachSecondThatPassesAndAsksForTheEndingAtTheTimeOut) {
     const ClockTicks start = g_startClock;
     g_endingCode = 3;
@@ -101,8 +99,7 @@ TEST_F(CountdownTest, DrawsOnceForEachSecondThatPassesAndAsksForTheEndingAtTheTi
     }
 }
 
-// Between seconds the idle callback waits for input until the next second is due, never under the
-// manual clock. Should the real clock cross a second meanwhile, the case is tried again.
+// Between seconds idle waits for input until the next is due (a real second crossed: try again).
 TEST_F(CountdownTest, IdleWaitsForInputOnlyUntilTheNextSecond) {
     IdleAt(0);
     EXPECT_EQ(ToolkitCalls().waitForInput, 0);

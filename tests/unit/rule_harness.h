@@ -1,5 +1,4 @@
-// The game loop without a window: presses through the real mouse callback with a chosen box for
-// the depth-buffer pick; each posted redisplay runs the GL-free rules of a frame.
+// The game loop without a window: real mouse callback, a chosen box as the pick, GL-free frames.
 #pragma once
 
 #include <vector>

@@ -44,8 +44,7 @@ protected:
     }
 };
 
-// Each of the four updates widens to double, adds the displacement and stores in single
-// precision; single precision all through would land elsewhere after a few steps at an angle.
+// Each update adds in double and stores in single precision (all single would drift at angles).
 TEST_F(MovementTest, StepMovesInDoubleAndStoresInSinglePrecision) {
     Key('w');
     EXPECT_EQ(PoseNow(), (std::vector<float>{3, 3, -1.1f, 3, -1, 0, 0, 0, 0.1f}));
@@ -81,8 +80,7 @@ TEST_F(MovementTest, NinetyTurnsEitherWayComeBackToExactlyZero) {
     }
 }
 
-// Enter and Esc ask the toolkit (Esc does not end the game), Space puts the player back at the
-// start, other keys do nothing; keys act behind the start picture too.
+// Enter, Esc (not an end) ask the toolkit, Space goes back to the start, other keys do nothing.
 TEST_F(MovementTest, EnterEscSpaceAndOtherKeys) {
     g_windowWidth = 1280, g_windowHeight = 1024, g_startScreenShown = 1;
     PlacePlayer(10.1f, 0.0f, -2.0f, -44.0f);

@@ -1,5 +1,4 @@
-// The walkability grid and the floor plan written into it: world coordinates to cells, the cells
-// a wall segment writes, and where the player can stand on each floor, passage shut or open.
+// World coordinates to cells, the cells a wall segment writes, where the player can stand.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -118,8 +117,7 @@ TEST_F(WalkGridTest, SegmentsWriteOneCellPerRowOrPerColumnFromEitherEnd) {
     }
 }
 
-// The cells a walker reaches on one floor (a 0.1 step reaches the eight neighbours): no walls;
-// stairs cells go into `stairs`; start cells count whatever they hold (stairs may land in a wall).
+// Cells a walker reaches on one floor (eight neighbours); stairs cells go into `stairs`.
 CellSet FloodFloor(const CellSet& starts, bool upper, CellSet* stairs = nullptr) {
     std::vector<Cell> open(starts.begin(), starts.end());
     CellSet reached = starts;

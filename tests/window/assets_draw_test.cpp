@@ -66,8 +66,7 @@ Bytes TextureTexels(unsigned int texture) {
     return texels;
 }
 
-// Three triangles side by side facing the viewer: opaque red, half-transparent green and a
-// textured one whose texture is (250, 200, 10). Each is sampled at y 480 from the top.
+// Side by side: opaque red, half-transparent green, textured (250, 200, 10); sampled at y 480.
 TEST_F(AssetsDrawTest, AModelBuildsAnOpaqueAndABlendedTransparentList) {
     folder_.WriteText("m.mtl",
                       "newmtl Red\nKa 0 0 0\nKd 1 0 0\nKs 0 0 0\n"
@@ -140,8 +139,7 @@ TEST_F(AssetsDrawTest, AModelBuildsAnOpaqueAndABlendedTransparentList) {
     EXPECT_FALSE(glIsList(lists) || glIsList(lists + 1));
 }
 
-// Rows of 3 bytes: read with an alignment of 4, each row would start a byte later. A missing or
-// short picture warns once and becomes a magenta placeholder.
+// 3-byte rows (alignment 4 would shift each); a missing or short picture warns, shows magenta.
 TEST_F(AssetsDrawTest, PictureTexturesReadTightRowsOrBecomeAMagentaPlaceholder) {
     TargaHeader header;
     header.width = 1, header.height = 4;

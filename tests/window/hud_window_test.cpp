@@ -1,5 +1,4 @@
-// The HUD in a real 800 by 600 window: bar and pictures from textures made here, so each pixel is
-// known; the texts; and whole frames of the real start-up with the presses latched.
+// The HUD in an 800 by 600 window: pieces from textures of ours, then frames of the real game.
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -89,7 +88,7 @@ void Present() {
     Toolkit().swapBuffers();
 }
 
-// The HUD pieces alone, without game data, in the state start-up leaves, with textures of ours.
+// The HUD pieces alone, without game data, with textures of ours.
 class HudPiecesTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -201,8 +200,7 @@ TEST_F(HudPiecesTest, NotePictureIsCentredAtItsOwnSize) {
     EXPECT_TRUE(PixelIs(790, 590, kBlack));
 }
 
-// The middle half of a viewport 0.6 of the window wide from 0.25 w and 0.6 high from 0.1 h,
-// truncated to whole pixels: a pixel is covered when its centre is.
+// The middle half of a viewport 0.6 w wide from 0.25 w, 0.6 h high from 0.1 h, in whole pixels.
 TEST_F(HudPiecesTest, InfoPictureFillsItsPartOfTheWindowUpright) {
     InfoPicture info;
     info.Init();
@@ -285,8 +283,7 @@ TEST_F(HudFrameTest, CountdownStandsInItsCorner) {
         << b.y0 << " " << b.y1;
 }
 
-// A key the last press used is outlined in yellow in its slot; the hammer, from its use until it
-// strikes, is drawn in its slot with an orange outline though it has left the inventory.
+// A key just used is outlined yellow in its slot; the raised hammer, gone from the bar, orange.
 TEST_F(HudFrameTest, TheItemInHandIsOutlinedInItsSlot) {
     const struct {
         const char* what;
