@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/sound.h"
 #include "platform/toolkit.h"
+#include "world/movement.h"
 #include "world/wall_layout.h"
 
 void UpdateTimeText(int seconds) {
@@ -55,13 +56,7 @@ void OnIdle() {
 
 void RestartGame() {
     std::memcpy(g_timeText, "03:00", sizeof g_timeText);
-    g_posX = g_posY = g_posZ = 0.0f;
-    g_yaw = 0.0f;
-    g_playerX = 3.0f;
-    g_playerY = 3.0f;
-    g_playerZ = -1.0f;
-    g_prevPlayerX = 3.0f;
-    g_prevPlayerZ = -1.0f;
+    ResetPose();
     g_endScreenShown = 1;
     g_gameMode = 1;
     ResetInventory();
