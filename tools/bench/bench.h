@@ -42,6 +42,9 @@ std::string FormatRatio(double ratio);
 std::string FormatPercent(double fraction);
 // "met" or "NOT MET".
 std::string Verdict(bool met);
+// The number a formatted figure stands for: seconds for "12.3 ms", a fraction for "3.1 %", the
+// number itself for a ratio; negative when there is none.
+double ParseFigure(const std::string& text);
 
 // ---- the sections ------------------------------------------------------------------------------
 
@@ -59,6 +62,15 @@ void BenchFrames(const BenchCounts& counts, const std::string& shotFolder,
                  std::vector<BenchRow>* rows, std::string* renderer);
 // The real game's CPU time while nothing happens (bench_idle.cpp). `game` is the game binary.
 void BenchIdle(const BenchCounts& counts, const std::string& game, std::vector<BenchRow>* rows);
+
+// Before and after (bench_compare.cpp). The rows another build's benchmark prints for one
+// section, run from its own folder (shots written to `shotFolder` when not empty).
+std::vector<BenchRow> RunOtherBench(const std::string& bench, const std::string& section,
+                                    bool quick, const std::string& shotFolder);
+// One row per pose comparing the PNGs of two shot folders; true when every pose is the same
+// picture (mean difference at most 1 level, no channel more than 3 levels away).
+bool CompareShots(const std::string& beforeFolder, const std::string& afterFolder,
+                  std::vector<BenchRow>* rows);
 
 // Wrappers round the reference libraries, so their large headers stay in one file
 // (bench_reference.cpp).

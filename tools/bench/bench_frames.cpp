@@ -13,6 +13,7 @@
 #include "app/scene.h"
 #include "assets/obj_model.h"
 #include "assets/skybox.h"
+#include "assets/view_volume.h"
 #include "bench.h"
 #include "core/game_state.h"
 #include "gameplay/picking.h"
@@ -167,9 +168,22 @@ void BenchFrames(const BenchCounts& counts, const std::string& shotFolder,
                 glFinish();
             });
         };
+        // The house as the frame draws it (pieces in view, nearest first), and what the sky
+        // adds after its opaque faces.
         const double clearOnly = layer([] {});
-        skies.push_back(layer([] { g_skybox.Draw(); }) - clearOnly);
-        houses.push_back(layer([] { g_houseModel.Draw(); }) - clearOnly);
+        const double house = layer([] {
+            const ViewVolume view = CurrentViewVolume();
+            g_houseModel.DrawOpaque(view);
+            g_houseModel.DrawTransparent(view);
+        });
+        const double houseAndSky = layer([] {
+            const ViewVolume view = CurrentViewVolume();
+            g_houseModel.DrawOpaque(view);
+            g_skybox.DrawBehind();
+            g_houseModel.DrawTransparent(view);
+        });
+        skies.push_back(houseAndSky - house);
+        houses.push_back(house - clearOnly);
 
         // The texts on the frame just drawn; the cost of an empty glFinish is taken off.
         OnDisplay();

@@ -58,3 +58,14 @@ std::string FormatPercent(double fraction) {
 std::string Verdict(bool met) {
     return met ? "met" : "NOT MET";
 }
+
+double ParseFigure(const std::string& text) {
+    char unit[16] = "";
+    double number = 0.0;
+    if (std::sscanf(text.c_str(), "%lf %15s", &number, unit) < 1) return -1.0;
+    const std::string u = unit;
+    if (u == "ms") return number * 1e-3;
+    if (u == "us") return number * 1e-6;
+    if (u == "%") return number * 1e-2;
+    return number;  // seconds, or a plain ratio
+}

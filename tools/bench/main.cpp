@@ -1,13 +1,17 @@
-// escape-house-bench [--quick] [--only SECTION] [--shots FOLDER]: measures the game's readers
-// against stb_image and tinyobjloader, its start-up, its frames, text and pick, and its idle
-// CPU time, and prints one table. Needs an X display (xvfb-run -a escape-house-bench) and the
-// game's generated Data folder; SECTION is readers, startup, idle or frames.
-#include <unistd.h>  // Required for: readlink()
+// escape-house-bench [--quick] [--only SECTION] [--shots FOLDER] [--before BENCH]: measures the
+// game's readers against stb_image and tinyobjloader, its start-up, its frames, text and pick,
+// and its idle CPU time, and prints one table. Needs an X display (xvfb-run -a
+// escape-house-bench) and the game's generated Data folder; SECTION is readers, startup, idle
+// or frames. --before runs another build's benchmark section by section next to this one and
+// prints both side by side, with the frames of the five poses compared.
+#include <sys/stat.h>  // Required for: mkdir()
+#include <unistd.h>    // Required for: readlink(), mkdtemp()
 
 #include <algorithm>  // Required for: std::max()
 #include <cstdio>     // Required for: std::printf()
 #include <cstdlib>    // Required for: setenv(), std::getenv()
 #include <fstream>    // Required for: std::ifstream
+#include <map>        // Required for: std::map
 #include <string>     // Required for: std::string
 
 #include "bench.h"
@@ -33,9 +37,7 @@ std::string ProcessorName() {
     return "unknown processor";
 }
 
-void PrintTable(const std::vector<BenchRow>& rows) {
-    const BenchRow header{
-        "Measure (median of repeated runs)", "Ours", "Compared with", "Ratio/share", "Goal", ""};
+void PrintTable(const std::vector<BenchRow>& rows, const BenchRow& header) {
     std::size_t widths[5] = {};
     auto widen = [&](const BenchRow& row) {
         const std::string* cells[5] = {&row.what, &row.ours, &row.reference, &row.ratio, &row.goal};
@@ -60,8 +62,45 @@ void PrintTable(const std::vector<BenchRow>& rows) {
 int Usage() {
     std::fprintf(stderr,
                  "usage: escape-house-bench [--quick] [--only readers|startup|idle|frames] "
-                 "[--shots FOLDER]\n");
+                 "[--shots FOLDER] [--before OTHER-BENCH]\n");
     return 2;
+}
+
+const BenchRow kHeader{
+    "Measure (median of repeated runs)", "Ours", "Compared with", "Ratio/share", "Goal", ""};
+const BenchRow kBeforeAfterHeader{
+    "Measure (median of repeated runs)", "Before", "After", "After/before", "Goal", ""};
+
+// Our rows next to the other build's rows of the same name, with the goals that compare them:
+// a frame in at most half the time, a start-up within twice its own window-and-context share.
+void JoinBeforeAfter(const std::vector<BenchRow>& before, const std::vector<BenchRow>& after,
+                     std::vector<BenchRow>* rows) {
+    std::map<std::string, const BenchRow*> earlier;
+    for (const BenchRow& row : before) earlier[row.what] = &row;
+    double window = -1.0;
+    for (const BenchRow& row : after) {
+        if (row.what == "  window and GL context") window = ParseFigure(row.ours);
+    }
+    for (const BenchRow& row : after) {
+        BenchRow joined;
+        joined.what = row.what;
+        const auto found = earlier.find(row.what);
+        joined.ours = found == earlier.end() ? "" : found->second->ours;
+        joined.reference = row.ours;
+        const double was = ParseFigure(joined.ours);
+        const double now = ParseFigure(row.ours);
+        if (was > 0 && now >= 0) joined.ratio = FormatRatio(now / was);
+        joined.goal = row.goal;
+        joined.verdict = row.verdict;
+        if (row.what.rfind("Frame 800x600", 0) == 0 && was > 0) {
+            joined.goal = "after/before <= 0.50";
+            joined.verdict = Verdict(now / was <= 0.5);
+        } else if (row.what.rfind("Start-up:", 0) == 0 && window > 0) {
+            joined.goal = "<= 2 x window (" + FormatSeconds(2 * window) + ")";
+            joined.verdict = Verdict(now <= 2 * window);
+        }
+        rows->push_back(joined);
+    }
 }
 
 }  // namespace
@@ -75,6 +114,7 @@ int main(int argc, char** argv) {
     BenchCounts counts;
     std::string only;
     std::string shotFolder;
+    std::string otherBench;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--quick") {
@@ -83,6 +123,8 @@ int main(int argc, char** argv) {
             only = argv[++i];
         } else if (argument == "--shots" && i + 1 < argc) {
             shotFolder = argv[++i];
+        } else if (argument == "--before" && i + 1 < argc) {
+            otherBench = argv[++i];
         } else {
             return Usage();
         }
@@ -98,17 +140,48 @@ int main(int argc, char** argv) {
     const std::string self = SelfPath();
     const std::string game = self.substr(0, self.find_last_of('/') + 1) + "escape-house";
 
+    const bool quick = counts.frameRuns != BenchCounts{}.frameRuns;
+    std::string beforeShots, afterShots;
+    if (!otherBench.empty()) {
+        if (otherBench.find('/') == std::string::npos) otherBench = "./" + otherBench;
+        char folder[] = "/tmp/escape-house-bench-XXXXXX";
+        if (mkdtemp(folder) == nullptr) return 1;
+        beforeShots = std::string(folder) + "/before";
+        afterShots = shotFolder.empty() ? std::string(folder) + "/after" : shotFolder;
+        mkdir(beforeShots.c_str(), 0700);
+        mkdir(afterShots.c_str(), 0700);
+        shotFolder = afterShots;
+    }
+
     std::vector<BenchRow> rows;
     std::string renderer = "not measured";
-    auto wanted = [&](const char* section) { return only.empty() || only == section; };
-    if (wanted("readers")) BenchReaders(counts, &rows);
-    if (wanted("startup")) BenchStartup(counts, self, &rows);
+    // Section by section, the other build's first, so that both meet the machine alike.
+    auto section = [&](const char* name, const std::function<void(std::vector<BenchRow>*)>& run) {
+        if (!only.empty() && only != name) return;
+        if (otherBench.empty()) {
+            run(&rows);
+            return;
+        }
+        const std::vector<BenchRow> before =
+            RunOtherBench(otherBench, name, quick, std::string(name) == "frames" ? beforeShots : "");
+        std::vector<BenchRow> after;
+        run(&after);
+        JoinBeforeAfter(before, after, &rows);
+    };
+    section("readers", [&](std::vector<BenchRow>* out) { BenchReaders(counts, out); });
+    section("startup", [&](std::vector<BenchRow>* out) { BenchStartup(counts, self, out); });
     // Before the frames: this program's own window is titled like the game's.
-    if (wanted("idle")) BenchIdle(counts, game, &rows);
-    if (wanted("frames")) BenchFrames(counts, shotFolder, &rows, &renderer);
+    section("idle", [&](std::vector<BenchRow>* out) { BenchIdle(counts, game, out); });
+    section("frames",
+            [&](std::vector<BenchRow>* out) { BenchFrames(counts, shotFolder, out, &renderer); });
+    bool samePictures = true;
+    if (!otherBench.empty() && (only.empty() || only == "frames")) {
+        samePictures = CompareShots(beforeShots, afterShots, &rows);
+    }
 
     std::printf("escape-house-bench on %s, %ld cores, GL renderer %s\n\n", ProcessorName().c_str(),
                 sysconf(_SC_NPROCESSORS_ONLN), renderer.c_str());
-    PrintTable(rows);
-    return 0;
+    if (!otherBench.empty()) std::printf("Before: %s\n\n", otherBench.c_str());
+    PrintTable(rows, otherBench.empty() ? kHeader : kBeforeAfterHeader);
+    return samePictures ? 0 : 1;
 }
