@@ -7,6 +7,7 @@
 #include "app/countdown.h"
 #include "assets/obj_model.h"
 #include "assets/skybox.h"
+#include "assets/view_volume.h"
 #include "core/game_state.h"
 #include "gameplay/keypad.h"
 #include "gameplay/picking.h"
@@ -34,8 +35,13 @@ void OnDisplay() {
         // The house, seen from the player's camera.
         glPushMatrix();
         ApplyCameraTransform();
-        g_skybox.Draw();
-        g_houseModel.Draw();
+        // The sky goes in after the house's opaque faces, where none of them lies, and before
+        // the glass that is blended over it: the picture of the sky drawn first, without
+        // texturing it under every wall. Pieces of the house outside the window are left out.
+        const ViewVolume view = CurrentViewVolume();
+        g_houseModel.DrawOpaque(view);
+        g_skybox.DrawBehind();
+        g_houseModel.DrawTransparent(view);
         DrawItems();
         DrawSelectionOutline(g_pickedBox);
         GrantIcon(g_pickedBox);

@@ -1,7 +1,13 @@
-// Model drawing: the textures are uploaded once and the whole model is compiled into two
-// display lists, opaque triangles first, then the transparent ones blended over them, so a
-// frame costs two list calls per model and walks none of its arrays.
+// Model drawing: the textures are uploaded once and the model is compiled into display lists,
+// one per piece (a run of faces of one material close together), and two that call them: the
+// opaque pieces first, then the transparent ones blended over them. A frame walks none of the
+// model's arrays: two list calls, or one call per piece in view.
 #include <GL/gl.h>  // Required for: glNewList(), glMaterialfv(), glTexImage2D(), glCallList()
+
+#include <functional>  // Required for: std::greater
+#include <queue>       // Required for: std::priority_queue
+#include <utility>     // Required for: std::pair
+#include <vector>      // Required for: std::vector
 
 #include "assets/obj_model.h"
 
@@ -33,8 +39,7 @@ void IssueMaterial(const obj3dmodel& model, std::int32_t m) {
                   diffuse.textureIndex >= 0 ? model.textureNames[diffuse.textureIndex] : 0);
 }
 
-void IssueTriangle(const obj3dmodel& model, const obj3dmodel::Face& face) {
-    glBegin(GL_TRIANGLES);
+void IssueCorners(const obj3dmodel& model, const obj3dmodel::Face& face) {
     for (int k = 0; k < 3; ++k) {
         const obj3dmodel::Vec3D& normal = model.normals[face.normal[k] - 1];
         const obj3dmodel::Vec3D& texCoord = model.texCoords[face.texture[k] - 1];
@@ -45,7 +50,27 @@ void IssueTriangle(const obj3dmodel& model, const obj3dmodel::Face& face) {
         glVertex3f(static_cast<GLfloat>(position.x), static_cast<GLfloat>(position.y),
                    static_cast<GLfloat>(position.z));
     }
+}
+
+// One material block and one begin/end pair for the whole piece: its faces share the material.
+void CompilePiece(const obj3dmodel& model, const std::vector<std::int32_t>& order,
+                  obj3dmodel::Piece& piece, unsigned int list) {
+    piece.list = list;
+    glNewList(list, GL_COMPILE);
+    IssueMaterial(model, model.faces[order[piece.first]].material);
+    glBegin(GL_TRIANGLES);
+    for (std::int32_t i = piece.first; i < piece.first + piece.count; ++i) {
+        IssueCorners(model, model.faces[order[i]]);
+    }
     glEnd();
+    glEndList();
+}
+
+// GL_DST_ALPHA, not GL_ONE_MINUS_SRC_ALPHA: the window has no alpha channel, so it counts as 1
+// and transparent faces add onto what lies behind them, weighted by their alpha.
+void BeginBlending() {
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_DST_ALPHA);
 }
 
 }  // namespace
@@ -55,7 +80,10 @@ obj3dmodel::~obj3dmodel() {
     normals.clear();
     texCoords.clear();
     faces.clear();
-    if (listBase != 0) glDeleteLists(listBase, 2);
+    if (listBase != 0) {
+        glDeleteLists(listBase,
+                      static_cast<GLsizei>(2 + opaquePieces.size() + transparentPieces.size()));
+    }
     if (textureNames != nullptr) {
         glDeleteTextures(static_cast<GLsizei>(bitmaps.size()), textureNames);
         delete[] textureNames;
@@ -103,26 +131,28 @@ void obj3dmodel::BuildLists() {
     glEnable(GL_TEXTURE_2D);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
 
-    listBase = glGenLists(2);
+    std::vector<std::int32_t> opaqueFaces;
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        if (!IsTransparent(diffuse[faces[i].material])) {
+            opaqueFaces.push_back(static_cast<std::int32_t>(i));
+        }
+    }
+    opaquePieces = CutIntoPieces(opaqueFaces);
+    transparentPieces = CutIntoPieces(transparentFaces);
+    opaqueTies = FindTies(opaquePieces);
+    listBase = glGenLists(
+        static_cast<GLsizei>(2 + opaquePieces.size() + transparentPieces.size()));
+    unsigned int next = listBase + 2;
+    for (Piece& piece : opaquePieces) CompilePiece(*this, opaqueFaces, piece, next++);
+    for (Piece& piece : transparentPieces) CompilePiece(*this, transparentFaces, piece, next++);
 
     glNewList(listBase, GL_COMPILE);
-    // Every face repeats its material block; transparent faces leave only that behind here.
-    for (const Face& face : faces) {
-        IssueMaterial(*this, face.material);
-        if (!IsTransparent(diffuse[face.material])) IssueTriangle(*this, face);
-    }
+    for (const Piece& piece : opaquePieces) glCallList(piece.list);
     glEndList();
 
     glNewList(listBase + 1, GL_COMPILE);
-    glEnable(GL_BLEND);
-    // GL_DST_ALPHA, not GL_ONE_MINUS_SRC_ALPHA: the window has no alpha channel, so it counts
-    // as 1 and transparent faces add onto what lies behind them, weighted by their alpha.
-    glBlendFunc(GL_SRC_ALPHA, GL_DST_ALPHA);
-    for (const std::int32_t index : transparentFaces) {
-        const Face& face = faces[index];
-        IssueMaterial(*this, face.material);
-        IssueTriangle(*this, face);
-    }
+    BeginBlending();
+    for (const Piece& piece : transparentPieces) glCallList(piece.list);
     glDisable(GL_BLEND);
     glEndList();
 }
@@ -132,4 +162,47 @@ void obj3dmodel::Draw() const {
     if (listBase == 0) return;
     glCallList(listBase);
     glCallList(listBase + 1);
+}
+
+void obj3dmodel::DrawOpaque(const ViewVolume& view) const {
+    // waiting[i]: -1 out of view, else how many earlier pieces in view it may tie with are
+    // still to be drawn.
+    const std::size_t count = opaquePieces.size();
+    std::vector<std::int32_t> waiting(count, -1);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (view.MayShow(opaquePieces[i].box)) waiting[i] = 0;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        if (waiting[i] < 0) continue;
+        for (const std::int32_t later : opaqueTies[i]) {
+            if (waiting[later] >= 0) ++waiting[later];
+        }
+    }
+    // Nearest first among the pieces free to go; ties broken by the face order.
+    using Ready = std::pair<float, std::int32_t>;
+    std::priority_queue<Ready, std::vector<Ready>, std::greater<Ready>> ready;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (waiting[i] == 0) {
+            ready.emplace(view.SquaredDistance(opaquePieces[i].box), static_cast<std::int32_t>(i));
+        }
+    }
+    while (!ready.empty()) {
+        const std::int32_t i = ready.top().second;
+        ready.pop();
+        glCallList(opaquePieces[i].list);
+        for (const std::int32_t later : opaqueTies[i]) {
+            if (waiting[later] > 0 && --waiting[later] == 0) {
+                ready.emplace(view.SquaredDistance(opaquePieces[later].box), later);
+            }
+        }
+    }
+}
+
+void obj3dmodel::DrawTransparent(const ViewVolume& view) const {
+    if (listBase == 0) return;
+    BeginBlending();
+    for (const Piece& piece : transparentPieces) {
+        if (view.MayShow(piece.box)) glCallList(piece.list);
+    }
+    glDisable(GL_BLEND);
 }

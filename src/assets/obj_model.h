@@ -12,6 +12,8 @@
 #include <string_view>  // Required for: std::string_view
 #include <vector>       // Required for: std::vector
 
+#include "assets/view_volume.h"
+
 class MtlLib {
 public:
     struct MtlName {
@@ -91,17 +93,51 @@ public:
     bool ParseObj(std::string_view text, const char* fileName, std::string* error,
                   std::string* warning);
 
-    // Uploads the textures and compiles the opaque and transparent display lists.
+    // A run of faces compiled into a display list of its own: consecutive in drawing order,
+    // of one material and close together, so that a frame can leave out the runs outside the
+    // view and still draw the others in the order of the faces.
+    struct Piece {
+        std::int32_t first = 0;  // index into the drawing order the piece was cut from
+        std::int32_t count = 0;
+        WorldBox box{};
+        unsigned int list = 0;
+    };
+    // Runs no longer than this along any axis; a single larger face is a piece of its own.
+    static constexpr float kPieceExtent = 3.0f;
+    // Pieces whose boxes stay this far apart along some axis can never meet at equal depth: a
+    // line of sight crosses the gap at under 25 degrees from the view's axis, and at the far
+    // plane (100) one step of a 24-bit depth buffer is 0.03 deep.
+    static constexpr float kTieGap = 0.05f;
+
+    // Uploads the textures and compiles the display lists: one per piece, the opaque list that
+    // calls every opaque piece in face order and the transparent list that calls the
+    // transparent ones with blending on.
     void BuildLists();
     void CollectTransparentFaces();
+    // Cuts the faces listed in `order` (face indices in drawing order) into pieces. No GL.
+    std::vector<Piece> CutIntoPieces(const std::vector<std::int32_t>& order) const;
+    // For each piece, the later pieces that may meet it at equal depth (boxes closer than
+    // kTieGap on every axis): those must be drawn after it. No GL.
+    static std::vector<std::vector<std::int32_t>> FindTies(const std::vector<Piece>& pieces);
     // Calls the opaque list, then the transparent one.
     void Draw() const;
+    // The same two layers one at a time, leaving out the pieces `view` cannot show: the
+    // picture is the same, the pieces outside the window cost nothing. The opaque pieces go
+    // nearest first, so that what lies behind them fails the depth test before it is
+    // textured; a piece still waits for every earlier piece it may meet at equal depth, so
+    // each pixel keeps the face the face order gives it. Each piece sets its own material, so
+    // the state left behind is the last drawn piece's.
+    void DrawOpaque(const ViewVolume& view) const;
+    void DrawTransparent(const ViewVolume& view) const;
 
     std::vector<Vec3D> positions;
     std::vector<Vec3D> normals;
     std::vector<Vec3D> texCoords;
     std::vector<Face> faces;
     std::vector<std::int32_t> transparentFaces;
-    unsigned int listBase = 0;
+    std::vector<Piece> opaquePieces;
+    std::vector<std::vector<std::int32_t>> opaqueTies;  // FindTies(opaquePieces)
+    std::vector<Piece> transparentPieces;
+    unsigned int listBase = 0;  // the opaque list; listBase + 1 the transparent one
     unsigned int* textureNames = nullptr;
 };

@@ -1,9 +1,11 @@
 // Picture textures: the one way every Targa picture of the game (sky, keypad, screens, notes)
-// becomes a texture.
+// becomes a texture. One level at the picture's own size, filtered linearly: the screens, notes
+// and keypad are shown at their own size in a window of 800 by 600 and the sky is magnified,
+// so a chain of smaller copies would never be read, and scaling the picture to a power of two
+// first would only blur it.
 #include "assets/picture_texture.h"
 
-#include <GL/gl.h>   // Required for: glGenTextures(), glTexParameteri(), glPixelStorei()
-#include <GL/glu.h>  // Required for: gluBuild2DMipmaps()
+#include <GL/gl.h>  // Required for: glGenTextures(), glTexParameteri(), glTexImage2D()
 
 #include <cstdio>  // Required for: std::fprintf()
 #include <string>  // Required for: std::string
@@ -31,15 +33,16 @@ bool BuildPictureTexture(CTargaImage& image, const char* dataSetPath, unsigned i
     // rows, which would misread any picture whose row is not a multiple of 4 bytes.
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     if (loaded) {
         const GLenum source = image.PixelFormat() == CTargaImage::kFormatRgba ? GL_RGBA : GL_RGB;
-        gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGB, image.Width(), image.Height(), source,
-                          GL_UNSIGNED_BYTE, image.Pixels());
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, image.Width(), image.Height(), 0, source,
+                     GL_UNSIGNED_BYTE, image.Pixels());
     } else {
         std::fprintf(stderr, "warning: %s: %s; a magenta placeholder is drawn instead\n",
                      path.c_str(), image.LastError().c_str());
-        gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGB, 2, 2, GL_RGB, GL_UNSIGNED_BYTE,
-                          kPlaceholderPixels);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 2, 2, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                     kPlaceholderPixels);
     }
     glPopClientAttrib();
     image.FreeData();

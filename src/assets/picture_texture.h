@@ -1,6 +1,7 @@
 // Every Targa picture of the game becomes a texture the same way: load, one texture name,
-// clamp to edge, mipmaps from RGB, release the pixels. A picture that cannot be read becomes a
-// small loud placeholder after one warning, and the game goes on.
+// clamp to edge, one linearly filtered level at the picture's own size, release the pixels. A
+// picture that cannot be read becomes a small loud placeholder after one warning, and the game
+// goes on.
 #pragma once
 
 class CTargaImage;

@@ -40,9 +40,27 @@ bool SkyBox::Load(const char* top, const char* bottom, const char* front, const 
 }
 
 void SkyBox::Draw() const {
+    DrawFaces(false);
+}
+
+void SkyBox::DrawBehind() const {
+    DrawFaces(true);
+}
+
+void SkyBox::DrawFaces(bool behind) const {
     glPushMatrix();
-    glPushAttrib(GL_LIGHTING_BIT | GL_FOG_BIT | GL_DEPTH_BUFFER_BIT);
-    glDisable(GL_DEPTH_TEST);
+    glPushAttrib(GL_LIGHTING_BIT | GL_FOG_BIT | GL_DEPTH_BUFFER_BIT | GL_VIEWPORT_BIT);
+    if (behind) {
+        // Only where the depth buffer still holds the clear value: every sky fragment is put at
+        // depth 1, which passes there and nowhere anything was drawn, even beyond the cube
+        // (the garden reaches past it). The sky leaves the depth as it was.
+        glEnable(GL_DEPTH_TEST);
+        glDepthRange(1.0, 1.0);
+        glDepthFunc(GL_LEQUAL);
+        glDepthMask(GL_FALSE);
+    } else {
+        glDisable(GL_DEPTH_TEST);
+    }
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     const float s = size_;
     for (const SkyFace& face : kFaces) {
