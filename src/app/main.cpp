@@ -7,6 +7,7 @@
 #include "app/command_line.h"
 #include "app/scene.h"
 #include "platform/data_path.h"
+#include "platform/heap.h"
 #include "platform/toolkit.h"
 
 #ifndef ESCAPE_HOUSE_VERSION
@@ -54,6 +55,9 @@ int main(int argc, char** argv) {
     }
     // Before the sound library starts, so that Ctrl+C and a desktop's logout reach the game.
     CatchEndSignals();
+    // The files are read while the window opens; InitScene takes them as it needs them.
+    PrepareHeapForStartUp();
+    StartReadingSceneAhead();
     CreateGameWindow(&argc, argv);
     InitScene();
     RegisterCallbacks();

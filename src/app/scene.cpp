@@ -4,18 +4,25 @@
 #include <GL/freeglut.h>  // Required for: glutInit(), glutCreateWindow(), glut*Func()
 #include <GL/glu.h>       // Required for: gluPerspective()
 
+#include <utility>  // Required for: std::move()
+#include <vector>   // Required for: std::vector
+
 #include "app/countdown.h"
 #include "app/frame.h"
+#include "assets/bmp_reader.h"
 #include "assets/obj_model.h"
 #include "assets/skybox.h"
+#include "assets/targa_image.h"
 #include "core/game_state.h"
 #include "gameplay/keypad.h"
 #include "gameplay/picking.h"
 #include "gameplay/screens.h"
+#include "hud/hud_font.h"
 #include "hud/icon_bar.h"
 #include "hud/info_picture.h"
 #include "platform/clock.h"
 #include "platform/data_path.h"
+#include "platform/read_ahead.h"
 #include "platform/sound.h"
 #include "platform/toolkit.h"
 #include "world/movement.h"
@@ -45,12 +52,46 @@ float& g_bookcaseOffset = g_keypad.bookcaseOffset;
 
 namespace {
 
-void LoadModel(obj3dmodel& model, const char* dataSetBasePath) {
-    model.LoadObj(DataPath(dataSetBasePath).c_str());
-    model.BuildLists();
-}
+// The models in load order: the house, the hammer, the bookcase and the bread, then the notes
+// and keys the player keeps, each its own model so that it can vanish once taken.
+struct SceneModel {
+    obj3dmodel* model;
+    const char* dataSetBasePath;
+};
+const SceneModel kModels[] = {
+    {&g_houseModel, "Data/Model/house_main"}, {&g_hammerModel, "Data/Model/house_hammer"},
+    {&g_bookcaseModel, "Data/Model/bookcase1"}, {&g_breadModel, "Data/Model/bread1"},
+    {&g_note1Model, "Data/Model/house_note1"}, {&g_key1Model, "Data/Model/house_key1"},
+    {&g_key2Model, "Data/Model/house_key2"},   {&g_note3Model, "Data/Model/house_note3"},
+};
+// Top, bottom, front, back, left, right.
+const char* const kSkyFiles[6] = {"Data/Picture/otop.tga",   "Data/Picture/dn.tga",
+                                  "Data/Picture/ofront.tga", "Data/Picture/oback.tga",
+                                  "Data/Picture/oleft.tga",  "Data/Picture/oright.tga"};
+constexpr const char* kTuneFile = "Data/BGM.wav";
 
 }  // namespace
+
+void StartReadingSceneAhead() {
+    // Exactly the files InitScene loads, in its order.
+    std::vector<ReadAheadJob> jobs;
+    for (const char* file : g_iconFiles) jobs.push_back(ReadBmpAhead(DataPath(file)));
+    jobs.push_back(FindHudFontAhead());
+    for (const SceneModel& entry : kModels) {
+        jobs.push_back(obj3dmodel::ReadModelAhead(DataPath(entry.dataSetBasePath)));
+    }
+    for (const char* file : kSkyFiles) jobs.push_back(CTargaImage::ReadPictureAhead(DataPath(file)));
+    for (const char* file : KeypadPanel::kPictureFiles) {
+        jobs.push_back(CTargaImage::ReadPictureAhead(DataPath(file)));
+    }
+    for (const char* file : Screens::kPictureFiles) {
+        jobs.push_back(CTargaImage::ReadPictureAhead(DataPath(file)));
+    }
+    for (const char* file : g_infoPicturePaths) {
+        jobs.push_back(CTargaImage::ReadPictureAhead(DataPath(file)));
+    }
+    StartReadingAhead(std::move(jobs));
+}
 
 void CreateGameWindow(int* argc, char** argv) {
     // Place and size first: a -geometry on the command line, read by glutInit, overrides them.
@@ -72,19 +113,14 @@ void InitScene() {
 
     LoadIconBar();
 
-    LoadModel(g_houseModel, "Data/Model/house_main");
-    LoadModel(g_hammerModel, "Data/Model/house_hammer");
-    LoadModel(g_bookcaseModel, "Data/Model/bookcase1");
-    LoadModel(g_breadModel, "Data/Model/bread1");
-    // The notes and keys the player keeps, each its own model so that it can vanish once taken.
-    LoadModel(g_note1Model, "Data/Model/house_note1");
-    LoadModel(g_key1Model, "Data/Model/house_key1");
-    LoadModel(g_key2Model, "Data/Model/house_key2");
-    LoadModel(g_note3Model, "Data/Model/house_note3");
+    for (const SceneModel& entry : kModels) {
+        entry.model->LoadObj(DataPath(entry.dataSetBasePath).c_str());
+        entry.model->BuildLists();
+    }
 
     g_skybox.SetSize(60.0f);
-    g_skybox.Load("Data/Picture/otop.tga", "Data/Picture/dn.tga", "Data/Picture/ofront.tga",
-                  "Data/Picture/oback.tga", "Data/Picture/oleft.tga", "Data/Picture/oright.tga");
+    g_skybox.Load(kSkyFiles[0], kSkyFiles[1], kSkyFiles[2], kSkyFiles[3], kSkyFiles[4],
+                  kSkyFiles[5]);
 
     g_keypad.Init();
     g_keypad.LoadPictures();
@@ -100,7 +136,7 @@ void InitScene() {
     g_infoPicture.Init();
     g_infoPicture.Load();
 
-    LoadTune(DataPath("Data/BGM.wav").c_str());
+    LoadTune(DataPath(kTuneFile).c_str());
     PlayTune();
 }
 

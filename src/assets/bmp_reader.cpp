@@ -3,6 +3,7 @@
 #include "assets/bmp_reader.h"
 
 #include <cstring>  // Required for: std::memcpy()
+#include <memory>   // Required for: std::make_shared()
 #include <new>      // Required for: std::nothrow
 
 #include "assets/file_bytes.h"
@@ -83,7 +84,32 @@ bool ReadBmp24(const std::uint8_t* bytes, std::size_t size, BmpPixels* result,
     return true;
 }
 
+namespace {
+
+constexpr char kReadAheadKey[] = "bitmap:";
+
+struct BmpReadAhead {
+    BmpPixels pixels;
+    std::string error;
+    bool read = false;
+};
+
+}  // namespace
+
+ReadAheadJob ReadBmpAhead(const std::string& path) {
+    return {kReadAheadKey + path, [path] {
+                auto ahead = std::make_shared<BmpReadAhead>();
+                ahead->read = ReadBmp24File(path.c_str(), &ahead->pixels, &ahead->error);
+                return std::static_pointer_cast<void>(ahead);
+            }};
+}
+
 bool ReadBmp24File(const char* path, BmpPixels* result, std::string* error) {
+    if (const auto ahead = TakeReadAheadAs<BmpReadAhead>(kReadAheadKey + std::string(path))) {
+        *result = ahead->pixels;
+        if (!ahead->read) *error = ahead->error;
+        return ahead->read;
+    }
     *result = BmpPixels{};
     std::string bytes;
     std::string reason;

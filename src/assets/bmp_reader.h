@@ -6,6 +6,8 @@
 #include <cstdint>  // Required for: std::uint8_t, std::int32_t, std::uint32_t
 #include <string>   // Required for: std::string
 
+#include "platform/read_ahead.h"
+
 struct BmpPixels {
     std::uint8_t* pixels = nullptr;  // new[]-allocated; the caller takes ownership
     std::int32_t width = 0;
@@ -23,4 +25,7 @@ inline std::uint64_t BmpRowSize(std::uint64_t width) {
 bool ReadBmp24(const std::uint8_t* bytes, std::size_t size, BmpPixels* result, std::string* reason);
 
 // Reads the BMP file at `path`; on failure *error is one line naming the file and the reason.
+// A file read ahead (ReadBmpAhead) is taken as it was read then.
 bool ReadBmp24File(const char* path, BmpPixels* result, std::string* error);
+// The job that reads `path` ahead for ReadBmp24File.
+ReadAheadJob ReadBmpAhead(const std::string& path);

@@ -10,6 +10,7 @@
 #include <cstdio>   // Required for: std::fprintf()
 #include <cstdlib>  // Required for: std::exit()
 #include <cstring>  // Required for: std::strcmp(), std::memcpy(), std::strlen()
+#include <memory>   // Required for: std::make_shared()
 
 #include "assets/bmp_reader.h"
 #include "assets/file_bytes.h"
@@ -217,7 +218,7 @@ bool MtlLib::ParseMtl(std::string_view text, const char* basePath, const char* f
     return true;
 }
 
-bool obj3dmodel::TryLoadObj(const char* basePath, std::string* error) {
+bool obj3dmodel::TryLoadObj(const char* basePath, std::string* error, std::string* warnings) {
     const std::string path = std::string(basePath) + ".obj";
     if (!PathFits(path, error)) return false;
     std::string text;
@@ -235,13 +236,55 @@ bool obj3dmodel::TryLoadObj(const char* basePath, std::string* error) {
         if (!libraryWarning.empty()) *error += " (" + libraryWarning + ")";
         return false;
     }
+    if (warnings != nullptr) {
+        *warnings = libraryWarning;
+        if (!warning.empty()) *warnings += (warnings->empty() ? "" : "\n") + warning;
+        return true;
+    }
     PrintWarning(libraryWarning);
     PrintWarning(warning);
     return true;
 }
 
+namespace {
+
+constexpr char kReadAheadKey[] = "model:";
+
+struct ModelReadAhead {
+    obj3dmodel model;
+    std::string error;
+    std::string warnings;
+    bool loaded = false;
+};
+
+}  // namespace
+
+ReadAheadJob obj3dmodel::ReadModelAhead(const std::string& basePath) {
+    return {kReadAheadKey + basePath, [basePath] {
+                auto ahead = std::make_shared<ModelReadAhead>();
+                ahead->loaded =
+                    ahead->model.TryLoadObj(basePath.c_str(), &ahead->error, &ahead->warnings);
+                return std::static_pointer_cast<void>(ahead);
+            }};
+}
+
 void obj3dmodel::LoadObj(const char* basePath) {
     std::string error;
+    if (const auto ahead = TakeReadAheadAs<ModelReadAhead>(kReadAheadKey + std::string(basePath))) {
+        obj3dmodel& read = ahead->model;
+        bitmaps.swap(read.bitmaps);
+        names.swap(read.names);
+        ambient.swap(read.ambient);
+        diffuse.swap(read.diffuse);
+        specular.swap(read.specular);
+        positions.swap(read.positions);
+        normals.swap(read.normals);
+        texCoords.swap(read.texCoords);
+        faces.swap(read.faces);
+        if (!ahead->loaded) ExitWithError(ahead->error);
+        PrintWarning(ahead->warnings);
+        return;
+    }
     if (!TryLoadObj(basePath, &error)) ExitWithError(error);
 }
 

@@ -13,6 +13,7 @@
 #include <vector>       // Required for: std::vector
 
 #include "assets/view_volume.h"
+#include "platform/read_ahead.h"
 
 class MtlLib {
 public:
@@ -84,10 +85,14 @@ public:
     obj3dmodel& operator=(const obj3dmodel&) = delete;
 
     // Reads basePath + ".mtl", then basePath + ".obj"; ends the process on a file that cannot
-    // be read or is inconsistent, with one line on stderr naming the file and the reason.
+    // be read or is inconsistent, with one line on stderr naming the file and the reason. A
+    // model read ahead (ReadModelAhead) is taken as it was read then, and reported now.
     void LoadObj(const char* basePath);
-    // LoadObj without the exit: false with one line in *error. Warnings go to stderr.
-    bool TryLoadObj(const char* basePath, std::string* error);
+    // LoadObj without the exit: false with one line in *error. Warnings go to stderr, or into
+    // *warnings (one a line) when it is given.
+    bool TryLoadObj(const char* basePath, std::string* error, std::string* warnings = nullptr);
+    // The job that reads the model at `basePath` ahead for LoadObj.
+    static ReadAheadJob ReadModelAhead(const std::string& basePath);
     // Reads OBJ text already in memory against the materials already loaded, then checks every
     // face's indices and material; `fileName` names the text in messages.
     bool ParseObj(std::string_view text, const char* fileName, std::string* error,

@@ -5,6 +5,7 @@
 
 #include <algorithm>  // Required for: std::swap_ranges()
 #include <cstring>    // Required for: std::memcpy()
+#include <memory>     // Required for: std::make_shared()
 #include <new>        // Required for: std::nothrow
 #include <utility>    // Required for: std::swap(), std::move()
 
@@ -20,6 +21,7 @@ constexpr std::uint8_t kTypeRunLengthTrueColor = 10;
 constexpr std::uint8_t kTypeRunLengthGrey = 11;
 constexpr std::uint8_t kDescriptorTopFirst = 32;  // bit 5 of the image descriptor
 constexpr std::size_t kLongestPacket = 128;       // pixels in one run-length packet at most
+constexpr char kReadAheadKey[] = "picture:";
 
 }  // namespace
 
@@ -35,10 +37,28 @@ bool CTargaImage::Fail(std::string reason) {
 
 bool CTargaImage::LoadFile(const char* path) {
     FreeData();
+    if (const auto ahead = TakeReadAheadAs<CTargaImage>(kReadAheadKey + std::string(path))) {
+        std::swap(colorDepth_, ahead->colorDepth_);
+        std::swap(pixelFormat_, ahead->pixelFormat_);
+        std::swap(pixels_, ahead->pixels_);
+        std::swap(width_, ahead->width_);
+        std::swap(height_, ahead->height_);
+        std::swap(imageSize_, ahead->imageSize_);
+        std::swap(lastError_, ahead->lastError_);
+        return pixels_ != nullptr;
+    }
     std::string bytes;
     std::string reason;
     if (!ReadFileBytes(path, &bytes, &reason)) return Fail(std::move(reason));
     return LoadMemory(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+}
+
+ReadAheadJob CTargaImage::ReadPictureAhead(const std::string& path) {
+    return {kReadAheadKey + path, [path] {
+                auto image = std::make_shared<CTargaImage>();
+                image->LoadFile(path.c_str());
+                return std::static_pointer_cast<void>(image);
+            }};
 }
 
 bool CTargaImage::LoadMemory(const std::uint8_t* bytes, std::size_t size) {

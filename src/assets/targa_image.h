@@ -7,6 +7,8 @@
 #include <cstdint>  // Required for: std::uint8_t, std::uint16_t, std::uint32_t
 #include <string>   // Required for: std::string
 
+#include "platform/read_ahead.h"
+
 class CTargaImage {
 public:
     CTargaImage() = default;
@@ -15,8 +17,11 @@ public:
     CTargaImage& operator=(const CTargaImage&) = delete;
 
     // Reads the file; true when the image now holds pixels. Pixels already held are released
-    // first, and a failed load leaves the image empty. On failure LastError() says why.
+    // first, and a failed load leaves the image empty. On failure LastError() says why. A file
+    // read ahead (ReadPictureAhead) is taken as it was read then.
     bool LoadFile(const char* path);
+    // The job that reads `path` ahead for LoadFile.
+    static ReadAheadJob ReadPictureAhead(const std::string& path);
     // Reads a file already in memory (the fuzzer's and the benchmark's way in).
     bool LoadMemory(const std::uint8_t* bytes, std::size_t size);
     // Releases the pixels and leaves the image empty (0 by 0).

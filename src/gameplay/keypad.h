@@ -22,6 +22,7 @@ public:
     void Init();
     // The panel picture and the nine digit pictures as textures.
     void LoadPictures();
+    static const char* const kPictureFiles[10];  // data-set paths: the panel, digits 1 to 9
     // The first cell (0 close, 1-9 digits) holding the panel point, bounds included; -1 none.
     int HitTest(int x, int y) const;
     // Takes a hit result; only 1 to 9 enter a digit.

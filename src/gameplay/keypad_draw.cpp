@@ -8,22 +8,18 @@
 #include "hud/hud_text.h"
 #include "hud/overlay.h"
 
-namespace {
-
-constexpr const char* kPictures[10] = {
+const char* const KeypadPanel::kPictureFiles[10] = {
     "Data/Picture/clock.tga", "Data/Picture/num_1.tga", "Data/Picture/num_2.tga",
     "Data/Picture/num_3.tga", "Data/Picture/num_4.tga", "Data/Picture/num_5.tga",
     "Data/Picture/num_6.tga", "Data/Picture/num_7.tga", "Data/Picture/num_8.tga",
     "Data/Picture/num_9.tga",
 };
 
-}  // namespace
-
 // A picture that cannot be read is left to the loader's placeholder; the panel works without.
 void KeypadPanel::LoadPictures() {
     CTargaImage image;
     for (int picture = 0; picture < 10; ++picture) {
-        BuildPictureTexture(image, kPictures[picture], &textures[picture]);
+        BuildPictureTexture(image, kPictureFiles[picture], &textures[picture]);
     }
 }
 

@@ -9,6 +9,7 @@ public:
     void Init();
     // The five pictures as textures.
     void LoadPictures();
+    static const char* const kPictureFiles[5];  // data-set paths, in texture order
     // Percentage point (px, py), py from the top. On the start button: hides the start screen
     // and returns true.
     bool StartButtonTest(int px, int py);

@@ -6,20 +6,16 @@
 #include "gameplay/screens.h"
 #include "hud/overlay.h"
 
-namespace {
-
-constexpr const char* kPictures[5] = {
+const char* const Screens::kPictureFiles[5] = {
     "Data/Picture/start.tga", "Data/Picture/ending1.tga", "Data/Picture/ending2.tga",
     "Data/Picture/win.tga",   "Data/Picture/ending3.tga",
 };
-
-}  // namespace
 
 // A picture that cannot be read is left to the loader's placeholder; the buttons still work.
 void Screens::LoadPictures() {
     CTargaImage image;
     for (int picture = 0; picture < 5; ++picture) {
-        BuildPictureTexture(image, kPictures[picture], &textures[picture]);
+        BuildPictureTexture(image, kPictureFiles[picture], &textures[picture]);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "hud/hud_font.h"
 
 #include <cstdio>  // Required for: std::fprintf()
+#include <memory>  // Required for: std::make_shared()
 
 #include "hud/hud_text.h"
 #include "platform/glyphs.h"
@@ -44,10 +45,22 @@ bool OpenAndCheck(const std::string& fontFile) {
     return true;
 }
 
+constexpr char kReadAheadKey[] = "font:hud";
+
 }  // namespace
 
+ReadAheadJob FindHudFontAhead() {
+    return {kReadAheadKey, [] {
+                return std::static_pointer_cast<void>(
+                    std::make_shared<std::string>(FindFontFile(kHudFontPattern)));
+            }};
+}
+
 GlyphRasterizer& HudFont() {
-    if (!g_hudFontTried) OpenAndCheck(FindFontFile(kHudFontPattern));
+    if (!g_hudFontTried) {
+        const auto ahead = TakeReadAheadAs<std::string>(kReadAheadKey);
+        OpenAndCheck(ahead != nullptr ? *ahead : FindFontFile(kHudFontPattern));
+    }
     return g_hudFont;
 }
 

@@ -5,6 +5,8 @@
 
 #include <string>  // Required for: std::string
 
+#include "platform/read_ahead.h"
+
 class GlyphRasterizer;
 
 // Pixel height of the font's em square: CJK characters come out 12 to 13 pixels high, like the
@@ -17,8 +19,11 @@ inline constexpr int kCountdownFontPixelHeight = 11;
 inline constexpr const char* kHudFontPattern = "sans-serif:lang=zh-cn";
 
 // The HUD font, opened on first use. When no font can be opened, or the one found cannot write
-// the hint texts, one line on stderr says so; the game goes on with what the font covers.
+// the hint texts, one line on stderr says so; the game goes on with what the font covers. A font
+// file found ahead (FindHudFontAhead) is the one opened.
 GlyphRasterizer& HudFont();
+// The job that asks fontconfig for the HUD font's file ahead, for HudFont.
+ReadAheadJob FindHudFontAhead();
 // The HUD font's face at the countdown's size, opened on first use.
 GlyphRasterizer& CountdownFont();
 // Opens `fontFile` as the HUD font instead of fontconfig's choice (an empty name goes back to
