@@ -19,6 +19,16 @@
 #include "platform/toolkit.h"
 #include "world/camera.h"
 
+void DrawSkyAndHouse() {
+    // The sky goes in after the house's opaque faces, where none of them lies, and before the
+    // glass that is blended over it: the picture of the sky drawn first, without texturing it
+    // under every wall. Pieces of the house outside the window are left out.
+    const ViewVolume view = CurrentViewVolume();
+    g_houseModel.DrawOpaque(view);
+    g_skybox.DrawBehind();
+    g_houseModel.DrawTransparent(view);
+}
+
 void OnDisplay() {
     const int width = g_windowWidth;
     const int height = g_windowHeight;
@@ -35,13 +45,7 @@ void OnDisplay() {
         // The house, seen from the player's camera.
         glPushMatrix();
         ApplyCameraTransform();
-        // The sky goes in after the house's opaque faces, where none of them lies, and before
-        // the glass that is blended over it: the picture of the sky drawn first, without
-        // texturing it under every wall. Pieces of the house outside the window are left out.
-        const ViewVolume view = CurrentViewVolume();
-        g_houseModel.DrawOpaque(view);
-        g_skybox.DrawBehind();
-        g_houseModel.DrawTransparent(view);
+        DrawSkyAndHouse();
         DrawItems();
         DrawSelectionOutline(g_pickedBox);
         GrantIcon(g_pickedBox);

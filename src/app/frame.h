@@ -3,3 +3,6 @@
 
 // The display callback.
 void OnDisplay();
+// The sky box and the house in the camera's transformation, as a frame draws them: the same
+// picture as the sky box's Draw followed by the house's, for less.
+void DrawSkyAndHouse();

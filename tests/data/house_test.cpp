@@ -1,5 +1,6 @@
 // The generated models and pictures through the game's own readers, and the house as the player
 // meets it: walls where they are seen, no crack, things in sight, each place picked where seen.
+#include <GL/gl.h>  // Required for: glClear(), glPushMatrix()
 #include <gtest/gtest.h>
 #include <unistd.h>  // Required for: getpid()
 
@@ -18,16 +19,20 @@
 #include <tuple>       // Required for: std::tuple
 #include <vector>      // Required for: std::vector
 
+#include "app/frame.h"
 #include "app/scene.h"
 #include "assets/bmp_reader.h"
 #include "assets/obj_model.h"
+#include "assets/skybox.h"
 #include "assets/targa_image.h"
 #include "core/game_state.h"
 #include "gameplay/keypad.h"
 #include "gameplay/pick_boxes.h"
 #include "gameplay/picking.h"
 #include "hud/icon_bar.h"
+#include "platform/toolkit.h"
 #include "support/game_window.h"
+#include "world/camera.h"
 #include "world/walk_grid.h"
 #include "world/wall_layout.h"
 
@@ -714,6 +719,54 @@ TEST(HousePick, EachPlaceHoldsItsThingAndClickingItFromWhereItIsSeenPicksIt) {
         DrawFrame();
         EXPECT_EQ(Difference(lying, PixelAt(400, y)), 0) << "not back after a restart";
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The house in pieces, nearest first and the sky behind it, is the sky and the two whole lists
+// pixel for pixel: from standing cells all over both floors, looking four ways.
+TEST(HouseFrame, TheSkyAndHouseAreThePlainListsPixelForPixel) {
+    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display (run ./test)";
+    OpenGameWindow();
+    const auto drawn = [](void (*draw)()) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glPushMatrix();
+        ApplyCameraTransform();
+        draw();
+        glPopMatrix();
+        Toolkit().swapBuffers();  // keeps the frame for ReadWindowPixels
+        int width = 0, height = 0;
+        return ReadWindowPixels(&width, &height);
+    };
+    const std::vector<StandingCell> cells = StandingCells(false);
+    int poses = 0;
+    for (std::size_t i = 0; i < cells.size(); i += 23) {
+        for (const float yaw : {20.0f, 110.0f, 200.0f, 290.0f}) {
+            const Point eye = cells[i].Eye();
+            g_yaw = yaw;
+            g_posX = 3.0f - static_cast<float>(eye.x);
+            g_posY = 3.0f - static_cast<float>(cells[i].FloorY());
+            g_posZ = -1.0f - static_cast<float>(eye.z);
+            const std::vector<Rgb> plain = drawn([] {
+                g_skybox.Draw();
+                g_houseModel.Draw();
+            });
+            const std::vector<Rgb> framed = drawn(DrawSkyAndHouse);
+            ASSERT_EQ(framed.size(), plain.size());
+            long differing = 0;
+            for (std::size_t p = 0; p < plain.size(); ++p) {
+                differing += framed[p].r != plain[p].r || framed[p].g != plain[p].g ||
+                             framed[p].b != plain[p].b;
+            }
+            ASSERT_EQ(differing, 0) << "pixels, at" << Named(cells[i].upper, cells[i].row,
+                                                             cells[i].column)
+                                    << " facing " << yaw;
+            ++poses;
+        }
+    }
+    EXPECT_GT(poses, 200);
 }
 
 }  // namespace
