@@ -14,6 +14,7 @@
 #include "core/game_state.h"
 #include "gameplay/picking.h"
 #include "platform/clock.h"
+#include "platform/heap.h"
 #include "platform/toolkit.h"
 
 namespace {
@@ -67,6 +68,9 @@ void PumpWindowEvents() {
 void OpenReplayWindow(int* argc, char** argv) {
     // The tests run many drivers against one virtual X server; without one at all, GLUT says so.
     WaitForDisplay(5000);
+    // Started as the game starts: the files read ahead while the window opens.
+    PrepareHeapForStartUp();
+    StartReadingSceneAhead();
     CreateGameWindow(argc, argv);
     glutDisplayFunc(IgnoreDisplayEvent);
     glutReshapeFunc(IgnoreReshapeEvent);
