@@ -13,7 +13,7 @@ namespace {
 constexpr std::size_t kMiB = std::size_t{1} << 20;
 // glibc takes no larger threshold for giving a block a mapping of its own.
 constexpr std::size_t kLargestHeapBlock = 32 * kMiB;
-// More than start-up holds at once: some 80 MB read, as much again in textures.
+// More than start-up holds at once: some 40 MB read, as much again in textures.
 constexpr int kReserveBlocks = 6;
 constexpr std::uintptr_t kLargePage = 2 * kMiB;
 

@@ -1,5 +1,5 @@
-// The heap start-up fills: some 80 MB of pictures and models read, and as much again in the
-// textures the GL library makes of them, allocated and freed in large blocks.
+// The heap start-up fills: some 40 MB of pictures, models and tune read, and as much again in
+// the textures the GL library makes of them, allocated and freed in large blocks.
 #pragma once
 
 // Keeps large blocks in the heap rather than in mappings of their own (a freed picture's block
