@@ -9,7 +9,7 @@
 
 #include <algorithm>  // Required for: std::max()
 #include <cstdio>     // Required for: std::printf()
-#include <cstdlib>    // Required for: setenv(), std::getenv()
+#include <cstdlib>    // Required for: setenv(), std::getenv(), realpath(), std::free()
 #include <fstream>    // Required for: std::ifstream
 #include <map>        // Required for: std::map
 #include <string>     // Required for: std::string
@@ -143,7 +143,14 @@ int main(int argc, char** argv) {
     const bool quick = counts.frameRuns != BenchCounts{}.frameRuns;
     std::string beforeShots, afterShots;
     if (!otherBench.empty()) {
-        if (otherBench.find('/') == std::string::npos) otherBench = "./" + otherBench;
+        // Run from its own folder (it reads the Data beside it), so it needs a path from anywhere.
+        char* absolute = realpath(otherBench.c_str(), nullptr);
+        if (absolute == nullptr) {
+            std::fprintf(stderr, "escape-house-bench: %s: no such benchmark\n", otherBench.c_str());
+            return 1;
+        }
+        otherBench = absolute;
+        std::free(absolute);
         char folder[] = "/tmp/escape-house-bench-XXXXXX";
         if (mkdtemp(folder) == nullptr) return 1;
         beforeShots = std::string(folder) + "/before";
@@ -155,6 +162,7 @@ int main(int argc, char** argv) {
 
     std::vector<BenchRow> rows;
     std::string renderer = "not measured";
+    bool otherFailed = false;
     // Section by section, the other build's first, so that both meet the machine alike.
     auto section = [&](const char* name, const std::function<void(std::vector<BenchRow>*)>& run) {
         if (!only.empty() && only != name) return;
@@ -164,6 +172,7 @@ int main(int argc, char** argv) {
         }
         const std::vector<BenchRow> before =
             RunOtherBench(otherBench, name, quick, std::string(name) == "frames" ? beforeShots : "");
+        otherFailed = otherFailed || before.empty();
         std::vector<BenchRow> after;
         run(&after);
         JoinBeforeAfter(before, after, &rows);
@@ -183,5 +192,5 @@ int main(int argc, char** argv) {
                 sysconf(_SC_NPROCESSORS_ONLN), renderer.c_str());
     if (!otherBench.empty()) std::printf("Before: %s\n\n", otherBench.c_str());
     PrintTable(rows, otherBench.empty() ? kHeader : kBeforeAfterHeader);
-    return samePictures ? 0 : 1;
+    return samePictures && !otherFailed ? 0 : 1;
 }
