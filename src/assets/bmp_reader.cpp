@@ -3,7 +3,6 @@
 #include "assets/bmp_reader.h"
 
 #include <cstring>  // Required for: std::memcpy()
-#include <memory>   // Required for: std::make_shared()
 #include <new>      // Required for: std::nothrow
 
 #include "assets/file_bytes.h"
@@ -97,11 +96,9 @@ struct BmpReadAhead {
 }  // namespace
 
 ReadAheadJob ReadBmpAhead(const std::string& path) {
-    return {kReadAheadKey + path, [path] {
-                auto ahead = std::make_shared<BmpReadAhead>();
-                ahead->read = ReadBmp24File(path.c_str(), &ahead->pixels, &ahead->error);
-                return std::static_pointer_cast<void>(ahead);
-            }};
+    return ReadAheadJobOf<BmpReadAhead>(kReadAheadKey + path, [path](BmpReadAhead& ahead) {
+        ahead.read = ReadBmp24File(path.c_str(), &ahead.pixels, &ahead.error);
+    });
 }
 
 bool ReadBmp24File(const char* path, BmpPixels* result, std::string* error) {

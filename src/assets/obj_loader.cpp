@@ -10,7 +10,6 @@
 #include <cstdio>   // Required for: std::fprintf()
 #include <cstdlib>  // Required for: std::exit()
 #include <cstring>  // Required for: std::strcmp(), std::memcpy(), std::strlen()
-#include <memory>   // Required for: std::make_shared()
 
 #include "assets/bmp_reader.h"
 #include "assets/file_bytes.h"
@@ -260,12 +259,10 @@ struct ModelReadAhead {
 }  // namespace
 
 ReadAheadJob obj3dmodel::ReadModelAhead(const std::string& basePath) {
-    return {kReadAheadKey + basePath, [basePath] {
-                auto ahead = std::make_shared<ModelReadAhead>();
-                ahead->loaded =
-                    ahead->model.TryLoadObj(basePath.c_str(), &ahead->error, &ahead->warnings);
-                return std::static_pointer_cast<void>(ahead);
-            }};
+    return ReadAheadJobOf<ModelReadAhead>(
+        kReadAheadKey + basePath, [basePath](ModelReadAhead& ahead) {
+            ahead.loaded = ahead.model.TryLoadObj(basePath.c_str(), &ahead.error, &ahead.warnings);
+        });
 }
 
 void obj3dmodel::LoadObj(const char* basePath) {

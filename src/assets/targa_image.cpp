@@ -5,7 +5,6 @@
 
 #include <algorithm>  // Required for: std::swap_ranges()
 #include <cstring>    // Required for: std::memcpy()
-#include <memory>     // Required for: std::make_shared()
 #include <new>        // Required for: std::nothrow
 #include <utility>    // Required for: std::swap(), std::move()
 
@@ -54,11 +53,8 @@ bool CTargaImage::LoadFile(const char* path) {
 }
 
 ReadAheadJob CTargaImage::ReadPictureAhead(const std::string& path) {
-    return {kReadAheadKey + path, [path] {
-                auto image = std::make_shared<CTargaImage>();
-                image->LoadFile(path.c_str());
-                return std::static_pointer_cast<void>(image);
-            }};
+    return ReadAheadJobOf<CTargaImage>(
+        kReadAheadKey + path, [path](CTargaImage& image) { image.LoadFile(path.c_str()); });
 }
 
 bool CTargaImage::LoadMemory(const std::uint8_t* bytes, std::size_t size) {

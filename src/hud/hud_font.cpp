@@ -2,7 +2,6 @@
 #include "hud/hud_font.h"
 
 #include <cstdio>  // Required for: std::fprintf()
-#include <memory>  // Required for: std::make_shared()
 
 #include "hud/hud_text.h"
 #include "platform/glyphs.h"
@@ -50,10 +49,8 @@ constexpr char kReadAheadKey[] = "font:hud";
 }  // namespace
 
 ReadAheadJob FindHudFontAhead() {
-    return {kReadAheadKey, [] {
-                return std::static_pointer_cast<void>(
-                    std::make_shared<std::string>(FindFontFile(kHudFontPattern)));
-            }};
+    return ReadAheadJobOf<std::string>(
+        kReadAheadKey, [](std::string& file) { file = FindFontFile(kHudFontPattern); });
 }
 
 GlyphRasterizer& HudFont() {

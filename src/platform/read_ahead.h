@@ -8,10 +8,11 @@
 #include <functional>  // Required for: std::function
 #include <memory>      // Required for: std::shared_ptr
 #include <string>      // Required for: std::string
+#include <utility>     // Required for: std::move()
 #include <vector>      // Required for: std::vector
 
 struct ReadAheadJob {
-    std::string key;                          // what the loader will ask for, such as a path
+    std::string key;                              // what the loader will ask for, such as a path
     std::function<std::shared_ptr<void>()> work;  // runs on the read-ahead thread
 };
 
@@ -24,7 +25,17 @@ void StartReadingAhead(std::vector<ReadAheadJob> jobs);
 // read; nullptr when there is none (nothing read ahead, or asked on the read-ahead thread).
 std::shared_ptr<void> TakeReadAhead(const std::string& key);
 
-// The same with the type the loader knows the job made.
+// A job for `key` whose work fills in a fresh Outcome; TakeReadAheadAs<Outcome> gives it back.
+template <typename Outcome, typename Fill>
+ReadAheadJob ReadAheadJobOf(std::string key, Fill fill) {
+    return {std::move(key), [fill] {
+                auto outcome = std::make_shared<Outcome>();
+                fill(*outcome);
+                return std::shared_ptr<void>(std::move(outcome));
+            }};
+}
+
+// TakeReadAhead with the type the loader knows the job made.
 template <typename Outcome>
 std::shared_ptr<Outcome> TakeReadAheadAs(const std::string& key) {
     return std::static_pointer_cast<Outcome>(TakeReadAhead(key));
