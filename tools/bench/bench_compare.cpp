@@ -4,10 +4,11 @@
 #include <sys/wait.h>  // Required for: WEXITSTATUS()
 #include <unistd.h>    // Required for: mkdtemp()
 
-#include <cstdio>   // Required for: popen(), std::snprintf()
-#include <cstdlib>  // Required for: std::abs()
-#include <map>      // Required for: std::map
-#include <sstream>  // Required for: std::istringstream
+#include <algorithm>  // Required for: std::min()
+#include <cstdio>     // Required for: popen(), std::snprintf()
+#include <cstdlib>    // Required for: std::abs()
+#include <map>        // Required for: std::map
+#include <sstream>    // Required for: std::istringstream
 
 #include "bench.h"
 
@@ -34,9 +35,13 @@ bool ReadPicture(const std::string& path, Picture* picture) {
     return true;
 }
 
-std::string TrimmedRight(const std::string& text) {
-    const std::size_t last = text.find_last_not_of(" \n");
-    return last == std::string::npos ? "" : text.substr(0, last + 1);
+// A cell's text without its blanks; a name keeps its indent past the one blank of padding.
+std::string CellText(const std::string& cell, bool name) {
+    const std::size_t first =
+        name ? std::min<std::size_t>(1, cell.size()) : cell.find_first_not_of(' ');
+    const std::size_t last = cell.find_last_not_of(" \n");
+    if (first == std::string::npos || last == std::string::npos || last < first) return "";
+    return cell.substr(first, last - first + 1);
 }
 
 }  // namespace
@@ -50,8 +55,9 @@ bool CompareShots(const std::string& beforeFolder, const std::string& afterFolde
         BenchRow row;
         row.what = "Picture, pose " + std::to_string(pose) + ": mean, largest difference";
         row.goal = "mean <= 1/255, largest <= 3";
-        if (!ReadPicture(beforeFolder + name, &before) || !ReadPicture(afterFolder + name, &after) ||
-            before.width != after.width || before.height != after.height) {
+        if (!ReadPicture(beforeFolder + name, &before) ||
+            !ReadPicture(afterFolder + name, &after) || before.width != after.width ||
+            before.height != after.height) {
             row.reference = "not compared";
             row.verdict = Verdict(false);
             rows->push_back(row);
@@ -97,17 +103,10 @@ std::vector<BenchRow> RunOtherBench(const std::string& bench, const std::string&
         if (line[0] != '|' || line[1] == '-') continue;
         std::vector<std::string> cells;
         std::istringstream fields(line + 1);
-        // Cells are padded with one blank on the left; the names' own indent is kept.
         for (std::string cell; std::getline(fields, cell, '|');) {
-            cells.push_back(TrimmedRight(cell.empty() ? cell : cell.substr(1)));
+            cells.push_back(CellText(cell, cells.empty()));
         }
         if (cells.size() < 5 || cells[0].rfind("Measure", 0) == 0) continue;
-        // Right-aligned figures carry blanks on the left.
-        for (std::size_t i = 1; i < cells.size(); ++i) {
-            cells[i].erase(0, cells[i].find_first_not_of(' ') == std::string::npos
-                                  ? cells[i].size()
-                                  : cells[i].find_first_not_of(' '));
-        }
         BenchRow row;
         row.what = cells[0];
         row.ours = cells[1];
