@@ -6,6 +6,7 @@
 
 #include "app/countdown.h"
 #include "assets/obj_model.h"
+#include "assets/occlusion.h"
 #include "assets/skybox.h"
 #include "assets/view_volume.h"
 #include "core/game_state.h"
@@ -22,11 +23,13 @@
 void DrawSkyAndHouse() {
     // The sky goes in after the house's opaque faces, where none of them lies, and before the
     // glass that is blended over it: the picture of the sky drawn first, without texturing it
-    // under every wall. Pieces of the house outside the window are left out.
+    // under every wall. Pieces of the house outside the window, or hidden behind the largest walls
+    // in view, are left out; so is the sky when those walls fill the window.
     const ViewVolume view = CurrentViewVolume();
-    g_houseModel.DrawOpaque(view);
-    g_skybox.DrawBehind();
-    g_houseModel.DrawTransparent(view);
+    const Occlusion hiding = g_houseModel.Hiding(view);
+    g_houseModel.DrawOpaque(view, hiding);
+    g_skybox.DrawBehind(hiding);
+    g_houseModel.DrawTransparent(view, hiding);
 }
 
 void OnDisplay() {

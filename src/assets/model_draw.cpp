@@ -140,6 +140,7 @@ void obj3dmodel::BuildLists() {
     opaquePieces = CutIntoPieces(opaqueFaces);
     transparentPieces = CutIntoPieces(transparentFaces);
     opaqueTies = FindTies(opaquePieces);
+    opaqueOccluders = FindOccluders(opaqueFaces, opaquePieces);
     listBase = glGenLists(
         static_cast<GLsizei>(2 + opaquePieces.size() + transparentPieces.size()));
     unsigned int next = listBase + 2;
@@ -164,13 +165,26 @@ void obj3dmodel::Draw() const {
     glCallList(listBase + 1);
 }
 
-void obj3dmodel::DrawOpaque(const ViewVolume& view) const {
-    // waiting[i]: -1 out of view, else how many earlier pieces in view it may tie with are
+Occlusion obj3dmodel::Hiding(const ViewVolume& view) const {
+    // Rectangles of pieces outside the window hide nothing in it.
+    std::vector<WorldRect> inView;
+    for (const Occluder& occluder : opaqueOccluders) {
+        if (view.MayShow(opaquePieces[occluder.pieces[0]].box) ||
+            view.MayShow(opaquePieces[occluder.pieces[1]].box)) {
+            inView.push_back(occluder.rect);
+        }
+    }
+    return Occlusion(view, inView, kOccludersPerFrame);
+}
+
+void obj3dmodel::DrawOpaque(const ViewVolume& view, const Occlusion& hiding) const {
+    // waiting[i]: -1 left out, else how many earlier pieces drawn that it may tie with are
     // still to be drawn.
     const std::size_t count = opaquePieces.size();
     std::vector<std::int32_t> waiting(count, -1);
     for (std::size_t i = 0; i < count; ++i) {
-        if (view.MayShow(opaquePieces[i].box)) waiting[i] = 0;
+        const WorldBox& box = opaquePieces[i].box;
+        if (view.MayShow(box) && !hiding.Hides(box)) waiting[i] = 0;
     }
     for (std::size_t i = 0; i < count; ++i) {
         if (waiting[i] < 0) continue;
@@ -198,11 +212,13 @@ void obj3dmodel::DrawOpaque(const ViewVolume& view) const {
     }
 }
 
-void obj3dmodel::DrawTransparent(const ViewVolume& view) const {
+void obj3dmodel::DrawTransparent(const ViewVolume& view, const Occlusion& hiding) const {
     if (listBase == 0) return;
     BeginBlending();
     for (const Piece& piece : transparentPieces) {
-        if (view.MayShow(piece.box)) glCallList(piece.list);
+        if (view.MayShow(piece.box) && !hiding.Hides(piece.box)) {
+            glCallList(piece.list);
+        }
     }
     glDisable(GL_BLEND);
 }

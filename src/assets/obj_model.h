@@ -12,6 +12,7 @@
 #include <string_view>  // Required for: std::string_view
 #include <vector>       // Required for: std::vector
 
+#include "assets/occlusion.h"
 #include "assets/view_volume.h"
 #include "platform/read_ahead.h"
 
@@ -114,6 +115,17 @@ public:
     // plane (100) one step of a 24-bit depth buffer is 0.03 deep.
     static constexpr float kTieGap = 0.05f;
 
+    // A face pair that makes a whole rectangle of one axis: drawn opaque, it keeps whatever
+    // lies wholly behind it from the screen.
+    struct Occluder {
+        WorldRect rect{};
+        std::int32_t pieces[2] = {0, 0};  // the pieces that draw its two triangles
+    };
+    // Rectangles smaller than this (in square units) are not worth a test.
+    static constexpr float kOccluderArea = 0.25f;
+    // The most rectangles a frame hides pieces behind: those that take most of the window.
+    static constexpr int kOccludersPerFrame = 16;
+
     // Uploads the textures and compiles the display lists: one per piece, the opaque list that
     // calls every opaque piece in face order and the transparent list that calls the
     // transparent ones with blending on.
@@ -124,16 +136,24 @@ public:
     // For each piece, the later pieces that may meet it at equal depth (boxes closer than
     // kTieGap on every axis): those must be drawn after it. No GL.
     static std::vector<std::vector<std::int32_t>> FindTies(const std::vector<Piece>& pieces);
+    // The rectangles two consecutive faces of one material make (of at least kOccluderArea),
+    // with the pieces cut from `order` that hold them. No GL.
+    std::vector<Occluder> FindOccluders(const std::vector<std::int32_t>& order,
+                                        const std::vector<Piece>& pieces) const;
     // Calls the opaque list, then the transparent one.
     void Draw() const;
-    // The same two layers one at a time, leaving out the pieces `view` cannot show: the
-    // picture is the same, the pieces outside the window cost nothing. The opaque pieces go
-    // nearest first, so that what lies behind them fails the depth test before it is
-    // textured; a piece still waits for every earlier piece it may meet at equal depth, so
-    // each pixel keeps the face the face order gives it. Each piece sets its own material, so
-    // the state left behind is the last drawn piece's.
-    void DrawOpaque(const ViewVolume& view) const;
-    void DrawTransparent(const ViewVolume& view) const;
+    // The same two layers one at a time, leaving out what `view` and `hiding` show cannot
+    // appear: pieces outside the window, and in each cell of the window the pieces wholly
+    // behind one of the largest rectangles there (a piece hidden in some cells is drawn in the
+    // others only). The picture is the same; what is left out would fail the depth test. The
+    // opaque pieces go nearest first, so that what lies behind them fails the depth test before
+    // it is textured; a piece still waits for every earlier piece it may meet at equal depth,
+    // so each pixel keeps the face the face order gives it. Each piece sets its own material,
+    // so the state left behind is the last drawn piece's.
+    void DrawOpaque(const ViewVolume& view, const Occlusion& hiding = Occlusion()) const;
+    void DrawTransparent(const ViewVolume& view, const Occlusion& hiding = Occlusion()) const;
+    // What the largest rectangles in view hide this frame.
+    Occlusion Hiding(const ViewVolume& view) const;
 
     std::vector<Vec3D> positions;
     std::vector<Vec3D> normals;
@@ -142,6 +162,7 @@ public:
     std::vector<std::int32_t> transparentFaces;
     std::vector<Piece> opaquePieces;
     std::vector<std::vector<std::int32_t>> opaqueTies;  // FindTies(opaquePieces)
+    std::vector<Occluder> opaqueOccluders;
     std::vector<Piece> transparentPieces;
     unsigned int listBase = 0;  // the opaque list; listBase + 1 the transparent one
     unsigned int* textureNames = nullptr;

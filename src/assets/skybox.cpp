@@ -43,8 +43,8 @@ void SkyBox::Draw() const {
     DrawFaces(false);
 }
 
-void SkyBox::DrawBehind() const {
-    DrawFaces(true);
+void SkyBox::DrawBehind(const Occlusion& hiding) const {
+    if (!hiding.FillsWindow()) DrawFaces(true);
 }
 
 void SkyBox::DrawFaces(bool behind) const {

@@ -2,6 +2,8 @@
 // opaque faces where none of them lies, which gives the same picture.
 #pragma once
 
+#include "assets/occlusion.h"
+
 class SkyBox {
 public:
     void SetSize(float size) { size_ = size; }
@@ -12,7 +14,8 @@ public:
     // The sky where the depth buffer still holds its clear value 1, the depth left as it is:
     // drawn after the opaque scene and before anything blended, the picture is the one Draw
     // first gives, without texturing the sky under every wall.
-    void DrawBehind() const;
+    // Left out when opaque rectangles fill the window: no sky can show then.
+    void DrawBehind(const Occlusion& hiding = Occlusion()) const;
 
     unsigned int textures[6] = {0, 0, 0, 0, 0, 0};  // top, bottom, front, back, left, right
     float Size() const { return size_; }

@@ -1,7 +1,74 @@
-// The clip volume's planes, each a sum or difference of the matrix's last row and another row.
+// The clip volume's planes, each a sum or difference of the matrix's last row and another row,
+// and the window positions the matrix and the viewport give points of the world.
 #include "assets/view_volume.h"
 
-#include <cmath>  // Required for: std::fabs()
+#include <algorithm>  // Required for: std::sort()
+#include <cmath>      // Required for: std::fabs(), std::hypot()
+#include <iterator>   // Required for: std::begin(), std::end()
+
+namespace {
+
+double Cross(const ScreenPoint& o, const ScreenPoint& a, const ScreenPoint& b) {
+    return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+}
+
+// The part of `polygon` where a x + b y + c >= 0.
+ScreenPolygon ClipToHalfPlane(const ScreenPolygon& polygon, double a, double b, double c) {
+    ScreenPolygon kept;
+    for (int i = 0; i < polygon.count; ++i) {
+        const ScreenPoint& p = polygon.points[i];
+        const ScreenPoint& q = polygon.points[(i + 1) % polygon.count];
+        const double sideP = a * p.x + b * p.y + c;
+        const double sideQ = a * q.x + b * q.y + c;
+        if (sideP >= 0) kept.push_back(p);
+        if ((sideP >= 0) != (sideQ >= 0)) {
+            const double t = sideP / (sideP - sideQ);
+            kept.push_back({p.x + t * (q.x - p.x), p.y + t * (q.y - p.y)});
+        }
+    }
+    return kept;
+}
+
+}  // namespace
+
+double Area(const ScreenPolygon& polygon) {
+    double twice = 0.0;
+    for (int i = 0; i < polygon.count; ++i) {
+        const ScreenPoint& p = polygon.points[i];
+        const ScreenPoint& q = polygon.points[(i + 1) % polygon.count];
+        twice += p.x * q.y - q.x * p.y;
+    }
+    return std::fabs(twice) / 2.0;
+}
+
+bool ScreenQuad::Holds(const ScreenPolygon& polygon) const {
+    for (const ScreenPoint& p : polygon) {
+        for (const auto& edge : edges) {
+            if (edge[0] * p.x + edge[1] * p.y + edge[2] < 0) return false;
+        }
+    }
+    return true;
+}
+
+void ScreenQuad::DepthRange(const ScreenPolygon& polygon, double* least, double* greatest) const {
+    double most = 0.0, fewest = 0.0;
+    for (int i = 0; i < polygon.count; ++i) {
+        const ScreenPoint& p = polygon.points[i];
+        const double inverse = inverseDepth[0] * p.x + inverseDepth[1] * p.y + inverseDepth[2];
+        if (i == 0 || inverse > most) most = inverse;
+        if (i == 0 || inverse < fewest) fewest = inverse;
+    }
+    *least = 1.0 / most;
+    *greatest = 1.0 / fewest;
+}
+
+ScreenPolygon ClipToRect(const ScreenPolygon& polygon, double x0, double y0, double x1,
+                         double y1) {
+    ScreenPolygon clipped = ClipToHalfPlane(polygon, 1, 0, -x0);
+    clipped = ClipToHalfPlane(clipped, -1, 0, x1);
+    clipped = ClipToHalfPlane(clipped, 0, 1, -y0);
+    return ClipToHalfPlane(clipped, 0, -1, y1);
+}
 
 ViewVolume ViewVolume::FromClipMatrix(const float m[16], const float eye[3]) {
     // Row r of a column-major matrix: m[r], m[r + 4], m[r + 8], m[r + 12].
@@ -15,6 +82,29 @@ ViewVolume ViewVolume::FromClipMatrix(const float m[16], const float eye[3]) {
             volume.planes_[plane][column] =
                 static_cast<float>(row(3, column) + sign * row(axis, column));
         }
+    }
+    return volume;
+}
+
+ViewVolume ViewVolume::FromClipMatrix(const float m[16], const float eye[3],
+                                      const int viewport[4]) {
+    ViewVolume volume = FromClipMatrix(m, eye);
+    for (int i = 0; i < 16; ++i) volume.clip_[i] = m[i];
+    for (int i = 0; i < 4; ++i) volume.viewport_[i] = viewport[i];
+    // A perspective projection makes clip z = a w + b for every point: the z row is a times
+    // the w row, plus b in the constant column. Window depth is then (a + b / w + 1) / 2.
+    const double* c = volume.clip_;
+    double along = 0.0, squared = 0.0;
+    for (int axis = 0; axis < 3; ++axis) {
+        along += c[2 + 4 * axis] * c[3 + 4 * axis];
+        squared += c[3 + 4 * axis] * c[3 + 4 * axis];
+    }
+    if (squared > 0.0) {
+        const double a = along / squared;
+        const double b = c[14] - a * c[15];
+        double off = 0.0;
+        for (int axis = 0; axis < 3; ++axis) off += std::fabs(c[2 + 4 * axis] - a * c[3 + 4 * axis]);
+        if (off < 1e-6 * (1.0 + std::fabs(a)) && b < 0.0) volume.depthScale_ = -b / 2.0;
     }
     return volume;
 }
@@ -46,4 +136,97 @@ float ViewVolume::SquaredDistance(const WorldBox& box) const {
         sum += outside * outside;
     }
     return sum;
+}
+
+void ViewVolume::Project(const double point[3], double* x, double* y, double* w) const {
+    double clip[4];
+    for (int row = 0; row < 4; ++row) {
+        clip[row] = clip_[row] * point[0] + clip_[row + 4] * point[1] + clip_[row + 8] * point[2] +
+                    clip_[row + 12];
+    }
+    *w = clip[3];
+    *x = viewport_[0] + (clip[0] / clip[3] + 1.0) / 2.0 * viewport_[2];
+    *y = viewport_[1] + (clip[1] / clip[3] + 1.0) / 2.0 * viewport_[3];
+}
+
+bool ViewVolume::Outline(const WorldBox& box, ScreenPolygon* hull) const {
+    if (viewport_[2] <= 0 || viewport_[3] <= 0) return false;
+    ScreenPoint corners[8];
+    for (int corner = 0; corner < 8; ++corner) {
+        const double point[3] = {corner & 1 ? box.max[0] : box.min[0],
+                                 corner & 2 ? box.max[1] : box.min[1],
+                                 corner & 4 ? box.max[2] : box.min[2]};
+        double w = 0.0;
+        Project(point, &corners[corner].x, &corners[corner].y, &w);
+        if (!(w > 1e-6)) return false;
+    }
+    // The convex hull, lower then upper chain (Andrew's monotone chain).
+    std::sort(std::begin(corners), std::end(corners), [](const ScreenPoint& a, const ScreenPoint& b) {
+        return a.x < b.x || (a.x == b.x && a.y < b.y);
+    });
+    ScreenPoint chain[16];
+    int k = 0;
+    for (int i = 0; i < 8; ++i) {
+        while (k >= 2 && Cross(chain[k - 2], chain[k - 1], corners[i]) <= 0) --k;
+        chain[k++] = corners[i];
+    }
+    for (int i = 6, lower = k + 1; i >= 0; --i) {
+        while (k >= lower && Cross(chain[k - 2], chain[k - 1], corners[i]) <= 0) --k;
+        chain[k++] = corners[i];
+    }
+    hull->count = 0;
+    for (int i = 0; i < k - 1; ++i) hull->push_back(chain[i]);
+    if (k == 1) hull->push_back(chain[0]);
+    return true;
+}
+
+bool ViewVolume::Outline(const WorldRect& rect, double margin, ScreenQuad* quad) const {
+    if (viewport_[2] <= 0 || viewport_[3] <= 0) return false;
+    const int u = rect.axis == 0 ? 1 : 0;
+    const int v = rect.axis == 2 ? 1 : 2;
+    const float cornerU[4] = {rect.min[0], rect.max[0], rect.max[0], rect.min[0]};
+    const float cornerV[4] = {rect.min[1], rect.min[1], rect.max[1], rect.max[1]};
+    ScreenPoint* corners = quad->corners;
+    double depths[4];
+    for (int k = 0; k < 4; ++k) {
+        double point[3];
+        point[rect.axis] = rect.at;
+        point[u] = cornerU[k];
+        point[v] = cornerV[k];
+        // Between the near and far planes (-w < clip z < w), with room to spare: GL draws the
+        // whole rectangle, uncut.
+        double clipZ = clip_[14];
+        for (int axis = 0; axis < 3; ++axis) clipZ += clip_[2 + 4 * axis] * point[axis];
+        Project(point, &corners[k].x, &corners[k].y, &depths[k]);
+        const double w = depths[k];
+        if (!(w > 1e-6) || !(clipZ + w > 1e-6 * w) || !(w - clipZ > 1e-6 * w)) return false;
+    }
+    // Wound either way on screen; inside is the side the quad's centre lies on.
+    const double area = Cross(corners[0], corners[1], corners[2]) + Cross(corners[0], corners[2], corners[3]);
+    if (!(std::fabs(area) > 1e-3)) return false;
+    const double turn = area > 0 ? 1.0 : -1.0;
+    for (int k = 0; k < 4; ++k) {
+        const ScreenPoint& p = corners[k];
+        const ScreenPoint& q = corners[(k + 1) % 4];
+        const double length = std::hypot(q.x - p.x, q.y - p.y);
+        if (!(length > 1e-9)) return false;
+        // Left of p -> q for a counter-clockwise quad.
+        const double a = -(q.y - p.y) * turn / length;
+        const double b = (q.x - p.x) * turn / length;
+        quad->edges[k][0] = a;
+        quad->edges[k][1] = b;
+        quad->edges[k][2] = -(a * p.x + b * p.y) - margin;
+    }
+    // 1 / w is affine in the window over a plane: the plane through three corners.
+    const ScreenPoint& p0 = corners[0];
+    const ScreenPoint& p1 = corners[1];
+    const ScreenPoint& p2 = corners[2];
+    const double d1 = 1.0 / depths[1] - 1.0 / depths[0];
+    const double d2 = 1.0 / depths[2] - 1.0 / depths[0];
+    const double determinant = (p1.x - p0.x) * (p2.y - p0.y) - (p2.x - p0.x) * (p1.y - p0.y);
+    quad->inverseDepth[0] = (d1 * (p2.y - p0.y) - d2 * (p1.y - p0.y)) / determinant;
+    quad->inverseDepth[1] = (d2 * (p1.x - p0.x) - d1 * (p2.x - p0.x)) / determinant;
+    quad->inverseDepth[2] =
+        1.0 / depths[0] - quad->inverseDepth[0] * p0.x - quad->inverseDepth[1] * p0.y;
+    return true;
 }

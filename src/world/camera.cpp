@@ -31,5 +31,7 @@ ViewVolume CurrentViewVolume() {
     }
     // The translation moves the world by the position, the fixed eye stands at (3, 4, -1).
     const float eye[3] = {3.0f - g_posX, 4.0f - g_posY, -1.0f - g_posZ};
-    return ViewVolume::FromClipMatrix(clip, eye);
+    int viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    return ViewVolume::FromClipMatrix(clip, eye, viewport);
 }

@@ -173,15 +173,11 @@ void BenchFrames(const BenchCounts& counts, const std::string& shotFolder,
         const double clearOnly = layer([] {});
         const double house = layer([] {
             const ViewVolume view = CurrentViewVolume();
-            g_houseModel.DrawOpaque(view);
-            g_houseModel.DrawTransparent(view);
+            const Occlusion hiding = g_houseModel.Hiding(view);
+            g_houseModel.DrawOpaque(view, hiding);
+            g_houseModel.DrawTransparent(view, hiding);
         });
-        const double houseAndSky = layer([] {
-            const ViewVolume view = CurrentViewVolume();
-            g_houseModel.DrawOpaque(view);
-            g_skybox.DrawBehind();
-            g_houseModel.DrawTransparent(view);
-        });
+        const double houseAndSky = layer(DrawSkyAndHouse);
         skies.push_back(houseAndSky - house);
         houses.push_back(house - clearOnly);
 

@@ -1,0 +1,89 @@
+// Hiding by the largest rectangles in view, cell by cell: a box is hidden in a cell when its
+// outline there lies inside one rectangle's outline and the box lies wholly behind that
+// rectangle's plane, deep enough that the depth buffer keeps them apart.
+#include "assets/occlusion.h"
+
+#include <algorithm>  // Required for: std::partial_sort(), std::min()
+#include <cmath>      // Required for: std::fabs()
+#include <utility>    // Required for: std::pair
+
+Occlusion::Occlusion(const ViewVolume& view, const std::vector<WorldRect>& rects, int most)
+    : view_(view) {
+    const int* viewport = view.Viewport();
+    usable_ = viewport[2] >= kCellsAcross && viewport[3] >= kCellsUp && view.DepthScale() > 0.0;
+    if (!usable_) return;
+    for (int c = 0; c <= kCellsAcross; ++c) x_[c] = viewport[0] + viewport[2] * c / kCellsAcross;
+    for (int r = 0; r <= kCellsUp; ++r) y_[r] = viewport[1] + viewport[3] * r / kCellsUp;
+
+    std::vector<std::pair<double, Cover>> rated;
+    for (const WorldRect& rect : rects) {
+        Cover cover{rect, {}};
+        if (!view.Outline(rect, kMargin, &cover.quad)) continue;
+        ScreenPolygon corners;
+        for (const ScreenPoint& corner : cover.quad.corners) corners.push_back(corner);
+        const double area = Area(ClipToRect(corners, x_[0], y_[0], x_[kCellsAcross], y_[kCellsUp]));
+        if (area > 0.0) rated.emplace_back(area, cover);
+    }
+    const std::size_t used = std::min<std::size_t>(rated.size(), static_cast<std::size_t>(most));
+    std::partial_sort(rated.begin(), rated.begin() + static_cast<std::ptrdiff_t>(used),
+                      rated.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (std::size_t k = 0; k < used; ++k) covers_.push_back(rated[k].second);
+
+    filled_ = !covers_.empty();
+    for (int r = 0; r < kCellsUp && filled_; ++r) {
+        for (int c = 0; c < kCellsAcross && filled_; ++c) {
+            const ScreenPolygon cell = Cell(r, c);
+            bool held = false;
+            for (const Cover& cover : covers_) held = held || cover.quad.Holds(cell);
+            filled_ = held;
+        }
+    }
+}
+
+ScreenPolygon Occlusion::Cell(int row, int column) const {
+    ScreenPolygon cell;
+    cell.push_back({static_cast<double>(x_[column]), static_cast<double>(y_[row])});
+    cell.push_back({static_cast<double>(x_[column + 1]), static_cast<double>(y_[row])});
+    cell.push_back({static_cast<double>(x_[column + 1]), static_cast<double>(y_[row + 1])});
+    cell.push_back({static_cast<double>(x_[column]), static_cast<double>(y_[row + 1])});
+    return cell;
+}
+
+bool Occlusion::Deeper(const Cover& cover, const WorldBox& box, const ScreenPolygon& part) const {
+    const int axis = cover.rect.axis;
+    const double at = cover.rect.at;
+    const double toPlane = at - view_.Eye()[axis];
+    // How far the box's nearest point lies beyond the plane, away from the eye.
+    const double beyond = toPlane > 0 ? box.min[axis] - at : at - box.max[axis];
+    if (toPlane == 0.0 || !(beyond >= kMinimumGap)) return false;
+    // A point `beyond` past the plane, seen through a point of the rectangle at clip depth w,
+    // lies at w (h + beyond) / h (h the eye's distance from the plane); window depth there is
+    // DepthScale (1 / w - 1 / that) = DepthScale beyond / (w (h + beyond)) deeper, least where w
+    // is greatest. Points farther beyond lie deeper still.
+    double least = 0.0, greatest = 0.0;
+    cover.quad.DepthRange(part, &least, &greatest);
+    const double h = std::fabs(toPlane);
+    return view_.DepthScale() * beyond / (greatest * (h + beyond)) >= kDepthMargin;
+}
+
+bool Occlusion::Hides(const WorldBox& box) const {
+    if (!usable_ || covers_.empty()) return false;
+    ScreenPolygon outline;
+    const bool known = view_.Outline(box, &outline);
+    for (int r = 0; r < kCellsUp; ++r) {
+        for (int c = 0; c < kCellsAcross; ++c) {
+            const ScreenPolygon part =
+                known ? ClipToRect(outline, x_[c], y_[r], x_[c + 1], y_[r + 1]) : Cell(r, c);
+            if (part.empty()) continue;
+            bool hidden = false;
+            for (const Cover& cover : covers_) {
+                if (cover.quad.Holds(part) && Deeper(cover, box, part)) {
+                    hidden = true;
+                    break;
+                }
+            }
+            if (!hidden) return false;
+        }
+    }
+    return true;
+}
