@@ -442,6 +442,10 @@ private:
         if (sign < 0) std::swap(corners[1], corners[3]);
         const int material = style.shade >= 0.0 ? model.ShadedMaterial(*style.surface, style.shade)
                                                 : model.MaterialFacing(*style.surface, normal);
+        // The foundation's underside lies below the lawn, which covers all of it: nobody sees
+        // it from above the ground. Its material is still made here, so that the materials, and
+        // the order the faces are drawn in (by material), stay the same.
+        if (axis == 1 && sign < 0 && at < kGroundFloor - 0.05) return;
         MeshVertex vertices[4];
         const Vec3 right{normal.z, 0.0, -normal.x};
         for (int i = 0; i < 4; ++i) {
