@@ -64,9 +64,11 @@ void BenchFrames(const BenchCounts& counts, const std::string& shotFolder,
 void BenchIdle(const BenchCounts& counts, const std::string& game, std::vector<BenchRow>* rows);
 
 // Before and after (bench_compare.cpp). The rows another build's benchmark prints for one
-// section, run from its own folder (shots written to `shotFolder` when not empty).
+// section, run from its own folder (shots written to `shotFolder` when not empty); the GL
+// renderer it names goes to *renderer when given.
 std::vector<BenchRow> RunOtherBench(const std::string& bench, const std::string& section,
-                                    bool quick, const std::string& shotFolder);
+                                    bool quick, const std::string& shotFolder,
+                                    std::string* renderer = nullptr);
 // One row per pose comparing the PNGs of two shot folders; true when every pose is the same
 // picture (mean difference at most 1 level, no channel more than 3 levels away).
 bool CompareShots(const std::string& beforeFolder, const std::string& afterFolder,

@@ -89,7 +89,8 @@ bool CompareShots(const std::string& beforeFolder, const std::string& afterFolde
 }
 
 std::vector<BenchRow> RunOtherBench(const std::string& bench, const std::string& section,
-                                    bool quick, const std::string& shotFolder) {
+                                    bool quick, const std::string& shotFolder,
+                                    std::string* renderer) {
     std::vector<BenchRow> rows;
     const std::string folder = bench.substr(0, bench.find_last_of('/') + 1);
     std::string command = "cd '" + folder + "' && '" + bench + "' --only " + section;
@@ -99,6 +100,12 @@ std::vector<BenchRow> RunOtherBench(const std::string& bench, const std::string&
     if (pipe == nullptr) return rows;
     char line[1024];
     while (std::fgets(line, sizeof line, pipe) != nullptr) {
+        const std::string text = line;
+        const std::size_t named = text.find("GL renderer ");
+        if (renderer != nullptr && text.rfind("escape-house-bench on ", 0) == 0 &&
+            named != std::string::npos) {
+            *renderer = text.substr(named + 12, text.find_last_not_of("\n") - named - 11);
+        }
         // Table lines only: "| what | ours | compared with | ratio | goal | verdict".
         if (line[0] != '|' || line[1] == '-') continue;
         std::vector<std::string> cells;
@@ -113,6 +120,7 @@ std::vector<BenchRow> RunOtherBench(const std::string& bench, const std::string&
         row.reference = cells[2];
         row.ratio = cells[3];
         row.goal = cells[4];
+        if (cells.size() > 5) row.verdict = cells[5];
         rows.push_back(row);
     }
     const int status = pclose(pipe);

@@ -1,9 +1,12 @@
-// escape-house-bench [--quick] [--only SECTION] [--shots FOLDER] [--before BENCH]: measures the
+// escape-house-bench [--quick] [--only SECTION] [--shots FOLDER] [--before BENCH [--rounds N]]:
+// measures the
 // game's readers against stb_image and tinyobjloader, its start-up, its frames, text and pick,
 // and its idle CPU time, and prints one table. Needs an X display (xvfb-run -a
 // escape-house-bench) and the game's generated Data folder; SECTION is readers, startup, idle
 // or frames. --before runs another build's benchmark section by section next to this one and
-// prints both side by side, with the frames of the five poses compared.
+// prints both side by side, with the frames of the five poses compared; --rounds runs each
+// section N times each way, taking turns, and keeps each row's median run, so that a machine
+// whose speed drifts meets both builds alike.
 #include <sys/stat.h>  // Required for: mkdir()
 #include <unistd.h>    // Required for: readlink(), mkdtemp()
 
@@ -62,7 +65,7 @@ void PrintTable(const std::vector<BenchRow>& rows, const BenchRow& header) {
 int Usage() {
     std::fprintf(stderr,
                  "usage: escape-house-bench [--quick] [--only readers|startup|idle|frames] "
-                 "[--shots FOLDER] [--before OTHER-BENCH]\n");
+                 "[--shots FOLDER] [--before OTHER-BENCH [--rounds N]]\n");
     return 2;
 }
 
@@ -73,6 +76,25 @@ const BenchRow kBeforeAfterHeader{
 
 // Our rows next to the other build's rows of the same name, with the goals that compare them:
 // a frame in at most half the time, a start-up within twice its own window-and-context share.
+// Each row of the first run, taken from the run where its figure is the median of all runs.
+std::vector<BenchRow> MedianRows(const std::vector<std::vector<BenchRow>>& runs) {
+    std::vector<BenchRow> rows;
+    if (runs.empty()) return rows;
+    for (const BenchRow& first : runs.front()) {
+        std::vector<const BenchRow*> same;
+        for (const auto& run : runs) {
+            for (const BenchRow& row : run) {
+                if (row.what == first.what) same.push_back(&row);
+            }
+        }
+        std::sort(same.begin(), same.end(), [](const BenchRow* a, const BenchRow* b) {
+            return ParseFigure(a->ours) < ParseFigure(b->ours);
+        });
+        rows.push_back(*same[same.size() / 2]);
+    }
+    return rows;
+}
+
 void JoinBeforeAfter(const std::vector<BenchRow>& before, const std::vector<BenchRow>& after,
                      std::vector<BenchRow>* rows) {
     std::map<std::string, const BenchRow*> earlier;
@@ -115,6 +137,7 @@ int main(int argc, char** argv) {
     std::string only;
     std::string shotFolder;
     std::string otherBench;
+    int rounds = 1;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--quick") {
@@ -125,6 +148,9 @@ int main(int argc, char** argv) {
             shotFolder = argv[++i];
         } else if (argument == "--before" && i + 1 < argc) {
             otherBench = argv[++i];
+        } else if (argument == "--rounds" && i + 1 < argc) {
+            rounds = std::atoi(argv[++i]);
+            if (rounds < 1 || rounds > 99) return Usage();
         } else {
             return Usage();
         }
@@ -163,19 +189,29 @@ int main(int argc, char** argv) {
     std::vector<BenchRow> rows;
     std::string renderer = "not measured";
     bool otherFailed = false;
-    // Section by section, the other build's first, so that both meet the machine alike.
+    // Section by section, the other build's first, so that both meet the machine alike; in
+    // rounds, taking turns.
     auto section = [&](const char* name, const std::function<void(std::vector<BenchRow>*)>& run) {
         if (!only.empty() && only != name) return;
         if (otherBench.empty()) {
             run(&rows);
             return;
         }
-        const std::vector<BenchRow> before =
-            RunOtherBench(otherBench, name, quick, std::string(name) == "frames" ? beforeShots : "");
-        otherFailed = otherFailed || before.empty();
-        std::vector<BenchRow> after;
-        run(&after);
-        JoinBeforeAfter(before, after, &rows);
+        const bool frames = std::string(name) == "frames";
+        std::vector<std::vector<BenchRow>> before, after;
+        for (int round = 0; round < rounds; ++round) {
+            before.push_back(RunOtherBench(otherBench, name, quick, frames ? beforeShots : ""));
+            otherFailed = otherFailed || before.back().empty();
+            after.emplace_back();
+            if (rounds == 1) {
+                run(&after.back());
+            } else {
+                // Ours in a process of its own too, started the same way.
+                after.back() = RunOtherBench(self, name, quick, frames ? afterShots : "",
+                                             frames ? &renderer : nullptr);
+            }
+        }
+        JoinBeforeAfter(MedianRows(before), MedianRows(after), &rows);
     };
     section("readers", [&](std::vector<BenchRow>* out) { BenchReaders(counts, out); });
     section("startup", [&](std::vector<BenchRow>* out) { BenchStartup(counts, self, out); });
