@@ -169,9 +169,11 @@ Occlusion obj3dmodel::Hiding(const ViewVolume& view) const {
     // Rectangles of pieces outside the window hide nothing in it.
     std::vector<WorldRect> inView;
     for (const Occluder& occluder : opaqueOccluders) {
-        if (view.MayShow(opaquePieces[occluder.pieces[0]].box) ||
-            view.MayShow(opaquePieces[occluder.pieces[1]].box)) {
-            inView.push_back(occluder.rect);
+        for (const std::int32_t piece : occluder.pieces) {
+            if (view.MayShow(opaquePieces[piece].box)) {
+                inView.push_back(occluder.rect);
+                break;
+            }
         }
     }
     return Occlusion(view, inView, kOccludersPerFrame);

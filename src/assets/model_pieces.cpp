@@ -1,6 +1,9 @@
 // Cutting a model's faces into pieces: runs of consecutive faces of one material that stay
 // within a small box, so that a frame can skip whole runs without changing the face order.
-#include <algorithm>  // Required for: std::min(), std::max()
+#include <algorithm>  // Required for: std::min(), std::max(), std::sort(), std::merge()
+#include <iterator>   // Required for: std::back_inserter()
+#include <utility>    // Required for: std::move()
+#include <vector>     // Required for: std::vector
 
 #include "assets/obj_model.h"
 
@@ -92,6 +95,77 @@ bool RectangleOf(const obj3dmodel& model, const obj3dmodel::Face& first,
     return missing == 0x9 || missing == 0x6;  // corners 0 and 3, or 1 and 2
 }
 
+// A rectangle of the model being grown from face pairs, with the points its faces have along
+// each side: low u, high u (their v), low v, high v (their u), in order.
+struct Growing {
+    WorldRect rect{};
+    std::vector<float> sides[4];
+    std::vector<std::int32_t> pieces;
+};
+
+// Whether `low` (below on axis `k` of the rectangle) and `high` make one rectangle: in one
+// plane, meeting along a whole side with the same corners on it, so that GL's rules leave no
+// pixel between them.
+bool Joins(const Growing& low, const Growing& high, int k) {
+    const WorldRect& a = low.rect;
+    const WorldRect& b = high.rect;
+    const int other = 1 - k;
+    return a.axis == b.axis && a.at == b.at && a.max[k] == b.min[k] &&
+           a.min[other] == b.min[other] && a.max[other] == b.max[other] &&
+           low.sides[k == 0 ? 1 : 3] == high.sides[k == 0 ? 0 : 2];
+}
+
+std::vector<float> Union(const std::vector<float>& a, const std::vector<float>& b) {
+    std::vector<float> both;
+    std::merge(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(both));
+    both.erase(std::unique(both.begin(), both.end()), both.end());
+    return both;
+}
+
+// Joins rectangles of one plane that meet along whole sides, until none do.
+void MergeAlongEdges(std::vector<Growing>* rectangles) {
+    std::vector<Growing>& all = *rectangles;
+    // Plane by plane: rectangles sorted by axis and position.
+    std::sort(all.begin(), all.end(), [](const Growing& a, const Growing& b) {
+        return a.rect.axis != b.rect.axis ? a.rect.axis < b.rect.axis : a.rect.at < b.rect.at;
+    });
+    std::vector<Growing> merged;
+    for (std::size_t first = 0; first < all.size();) {
+        std::size_t end = first + 1;
+        while (end < all.size() && all[end].rect.axis == all[first].rect.axis &&
+               all[end].rect.at == all[first].rect.at) {
+            ++end;
+        }
+        std::vector<Growing> plane(all.begin() + static_cast<std::ptrdiff_t>(first),
+                                   all.begin() + static_cast<std::ptrdiff_t>(end));
+        for (bool joined = true; joined;) {
+            joined = false;
+            for (std::size_t a = 0; a < plane.size() && !joined; ++a) {
+                for (std::size_t b = 0; b < plane.size() && !joined; ++b) {
+                    for (int k = 0; k < 2 && !joined && a != b; ++k) {
+                        if (!Joins(plane[a], plane[b], k)) continue;
+                        Growing& low = plane[a];
+                        const Growing& high = plane[b];
+                        low.rect.max[k] = high.rect.max[k];
+                        // The far side is the high one's; the two sides along k gain its points.
+                        const int farSide = k == 0 ? 1 : 3;
+                        const int sideA = k == 0 ? 2 : 0;
+                        low.sides[farSide] = high.sides[farSide];
+                        low.sides[sideA] = Union(low.sides[sideA], high.sides[sideA]);
+                        low.sides[sideA + 1] = Union(low.sides[sideA + 1], high.sides[sideA + 1]);
+                        low.pieces.insert(low.pieces.end(), high.pieces.begin(), high.pieces.end());
+                        plane.erase(plane.begin() + static_cast<std::ptrdiff_t>(b));
+                        joined = true;
+                    }
+                }
+            }
+        }
+        for (Growing& rectangle : plane) merged.push_back(std::move(rectangle));
+        first = end;
+    }
+    all = std::move(merged);
+}
+
 }  // namespace
 
 std::vector<obj3dmodel::Piece> obj3dmodel::CutIntoPieces(
@@ -143,20 +217,34 @@ std::vector<obj3dmodel::Occluder> obj3dmodel::FindOccluders(
             pieceOf[static_cast<std::size_t>(i)] = static_cast<std::int32_t>(p);
         }
     }
-    std::vector<Occluder> occluders;
+    std::vector<Growing> found;
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
-        Occluder occluder;
+        Growing rectangle;
         if (faces[order[i]].material != faces[order[i + 1]].material ||
-            !RectangleOf(*this, faces[order[i]], faces[order[i + 1]], &occluder.rect)) {
+            !RectangleOf(*this, faces[order[i]], faces[order[i + 1]], &rectangle.rect)) {
             continue;
         }
-        const float area = (occluder.rect.max[0] - occluder.rect.min[0]) *
-                           (occluder.rect.max[1] - occluder.rect.min[1]);
-        if (area < kOccluderArea) continue;
-        occluder.pieces[0] = pieceOf[i];
-        occluder.pieces[1] = pieceOf[i + 1];
-        occluders.push_back(occluder);
+        rectangle.pieces = {pieceOf[i], pieceOf[i + 1]};
+        for (int side = 0; side < 4; ++side) {
+            // Along a side of u, its corners' v; along a side of v, their u.
+            const int along = side < 2 ? 1 : 0;
+            rectangle.sides[side] = {rectangle.rect.min[along], rectangle.rect.max[along]};
+        }
+        found.push_back(rectangle);
         ++i;  // the pair is used; the next pair starts after it
+    }
+    MergeAlongEdges(&found);
+    std::vector<Occluder> occluders;
+    for (Growing& rectangle : found) {
+        const WorldRect& rect = rectangle.rect;
+        if ((rect.max[0] - rect.min[0]) * (rect.max[1] - rect.min[1]) < kOccluderArea) continue;
+        Occluder occluder;
+        occluder.rect = rect;
+        std::sort(rectangle.pieces.begin(), rectangle.pieces.end());
+        rectangle.pieces.erase(std::unique(rectangle.pieces.begin(), rectangle.pieces.end()),
+                               rectangle.pieces.end());
+        occluder.pieces = std::move(rectangle.pieces);
+        occluders.push_back(std::move(occluder));
     }
     return occluders;
 }

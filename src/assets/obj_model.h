@@ -115,11 +115,12 @@ public:
     // plane (100) one step of a 24-bit depth buffer is 0.03 deep.
     static constexpr float kTieGap = 0.05f;
 
-    // A face pair that makes a whole rectangle of one axis: drawn opaque, it keeps whatever
+    // A rectangle of one axis the opaque faces make, each a pair of triangles, joined with
+    // its neighbours in the plane where they meet along whole sides: drawn, it keeps whatever
     // lies wholly behind it from the screen.
     struct Occluder {
         WorldRect rect{};
-        std::int32_t pieces[2] = {0, 0};  // the pieces that draw its two triangles
+        std::vector<std::int32_t> pieces;  // the pieces that draw it
     };
     // Rectangles smaller than this (in square units) are not worth a test.
     static constexpr float kOccluderArea = 0.25f;
@@ -136,8 +137,9 @@ public:
     // For each piece, the later pieces that may meet it at equal depth (boxes closer than
     // kTieGap on every axis): those must be drawn after it. No GL.
     static std::vector<std::vector<std::int32_t>> FindTies(const std::vector<Piece>& pieces);
-    // The rectangles two consecutive faces of one material make (of at least kOccluderArea),
-    // with the pieces cut from `order` that hold them. No GL.
+    // The rectangles two consecutive faces of one material make, joined where they meet along
+    // whole sides (of at least kOccluderArea once joined), with the pieces cut from `order`
+    // that hold them. No GL.
     std::vector<Occluder> FindOccluders(const std::vector<std::int32_t>& order,
                                         const std::vector<Piece>& pieces) const;
     // Calls the opaque list, then the transparent one.

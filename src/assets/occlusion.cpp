@@ -18,10 +18,9 @@ Occlusion::Occlusion(const ViewVolume& view, const std::vector<WorldRect>& rects
     std::vector<std::pair<double, Cover>> rated;
     for (const WorldRect& rect : rects) {
         Cover cover{rect, {}};
-        if (!view.Outline(rect, kMargin, &cover.quad)) continue;
-        ScreenPolygon corners;
-        for (const ScreenPoint& corner : cover.quad.corners) corners.push_back(corner);
-        const double area = Area(ClipToRect(corners, x_[0], y_[0], x_[kCellsAcross], y_[kCellsUp]));
+        if (!view.Outline(rect, kMargin, &cover.region)) continue;
+        const double area =
+            Area(ClipToRect(cover.region.outline, x_[0], y_[0], x_[kCellsAcross], y_[kCellsUp]));
         if (area > 0.0) rated.emplace_back(area, cover);
     }
     const std::size_t used = std::min<std::size_t>(rated.size(), static_cast<std::size_t>(most));
@@ -34,7 +33,7 @@ Occlusion::Occlusion(const ViewVolume& view, const std::vector<WorldRect>& rects
         for (int c = 0; c < kCellsAcross && filled_; ++c) {
             const ScreenPolygon cell = Cell(r, c);
             bool held = false;
-            for (const Cover& cover : covers_) held = held || cover.quad.Holds(cell);
+            for (const Cover& cover : covers_) held = held || cover.region.Holds(cell);
             filled_ = held;
         }
     }
@@ -61,7 +60,7 @@ bool Occlusion::Deeper(const Cover& cover, const WorldBox& box, const ScreenPoly
     // DepthScale (1 / w - 1 / that) = DepthScale beyond / (w (h + beyond)) deeper, least where w
     // is greatest. Points farther beyond lie deeper still.
     double least = 0.0, greatest = 0.0;
-    cover.quad.DepthRange(part, &least, &greatest);
+    cover.region.DepthRange(part, &least, &greatest);
     const double h = std::fabs(toPlane);
     return view_.DepthScale() * beyond / (greatest * (h + beyond)) >= kDepthMargin;
 }
@@ -77,7 +76,7 @@ bool Occlusion::Hides(const WorldBox& box) const {
             if (part.empty()) continue;
             bool hidden = false;
             for (const Cover& cover : covers_) {
-                if (cover.quad.Holds(part) && Deeper(cover, box, part)) {
+                if (cover.region.Holds(part) && Deeper(cover, box, part)) {
                     hidden = true;
                     break;
                 }

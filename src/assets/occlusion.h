@@ -37,7 +37,7 @@ public:
     // The rectangles in use and their outlines, largest first.
     struct Cover {
         WorldRect rect;
-        ScreenQuad quad;
+        ScreenRegion region;
     };
     const std::vector<Cover>& Covers() const { return covers_; }
 

@@ -41,16 +41,17 @@ double Area(const ScreenPolygon& polygon) {
     return std::fabs(twice) / 2.0;
 }
 
-bool ScreenQuad::Holds(const ScreenPolygon& polygon) const {
+bool ScreenRegion::Holds(const ScreenPolygon& polygon) const {
     for (const ScreenPoint& p : polygon) {
-        for (const auto& edge : edges) {
+        for (int k = 0; k < outline.count; ++k) {
+            const double* edge = edges[k];
             if (edge[0] * p.x + edge[1] * p.y + edge[2] < 0) return false;
         }
     }
     return true;
 }
 
-void ScreenQuad::DepthRange(const ScreenPolygon& polygon, double* least, double* greatest) const {
+void ScreenRegion::DepthRange(const ScreenPolygon& polygon, double* least, double* greatest) const {
     double most = 0.0, fewest = 0.0;
     for (int i = 0; i < polygon.count; ++i) {
         const ScreenPoint& p = polygon.points[i];
@@ -180,53 +181,97 @@ bool ViewVolume::Outline(const WorldBox& box, ScreenPolygon* hull) const {
     return true;
 }
 
-bool ViewVolume::Outline(const WorldRect& rect, double margin, ScreenQuad* quad) const {
+bool ViewVolume::Outline(const WorldRect& rect, double margin, ScreenRegion* region) const {
     if (viewport_[2] <= 0 || viewport_[3] <= 0) return false;
     const int u = rect.axis == 0 ? 1 : 0;
     const int v = rect.axis == 2 ? 1 : 2;
     const float cornerU[4] = {rect.min[0], rect.max[0], rect.max[0], rect.min[0]};
     const float cornerV[4] = {rect.min[1], rect.min[1], rect.max[1], rect.max[1]};
-    ScreenPoint* corners = quad->corners;
-    double depths[4];
+    // The corners in clip coordinates (x, y, z, w).
+    double corners[4][4];
     for (int k = 0; k < 4; ++k) {
         double point[3];
         point[rect.axis] = rect.at;
         point[u] = cornerU[k];
         point[v] = cornerV[k];
-        // Between the near and far planes (-w < clip z < w), with room to spare: GL draws the
-        // whole rectangle, uncut.
-        double clipZ = clip_[14];
-        for (int axis = 0; axis < 3; ++axis) clipZ += clip_[2 + 4 * axis] * point[axis];
-        Project(point, &corners[k].x, &corners[k].y, &depths[k]);
-        const double w = depths[k];
-        if (!(w > 1e-6) || !(clipZ + w > 1e-6 * w) || !(w - clipZ > 1e-6 * w)) return false;
+        for (int row = 0; row < 4; ++row) {
+            corners[k][row] = clip_[row] * point[0] + clip_[row + 4] * point[1] +
+                              clip_[row + 8] * point[2] + clip_[row + 12];
+        }
     }
-    // Wound either way on screen; inside is the side the quad's centre lies on.
-    const double area = Cross(corners[0], corners[1], corners[2]) + Cross(corners[0], corners[2], corners[3]);
-    if (!(std::fabs(area) > 1e-3)) return false;
-    const double turn = area > 0 ? 1.0 : -1.0;
+    // Cut at the near plane (z + w >= 0), a little beyond it: the part GL draws, and less.
+    constexpr double kBeyondNear = 1e-6;
+    double kept[8][4];
+    int count = 0;
     for (int k = 0; k < 4; ++k) {
-        const ScreenPoint& p = corners[k];
-        const ScreenPoint& q = corners[(k + 1) % 4];
+        const double* p = corners[k];
+        const double* q = corners[(k + 1) % 4];
+        const double sideP = p[2] + p[3] - kBeyondNear;
+        const double sideQ = q[2] + q[3] - kBeyondNear;
+        if (sideP >= 0) {
+            for (int i = 0; i < 4; ++i) kept[count][i] = p[i];
+            ++count;
+        }
+        if ((sideP >= 0) != (sideQ >= 0)) {
+            const double t = sideP / (sideP - sideQ);
+            for (int i = 0; i < 4; ++i) kept[count][i] = p[i] + t * (q[i] - p[i]);
+            ++count;
+        }
+    }
+    if (count < 3) return false;
+    ScreenPolygon& outline = region->outline;
+    outline.count = 0;
+    double inverse[8];
+    for (int k = 0; k < count; ++k) {
+        // Wholly before the far plane (clip z < w), with room to spare.
+        const double w = kept[k][3];
+        if (!(w > 0.0) || !(w - kept[k][2] > 1e-6 * w)) return false;
+        outline.push_back({viewport_[0] + (kept[k][0] / w + 1.0) / 2.0 * viewport_[2],
+                           viewport_[1] + (kept[k][1] / w + 1.0) / 2.0 * viewport_[3]});
+        inverse[k] = 1.0 / w;
+    }
+    // Wound either way on screen; inside is the side the outline turns to.
+    const double twiceArea = [&] {
+        double sum = 0.0;
+        for (int k = 1; k + 1 < count; ++k) sum += Cross(outline.points[0], outline.points[k], outline.points[k + 1]);
+        return sum;
+    }();
+    if (!(std::fabs(twiceArea) > 1e-3)) return false;
+    const double turn = twiceArea > 0 ? 1.0 : -1.0;
+    for (int k = 0; k < count; ++k) {
+        const ScreenPoint& p = outline.points[k];
+        const ScreenPoint& q = outline.points[(k + 1) % count];
         const double length = std::hypot(q.x - p.x, q.y - p.y);
-        if (!(length > 1e-9)) return false;
-        // Left of p -> q for a counter-clockwise quad.
+        if (!(length > 1e-9)) {
+            // A corner met twice (the cut passed through it): no edge.
+            region->edges[k][0] = region->edges[k][1] = 0.0;
+            region->edges[k][2] = 0.0;
+            continue;
+        }
         const double a = -(q.y - p.y) * turn / length;
         const double b = (q.x - p.x) * turn / length;
-        quad->edges[k][0] = a;
-        quad->edges[k][1] = b;
-        quad->edges[k][2] = -(a * p.x + b * p.y) - margin;
+        region->edges[k][0] = a;
+        region->edges[k][1] = b;
+        region->edges[k][2] = -(a * p.x + b * p.y) - margin;
     }
-    // 1 / w is affine in the window over a plane: the plane through three corners.
-    const ScreenPoint& p0 = corners[0];
-    const ScreenPoint& p1 = corners[1];
-    const ScreenPoint& p2 = corners[2];
-    const double d1 = 1.0 / depths[1] - 1.0 / depths[0];
-    const double d2 = 1.0 / depths[2] - 1.0 / depths[0];
+    // 1 / w is affine in the window over a plane: the plane through the three corners that
+    // span the most.
+    int best = 1;
+    for (int k = 1; k + 1 < count; ++k) {
+        if (std::fabs(Cross(outline.points[0], outline.points[k], outline.points[k + 1])) >
+            std::fabs(Cross(outline.points[0], outline.points[best], outline.points[best + 1]))) {
+            best = k;
+        }
+    }
+    const ScreenPoint& p0 = outline.points[0];
+    const ScreenPoint& p1 = outline.points[best];
+    const ScreenPoint& p2 = outline.points[best + 1];
+    const double d1 = inverse[best] - inverse[0];
+    const double d2 = inverse[best + 1] - inverse[0];
     const double determinant = (p1.x - p0.x) * (p2.y - p0.y) - (p2.x - p0.x) * (p1.y - p0.y);
-    quad->inverseDepth[0] = (d1 * (p2.y - p0.y) - d2 * (p1.y - p0.y)) / determinant;
-    quad->inverseDepth[1] = (d2 * (p1.x - p0.x) - d1 * (p2.x - p0.x)) / determinant;
-    quad->inverseDepth[2] =
-        1.0 / depths[0] - quad->inverseDepth[0] * p0.x - quad->inverseDepth[1] * p0.y;
+    region->inverseDepth[0] = (d1 * (p2.y - p0.y) - d2 * (p1.y - p0.y)) / determinant;
+    region->inverseDepth[1] = (d2 * (p1.x - p0.x) - d1 * (p2.x - p0.x)) / determinant;
+    region->inverseDepth[2] =
+        inverse[0] - region->inverseDepth[0] * p0.x - region->inverseDepth[1] * p0.y;
     return true;
 }

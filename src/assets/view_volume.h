@@ -38,14 +38,15 @@ struct ScreenPolygon {
     const ScreenPoint* end() const { return points + count; }
 };
 
-// A rectangle of the world as the window shows it: its corners, its four edges moved inwards
-// by a margin (a x + b y + c >= 0 inside each), and 1 / w of its points (clip w, the depth in
-// front of the eye) as a function of the window position: a x + b y + c.
-struct ScreenQuad {
-    ScreenPoint corners[4];
-    double edges[4][3];
+// What the window shows of a rectangle of the world: its outline (the rectangle cut at the near
+// plane, where GL cuts it), that outline's edges moved inwards by a margin (a x + b y + c >= 0
+// inside each), and 1 / w of its points (clip w, the depth in front of the eye) as a function of
+// the window position: a x + b y + c.
+struct ScreenRegion {
+    ScreenPolygon outline;
+    double edges[ScreenPolygon::kMost][3];
     double inverseDepth[3];
-    // Whether every point of `polygon` lies inside.
+    // Whether every point of `polygon` lies inside, by the margin.
     bool Holds(const ScreenPolygon& polygon) const;
     // The greatest and least clip w of the rectangle's points seen at the polygon's corners
     // (which must lie inside).
@@ -78,10 +79,10 @@ public:
     // The box's outline in the window: the convex hull of its corners. False (nothing written)
     // when a corner lies at or behind the eye, where the outline is no longer the hull.
     bool Outline(const WorldBox& box, ScreenPolygon* hull) const;
-    // The rectangle in the window, every edge moved `margin` pixels inwards. False when a corner
-    // lies before the near plane or beyond the far one (GL would cut the rectangle there), it is
-    // seen edge on, or no viewport was given.
-    bool Outline(const WorldRect& rect, double margin, ScreenQuad* quad) const;
+    // The rectangle in the window as GL draws it, cut at the near plane, every edge moved
+    // `margin` pixels inwards. False when nothing of it lies beyond the near plane, some of it
+    // lies beyond the far one, it is seen edge on, or no viewport was given.
+    bool Outline(const WorldRect& rect, double margin, ScreenRegion* region) const;
     // Where the camera stands.
     const float* Eye() const { return eye_; }
     // How window depth follows clip w: depth = constant - DepthScale() / w, for a perspective
