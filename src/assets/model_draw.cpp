@@ -19,10 +19,6 @@ constexpr GLfloat kWhite[4] = {1.0f, 1.0f, 1.0f, 1.0f};
 constexpr GLfloat kLightPosition[4] = {20.0f, 20.0f, 10.0f, 0.0f};
 constexpr GLfloat kShininess = 65.0f;
 
-bool IsTransparent(const MtlLib::Diffuse& diffuse) {
-    return static_cast<double>(diffuse.a) < 1.0;
-}
-
 void IssueMaterial(const obj3dmodel& model, std::int32_t m) {
     const MtlLib::Vec4D& ambient = model.ambient[m];
     const MtlLib::Diffuse& diffuse = model.diffuse[m];
@@ -90,17 +86,8 @@ obj3dmodel::~obj3dmodel() {
     }
 }
 
-void obj3dmodel::CollectTransparentFaces() {
-    transparentFaces.clear();
-    for (std::size_t i = 0; i < faces.size(); ++i) {
-        if (IsTransparent(diffuse[faces[i].material])) {
-            transparentFaces.push_back(static_cast<std::int32_t>(i));
-        }
-    }
-}
-
 void obj3dmodel::BuildLists() {
-    CollectTransparentFaces();
+    if (!piecesPlanned) PlanPieces();
 
     glEnable(GL_LIGHTING);
     glEnable(GL_LIGHT1);
@@ -131,16 +118,6 @@ void obj3dmodel::BuildLists() {
     glEnable(GL_TEXTURE_2D);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
 
-    std::vector<std::int32_t> opaqueFaces;
-    for (std::size_t i = 0; i < faces.size(); ++i) {
-        if (!IsTransparent(diffuse[faces[i].material])) {
-            opaqueFaces.push_back(static_cast<std::int32_t>(i));
-        }
-    }
-    opaquePieces = CutIntoPieces(opaqueFaces);
-    transparentPieces = CutIntoPieces(transparentFaces);
-    opaqueTies = FindTies(opaquePieces);
-    opaqueOccluders = FindOccluders(opaqueFaces, opaquePieces);
     listBase = glGenLists(
         static_cast<GLsizei>(2 + opaquePieces.size() + transparentPieces.size()));
     unsigned int next = listBase + 2;

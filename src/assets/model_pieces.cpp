@@ -9,6 +9,10 @@
 
 namespace {
 
+bool IsTransparent(const MtlLib::Diffuse& diffuse) {
+    return static_cast<double>(diffuse.a) < 1.0;
+}
+
 // The corner of a face as the lists give it to GL, narrowed to floats.
 void Corner(const obj3dmodel& model, const obj3dmodel::Face& face, int k, float corner[3]) {
     const obj3dmodel::Vec3D& p = model.positions[face.position[k] - 1];
@@ -247,4 +251,18 @@ std::vector<obj3dmodel::Occluder> obj3dmodel::FindOccluders(
         occluders.push_back(std::move(occluder));
     }
     return occluders;
+}
+
+void obj3dmodel::PlanPieces() {
+    transparentFaces.clear();
+    opaqueFaces.clear();
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        const bool transparent = IsTransparent(diffuse[faces[i].material]);
+        (transparent ? transparentFaces : opaqueFaces).push_back(static_cast<std::int32_t>(i));
+    }
+    opaquePieces = CutIntoPieces(opaqueFaces);
+    transparentPieces = CutIntoPieces(transparentFaces);
+    opaqueTies = FindTies(opaquePieces);
+    opaqueOccluders = FindOccluders(opaqueFaces, opaquePieces);
+    piecesPlanned = true;
 }

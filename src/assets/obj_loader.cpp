@@ -235,6 +235,7 @@ bool obj3dmodel::TryLoadObj(const char* basePath, std::string* error, std::strin
         if (!libraryWarning.empty()) *error += " (" + libraryWarning + ")";
         return false;
     }
+    PlanPieces();
     if (warnings != nullptr) {
         *warnings = libraryWarning;
         if (!warning.empty()) *warnings += (warnings->empty() ? "" : "\n") + warning;

@@ -131,7 +131,10 @@ public:
     // calls every opaque piece in face order and the transparent list that calls the
     // transparent ones with blending on.
     void BuildLists();
-    void CollectTransparentFaces();
+    // Sorts the faces into opaque and transparent and cuts both into pieces, with the opaque
+    // ones' ties and rectangles: what BuildLists compiles, done once the model is read (on the
+    // thread that reads it ahead). No GL.
+    void PlanPieces();
     // Cuts the faces listed in `order` (face indices in drawing order) into pieces. No GL.
     std::vector<Piece> CutIntoPieces(const std::vector<std::int32_t>& order) const;
     // For each piece, the later pieces that may meet it at equal depth (boxes closer than
@@ -161,7 +164,9 @@ public:
     std::vector<Vec3D> normals;
     std::vector<Vec3D> texCoords;
     std::vector<Face> faces;
-    std::vector<std::int32_t> transparentFaces;
+    std::vector<std::int32_t> opaqueFaces;       // drawing order of the opaque faces
+    std::vector<std::int32_t> transparentFaces;  // and of the transparent ones
+    bool piecesPlanned = false;
     std::vector<Piece> opaquePieces;
     std::vector<std::vector<std::int32_t>> opaqueTies;  // FindTies(opaquePieces)
     std::vector<Occluder> opaqueOccluders;

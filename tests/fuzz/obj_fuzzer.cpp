@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    model.positions[face.position[k] - 1].z;
         }
     }
-    model.CollectTransparentFaces();
+    model.PlanPieces();
     for (const std::int32_t index : model.transparentFaces) {
         if (model.faces.at(index).material != 1) std::abort();
     }
