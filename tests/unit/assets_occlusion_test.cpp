@@ -1,0 +1,210 @@
+// Where boxes and rectangles land in the window, and what the largest rectangles hide: the game's
+// own camera (30 degrees up, 800 by 600, near 0.02, far 100) looking down -z from the origin.
+#include <gtest/gtest.h>
+
+#include <cmath>   // Required for: std::tan()
+#include <string>  // Required for: std::string
+#include <vector>  // Required for: std::vector
+
+#include "assets/obj_model.h"
+#include "assets/occlusion.h"
+#include "assets/view_volume.h"
+
+namespace {
+
+constexpr double kNear = 0.02;
+constexpr double kFar = 100.0;
+
+// gluPerspective(30, 4 / 3, near, far), column-major; the modelview is the identity.
+ViewVolume Camera() {
+    const double f = 1.0 / std::tan(15.0 * 3.14159265358979323846 / 180.0);
+    float m[16] = {};
+    m[0] = static_cast<float>(f / (4.0 / 3.0));
+    m[5] = static_cast<float>(f);
+    m[10] = static_cast<float>((kFar + kNear) / (kNear - kFar));
+    m[11] = -1.0f;
+    m[14] = static_cast<float>(2.0 * kFar * kNear / (kNear - kFar));
+    const float eye[3] = {0, 0, 0};
+    const int viewport[4] = {0, 0, 800, 600};
+    return ViewVolume::FromClipMatrix(m, eye, viewport);
+}
+
+// A rectangle of constant z (axis 2): x from x0 to x1, y from y0 to y1.
+WorldRect FacingRect(float z, float x0, float x1, float y0, float y1) {
+    return WorldRect{2, z, {x0, y0}, {x1, y1}};
+}
+
+ScreenPolygon Square(double x, double y, double half) {
+    ScreenPolygon square;
+    square.push_back({x - half, y - half});
+    square.push_back({x + half, y - half});
+    square.push_back({x + half, y + half});
+    square.push_back({x - half, y + half});
+    return square;
+}
+
+TEST(ScreenOutlineTest, BoxesAndRectanglesLandWhereThePerspectivePutsThem) {
+    const ViewVolume view = Camera();
+    // Window depth is (a + b / w + 1) / 2 with b = -2 far near / (far - near).
+    EXPECT_NEAR(view.DepthScale(), kFar * kNear / (kFar - kNear), 1e-7);
+
+    // A box on the axis from z -11 to -9, x and y from -1 to 1: its outline is the nearer face,
+    // x = 400 + 400 * (f / aspect) / 9.
+    ScreenPolygon hull;
+    ASSERT_TRUE(view.Outline(WorldBox{{-1, -1, -11}, {1, 1, -9}}, &hull));
+    double maxX = 0, minY = 1e9;
+    for (const ScreenPoint& p : hull) {
+        maxX = std::max(maxX, p.x);
+        minY = std::min(minY, p.y);
+    }
+    const double f = 1.0 / std::tan(15.0 * 3.14159265358979323846 / 180.0);
+    EXPECT_NEAR(maxX, 400.0 + 400.0 * f / (4.0 / 3.0) / 9.0, 1e-3);
+    EXPECT_NEAR(minY, 300.0 - 300.0 * f / 9.0, 1e-3);
+    // A box reaching behind the eye has no outline.
+    EXPECT_FALSE(view.Outline(WorldBox{{-1, -1, -1}, {1, 1, 1}}, &hull));
+
+    // A rectangle at z -10, x and y from -1 to 1: 4 corners, its centre held, a point 0.05
+    // pixels inside an edge not held with a margin of 0.1, one 0.2 inside held.
+    ScreenRegion region;
+    ASSERT_TRUE(view.Outline(FacingRect(-10, -1, 1, -1, 1), 0.1, &region));
+    EXPECT_EQ(region.outline.count, 4);
+    const double edge = 400.0 + 400.0 * f / (4.0 / 3.0) / 10.0;
+    EXPECT_TRUE(region.Holds(Square(400, 300, 1)));
+    ScreenPolygon point;
+    point.push_back({edge - 0.05, 300});
+    EXPECT_FALSE(region.Holds(point));
+    point.points[0].x = edge - 0.2;
+    EXPECT_TRUE(region.Holds(point));
+    double least = 0, greatest = 0;
+    region.DepthRange(Square(400, 300, 20), &least, &greatest);
+    EXPECT_NEAR(least, 10.0, 1e-9);
+    EXPECT_NEAR(greatest, 10.0, 1e-9);
+
+    // A floor one below the eye from z 5 (behind it) to -20 is cut at the near plane; depth
+    // grows up the window. A rectangle beyond the far plane, or wholly behind the eye, has none.
+    ASSERT_TRUE(view.Outline(WorldRect{1, -1, {-5, -20}, {5, 5}}, 0.1, &region));
+    EXPECT_GE(region.outline.count, 4);
+    region.DepthRange(Square(400, 100, 1), &least, &greatest);
+    const double low = greatest;
+    region.DepthRange(Square(400, 250, 1), &least, &greatest);
+    EXPECT_GT(least, low);
+    EXPECT_FALSE(view.Outline(FacingRect(-150, -1, 1, -1, 1), 0.1, &region));
+    EXPECT_FALSE(view.Outline(FacingRect(5, -1, 1, -1, 1), 0.1, &region));
+    // Without a viewport nothing has an outline.
+    EXPECT_FALSE(ViewVolume().Outline(FacingRect(-10, -1, 1, -1, 1), 0.1, &region));
+}
+
+TEST(ScreenOutlineTest, PolygonsAreCutToRectanglesAndMeasured) {
+    ScreenPolygon triangle;
+    triangle.push_back({0, 0});
+    triangle.push_back({10, 0});
+    triangle.push_back({0, 10});
+    EXPECT_DOUBLE_EQ(Area(triangle), 50.0);
+    // The part in x 0..5, y 0..5: the square minus nothing, since x + y <= 10 holds there.
+    EXPECT_DOUBLE_EQ(Area(ClipToRect(triangle, 0, 0, 5, 5)), 25.0);
+    // x 5..10, y 0..10: the triangle (5,0) (10,0) (5,5).
+    EXPECT_DOUBLE_EQ(Area(ClipToRect(triangle, 5, 0, 10, 10)), 12.5);
+    EXPECT_TRUE(ClipToRect(triangle, 11, 0, 20, 10).empty());
+}
+
+// A wall at z -5 filling the view hides what lies wholly behind it, deep enough that the depth
+// buffer keeps them apart, and nothing in front of it or through it.
+TEST(OcclusionTest, AWallHidesWhatLiesWhollyBehindIt) {
+    const ViewVolume view = Camera();
+    const Occlusion wall(view, {FacingRect(-5, -20, 20, -20, 20)}, 16);
+    EXPECT_TRUE(wall.FillsWindow());
+    // At w 5 the depth buffer parts points 2^-20 * 5 * 5 / 0.02 (1.3e-3) apart.
+    const struct {
+        WorldBox box;
+        bool hidden;
+    } cases[] = {
+        {{{-1, -1, -8}, {1, 1, -7}}, true},          // well behind
+        {{{-1, -1, -5.01f}, {1, 1, -5.002f}}, true},  // 0.002 behind
+        {{{-1, -1, -5.01f}, {1, 1, -5.0005f}}, false},  // 0.0005: the same depth step
+        {{{-1, -1, -4}, {1, 1, -3}}, false},         // in front
+        {{{-1, -1, -6}, {1, 1, -4}}, false},         // through it
+        {{{-50, -1, -60}, {50, 1, -40}}, true},      // far behind, wider than the window
+        {{{-1, -1, 1}, {1, 1, 2}}, false},           // behind the eye
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(wall.Hides(c.box), c.hidden)
+            << c.box.min[0] << " " << c.box.min[2] << " to " << c.box.max[0] << " " << c.box.max[2];
+    }
+    // Nothing hides without rectangles, or made without a viewport.
+    EXPECT_FALSE(Occlusion().Hides(cases[0].box));
+    EXPECT_FALSE(Occlusion().FillsWindow());
+    EXPECT_FALSE(Occlusion(ViewVolume(), {FacingRect(-5, -20, 20, -20, 20)}, 16).Hides(cases[0].box));
+}
+
+TEST(OcclusionTest, TwoHalvesHideWhatLiesBehindEitherButNotAcrossTheirSeam) {
+    const ViewVolume view = Camera();
+    // The halves meet at x 0, which the window shows at x 400, a cell border. Neither holds the
+    // points within the margin of the seam, so a box across it stays, and so does the sky in
+    // the cells beside it.
+    const Occlusion halves(view, {FacingRect(-5, -20, 0, -20, 20), FacingRect(-5, 0, 20, -20, 20)},
+                           16);
+    EXPECT_TRUE(halves.Hides(WorldBox{{-3, -1, -10}, {-1, 1, -9}}));
+    EXPECT_TRUE(halves.Hides(WorldBox{{1, -1, -10}, {3, 1, -9}}));
+    EXPECT_FALSE(halves.Hides(WorldBox{{-1, -1, -10}, {1, 1, -9}}));
+    EXPECT_FALSE(halves.FillsWindow());
+    // Only the larger of two rectangles is used when one is allowed.
+    const Occlusion one(view, {FacingRect(-5, -20, 0, -20, 20), FacingRect(-5, 0, 1, -1, 1)}, 1);
+    ASSERT_EQ(one.Covers().size(), 1u);
+    EXPECT_EQ(one.Covers()[0].rect.max[0], 0.0f);
+}
+
+// Quads of two triangles each, in the order given; a pair is a rectangle when it covers one.
+std::vector<obj3dmodel::Occluder> OccludersOf(const std::vector<std::vector<float>>& quads) {
+    obj3dmodel model;
+    std::string error, warning;
+    EXPECT_TRUE(model.ParseMtl("newmtl a\nKa 0 0 0\nKd 1 0 0\nKs 0 0 0\n", "/none", "m.mtl",
+                               &error, &warning));
+    std::string obj = "vt 0 0\nvn 0 0 1\nusemtl a\n";
+    int vertex = 0;
+    for (const std::vector<float>& q : quads) {
+        // x0 y0 x1 y1 at z = q[4]: corners (x0,y0) (x1,y0) (x1,y1) (x0,y1), split on a diagonal.
+        const float c[4][2] = {{q[0], q[1]}, {q[2], q[1]}, {q[2], q[3]}, {q[0], q[3]}};
+        for (const auto& corner : c) {
+            obj += "v " + std::to_string(corner[0]) + " " + std::to_string(corner[1]) + " " +
+                   std::to_string(q[4]) + "\n";
+        }
+        const std::string a = std::to_string(vertex + 1), b = std::to_string(vertex + 2),
+                          cc = std::to_string(vertex + 3), d = std::to_string(vertex + 4);
+        obj += "f " + a + "/1/1 " + b + "/1/1 " + cc + "/1/1\nf " + a + "/1/1 " + cc + "/1/1 " +
+               d + "/1/1\n";
+        vertex += 4;
+    }
+    EXPECT_TRUE(model.ParseObj(obj, "m.obj", &error, &warning)) << error;
+    model.PlanPieces();
+    return model.opaqueOccluders;
+}
+
+TEST(ModelOccludersTest, RectanglesJoinOnlyAlongWholeSidesWithTheSameCorners) {
+    // A and B side by side join; C above both meets them at three points of its one side (a
+    // corner of A and B lies on it), so it stays apart; D lies in another plane; E is too small.
+    const auto found = OccludersOf({{0, 0, 1, 1, 0},
+                                    {1, 0, 2, 1, 0},
+                                    {0, 1, 2, 2, 0},
+                                    {0, 0, 2, 2, -1},
+                                    {5, 5, 5.2f, 5.2f, 0}});
+    ASSERT_EQ(found.size(), 3u);
+    int joined = 0;
+    for (const obj3dmodel::Occluder& o : found) {
+        EXPECT_EQ(o.rect.axis, 2);
+        if (o.rect.at == 0.0f && o.rect.min[1] == 0.0f) {
+            ++joined;
+            EXPECT_EQ(o.rect.min[0], 0.0f);
+            EXPECT_EQ(o.rect.max[0], 2.0f);
+            EXPECT_EQ(o.rect.max[1], 1.0f);
+            EXPECT_GE(o.pieces.size(), 1u);
+        }
+    }
+    EXPECT_EQ(joined, 1);
+    // Joined the other way round too (B given first), and up: A under C' of A's width.
+    EXPECT_EQ(OccludersOf({{1, 0, 2, 1, 0}, {0, 0, 1, 1, 0}}).size(), 1u);
+    EXPECT_EQ(OccludersOf({{0, 0, 1, 1, 0}, {0, 1, 1, 3, 0}}).size(), 1u);
+    // Sides of different lengths do not join.
+    EXPECT_EQ(OccludersOf({{0, 0, 1, 1, 0}, {1, 0, 2, 2, 0}}).size(), 2u);
+}
+
+}  // namespace
