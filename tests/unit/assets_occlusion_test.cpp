@@ -16,7 +16,7 @@ constexpr double kNear = 0.02;
 constexpr double kFar = 100.0;
 
 // gluPerspective(30, 4 / 3, near, far), column-major; the modelview is the identity.
-ViewVolume Camera() {
+ViewVolume Camera(int left = 0, int bottom = 0) {
     const double f = 1.0 / std::tan(15.0 * 3.14159265358979323846 / 180.0);
     float m[16] = {};
     m[0] = static_cast<float>(f / (4.0 / 3.0));
@@ -25,7 +25,7 @@ ViewVolume Camera() {
     m[11] = -1.0f;
     m[14] = static_cast<float>(2.0 * kFar * kNear / (kNear - kFar));
     const float eye[3] = {0, 0, 0};
-    const int viewport[4] = {0, 0, 800, 600};
+    const int viewport[4] = {left, bottom, 800, 600};
     return ViewVolume::FromClipMatrix(m, eye, viewport);
 }
 
@@ -130,6 +130,12 @@ TEST(OcclusionTest, AWallHidesWhatLiesWhollyBehindIt) {
         EXPECT_EQ(wall.Hides(c.box), c.hidden)
             << c.box.min[0] << " " << c.box.min[2] << " to " << c.box.max[0] << " " << c.box.max[2];
     }
+    // The cells are the viewport's: in one from 40, 60 a wall whose outline begins at 20, 30
+    // fills it (x -1.8757 and y -1.4737 at z -5 land there).
+    EXPECT_TRUE(Occlusion(Camera(40, 60), {FacingRect(-5, -1.8757f, 20, -1.4737f, 20)}, 16)
+                    .FillsWindow());
+    EXPECT_FALSE(Occlusion(Camera(40, 60), {FacingRect(-5, -1.6f, 20, -1.2f, 20)}, 16)
+                     .FillsWindow());
     // Nothing hides without rectangles, or made without a viewport.
     EXPECT_FALSE(Occlusion().Hides(cases[0].box));
     EXPECT_FALSE(Occlusion().FillsWindow());
@@ -147,6 +153,12 @@ TEST(OcclusionTest, TwoHalvesHideWhatLiesBehindEitherButNotAcrossTheirSeam) {
     EXPECT_TRUE(halves.Hides(WorldBox{{1, -1, -10}, {3, 1, -9}}));
     EXPECT_FALSE(halves.Hides(WorldBox{{-1, -1, -10}, {1, 1, -9}}));
     EXPECT_FALSE(halves.FillsWindow());
+    // Walls that overlap on screen share the work cell by cell: A (z -5, to x 0.1) holds the
+    // box's part left of the cell border at 400, B (z -6, from x -0.1) the part right of it,
+    // neither the whole outline (344 to 456).
+    const Occlusion overlapping(
+        view, {FacingRect(-5, -20, 0.1f, -20, 20), FacingRect(-6, -0.1f, 20, -20, 20)}, 16);
+    EXPECT_TRUE(overlapping.Hides(WorldBox{{-1, -1, -10}, {1, 1, -9}}));
     // Only the larger of two rectangles is used when one is allowed.
     const Occlusion one(view, {FacingRect(-5, -20, 0, -20, 20), FacingRect(-5, 0, 1, -1, 1)}, 1);
     ASSERT_EQ(one.Covers().size(), 1u);
