@@ -60,6 +60,14 @@ TEST(ScreenOutlineTest, BoxesAndRectanglesLandWhereThePerspectivePutsThem) {
     const double f = 1.0 / std::tan(15.0 * 3.14159265358979323846 / 180.0);
     EXPECT_NEAR(maxX, 400.0 + 400.0 * f / (4.0 / 3.0) / 9.0, 1e-3);
     EXPECT_NEAR(minY, 300.0 - 300.0 * f / 9.0, 1e-3);
+    // In a viewport from 40, 60 the same box lands 40 right and 60 up.
+    ScreenPolygon moved;
+    ASSERT_TRUE(Camera(40, 60).Outline(WorldBox{{-1, -1, -11}, {1, 1, -9}}, &moved));
+    ASSERT_EQ(moved.count, hull.count);
+    for (int k = 0; k < hull.count; ++k) {
+        EXPECT_NEAR(moved.points[k].x, hull.points[k].x + 40, 1e-9);
+        EXPECT_NEAR(moved.points[k].y, hull.points[k].y + 60, 1e-9);
+    }
     // A box reaching behind the eye has no outline.
     EXPECT_FALSE(view.Outline(WorldBox{{-1, -1, -1}, {1, 1, 1}}, &hull));
 
@@ -82,12 +90,14 @@ TEST(ScreenOutlineTest, BoxesAndRectanglesLandWhereThePerspectivePutsThem) {
 
     // A floor one below the eye from z 5 (behind it) to -20 is cut at the near plane; depth
     // grows up the window. A rectangle beyond the far plane, or wholly behind the eye, has none.
+    // Seen at window height y, the floor lies at w = f / (1 - y / 300).
     ASSERT_TRUE(view.Outline(WorldRect{1, -1, {-5, -20}, {5, 5}}, 0.1, &region));
     EXPECT_GE(region.outline.count, 4);
-    region.DepthRange(Square(400, 100, 1), &least, &greatest);
-    const double low = greatest;
-    region.DepthRange(Square(400, 250, 1), &least, &greatest);
-    EXPECT_GT(least, low);
+    for (const double y : {30.0, 100.0, 250.0}) {
+        region.DepthRange(Square(250, y, 1e-6), &least, &greatest);
+        EXPECT_NEAR(least, f / (1.0 - y / 300.0), 1e-6) << y;
+        EXPECT_NEAR(greatest, least, 1e-6) << y;
+    }
     EXPECT_FALSE(view.Outline(FacingRect(-150, -1, 1, -1, 1), 0.1, &region));
     EXPECT_FALSE(view.Outline(FacingRect(5, -1, 1, -1, 1), 0.1, &region));
     // Without a viewport nothing has an outline.
