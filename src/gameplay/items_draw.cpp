@@ -3,8 +3,10 @@
 #include <GL/gl.h>  // Required for: glPushMatrix(), glTranslatef(), glPopMatrix()
 
 #include "assets/obj_model.h"
+#include "assets/view_volume.h"
 #include "core/game_state.h"
 #include "gameplay/progress.h"
+#include "world/camera.h"
 
 namespace {
 
@@ -28,17 +30,24 @@ bool IsTaken(const KeptItem& item) {
     return g_pickedBox == item.box && g_boxEnabled[item.box];
 }
 
+// The model's pieces in view, in the current transformation: the picture its two lists give.
+void DrawInView(const obj3dmodel& model) {
+    const ViewVolume view = CurrentViewVolume();
+    model.DrawOpaque(view);
+    model.DrawTransparent(view);
+}
+
 }  // namespace
 
 void DrawItems() {
     HideTakenItems(g_pickedBox);
-    if (g_hammerVisible) g_hammerModel.Draw();
-    if (g_breadVisible) g_breadModel.Draw();
+    if (g_hammerVisible) DrawInView(g_hammerModel);
+    if (g_breadVisible) DrawInView(g_breadModel);
     for (const KeptItem& item : kKeptItems) {
-        if (!IsTaken(item)) item.model->Draw();
+        if (!IsTaken(item)) DrawInView(*item.model);
     }
     glPushMatrix();
     glTranslatef(0.0f, 0.0f, g_bookcaseOffset);
-    g_bookcaseModel.Draw();
+    DrawInView(g_bookcaseModel);
     glPopMatrix();
 }

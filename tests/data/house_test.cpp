@@ -10,6 +10,7 @@
 #include <deque>      // Required for: std::deque
 #include <filesystem>  // Required for: std::filesystem
 #include <fstream>     // Required for: std::ifstream
+#include <functional>  // Required for: std::function
 #include <iterator>    // Required for: std::istreambuf_iterator
 #include <map>         // Required for: std::map
 #include <memory>      // Required for: std::unique_ptr
@@ -29,6 +30,7 @@
 #include "gameplay/keypad.h"
 #include "gameplay/pick_boxes.h"
 #include "gameplay/picking.h"
+#include "gameplay/progress.h"
 #include "hud/icon_bar.h"
 #include "platform/toolkit.h"
 #include "support/game_window.h"
@@ -725,14 +727,14 @@ TEST(HousePick, EachPlaceHoldsItsThingAndClickingItFromWhereItIsSeenPicksIt) {
 
 namespace {
 
-// The house in pieces, nearest first, less what the largest walls hide, and the sky behind it, is
-// the sky and the two whole lists pixel for pixel: from standing cells all over both floors,
+// The house in pieces, nearest first, less what the largest walls hide, the sky behind it and the
+// items' pieces in view are the sky and the whole lists pixel for pixel: from standing cells all over both floors,
 // looking four ways, from the cell's centre and from 0.08 towards what is ahead (walls come
 // nearer, and the near plane cuts the rectangles that hide).
-TEST(HouseFrame, TheSkyAndHouseAreThePlainListsPixelForPixel) {
+TEST(HouseFrame, TheSkyHouseAndItemsAreThePlainListsPixelForPixel) {
     if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display (run ./test)";
     OpenGameWindow();
-    const auto drawn = [](void (*draw)()) {
+    const auto drawn = [](const std::function<void()>& draw) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glPushMatrix();
         ApplyCameraTransform();
@@ -757,8 +759,21 @@ TEST(HouseFrame, TheSkyAndHouseAreThePlainListsPixelForPixel) {
             const std::vector<Rgb> plain = drawn([] {
                 g_skybox.Draw();
                 g_houseModel.Draw();
+                // The items as their two lists draw them; nothing is taken yet.
+                if (g_hammerVisible) g_hammerModel.Draw();
+                if (g_breadVisible) g_breadModel.Draw();
+                for (obj3dmodel* item : {&g_note1Model, &g_key1Model, &g_key2Model, &g_note3Model}) {
+                    item->Draw();
+                }
+                glPushMatrix();
+                glTranslatef(0.0f, 0.0f, g_bookcaseOffset);
+                g_bookcaseModel.Draw();
+                glPopMatrix();
             });
-            const std::vector<Rgb> framed = drawn(DrawSkyAndHouse);
+            const std::vector<Rgb> framed = drawn([] {
+                DrawSkyAndHouse();
+                DrawItems();
+            });
             ASSERT_EQ(framed.size(), plain.size());
             long differing = 0;
             for (std::size_t p = 0; p < plain.size(); ++p) {
