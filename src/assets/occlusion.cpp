@@ -3,7 +3,7 @@
 // rectangle's plane, deep enough that the depth buffer keeps them apart.
 #include "assets/occlusion.h"
 
-#include <algorithm>  // Required for: std::partial_sort(), std::min()
+#include <algorithm>  // Required for: std::partial_sort(), std::min(), std::max()
 #include <cmath>      // Required for: std::fabs()
 #include <utility>    // Required for: std::pair
 
@@ -23,7 +23,8 @@ Occlusion::Occlusion(const ViewVolume& view, const std::vector<WorldRect>& rects
             Area(ClipToRect(cover.region.outline, x_[0], y_[0], x_[kCellsAcross], y_[kCellsUp]));
         if (area > 0.0) rated.emplace_back(area, cover);
     }
-    const std::size_t used = std::min<std::size_t>(rated.size(), static_cast<std::size_t>(most));
+    const std::size_t used = std::min<std::size_t>(
+        rated.size(), static_cast<std::size_t>(std::max(0, std::min(most, kMostCovers))));
     std::partial_sort(rated.begin(), rated.begin() + static_cast<std::ptrdiff_t>(used),
                       rated.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
     for (std::size_t k = 0; k < used; ++k) covers_.push_back(rated[k].second);
@@ -48,38 +49,60 @@ ScreenPolygon Occlusion::Cell(int row, int column) const {
     return cell;
 }
 
-bool Occlusion::Deeper(const Cover& cover, const WorldBox& box, const ScreenPolygon& part) const {
+double Occlusion::Beyond(const Cover& cover, const WorldBox& box) const {
     const int axis = cover.rect.axis;
     const double at = cover.rect.at;
     const double toPlane = at - view_.Eye()[axis];
-    // How far the box's nearest point lies beyond the plane, away from the eye.
-    const double beyond = toPlane > 0 ? box.min[axis] - at : at - box.max[axis];
-    if (toPlane == 0.0 || !(beyond >= kMinimumGap)) return false;
+    if (toPlane == 0.0) return -1.0;
+    return toPlane > 0 ? box.min[axis] - at : at - box.max[axis];
+}
+
+bool Occlusion::Deeper(const Cover& cover, double beyond, const ScreenPolygon& part) const {
     // A point `beyond` past the plane, seen through a point of the rectangle at clip depth w,
     // lies at w (h + beyond) / h (h the eye's distance from the plane); window depth there is
     // DepthScale (1 / w - 1 / that) = DepthScale beyond / (w (h + beyond)) deeper, least where w
     // is greatest. Points farther beyond lie deeper still.
     double least = 0.0, greatest = 0.0;
     cover.region.DepthRange(part, &least, &greatest);
-    const double h = std::fabs(toPlane);
+    const double h = std::fabs(cover.rect.at - view_.Eye()[cover.rect.axis]);
     return view_.DepthScale() * beyond / (greatest * (h + beyond)) >= kDepthMargin;
 }
 
 bool Occlusion::Hides(const WorldBox& box) const {
     if (!usable_ || covers_.empty()) return false;
+    // Only rectangles the whole box lies beyond, by how far.
+    std::pair<const Cover*, double> before[kMostCovers];
+    int count = 0;
+    for (const Cover& cover : covers_) {
+        const double beyond = Beyond(cover, box);
+        if (beyond >= kMinimumGap && count < kMostCovers) before[count++] = {&cover, beyond};
+    }
+    if (count == 0) return false;
     ScreenPolygon outline;
     const bool known = view_.Outline(box, &outline);
+    // The outline's bounding rectangle: cells wholly outside it have no part of it.
+    double minX = x_[0], maxX = x_[kCellsAcross], minY = y_[0], maxY = y_[kCellsUp];
+    if (known) {
+        minX = maxX = outline.points[0].x;
+        minY = maxY = outline.points[0].y;
+        for (const ScreenPoint& p : outline) {
+            minX = std::min(minX, p.x);
+            maxX = std::max(maxX, p.x);
+            minY = std::min(minY, p.y);
+            maxY = std::max(maxY, p.y);
+        }
+    }
     for (int r = 0; r < kCellsUp; ++r) {
+        if (y_[r + 1] < minY || y_[r] > maxY) continue;
         for (int c = 0; c < kCellsAcross; ++c) {
+            if (x_[c + 1] < minX || x_[c] > maxX) continue;
             const ScreenPolygon part =
                 known ? ClipToRect(outline, x_[c], y_[r], x_[c + 1], y_[r + 1]) : Cell(r, c);
             if (part.empty()) continue;
             bool hidden = false;
-            for (const Cover& cover : covers_) {
-                if (cover.region.Holds(part) && Deeper(cover, box, part)) {
-                    hidden = true;
-                    break;
-                }
+            for (int k = 0; k < count && !hidden; ++k) {
+                hidden = before[k].first->region.Holds(part) &&
+                         Deeper(*before[k].first, before[k].second, part);
             }
             if (!hidden) return false;
         }

@@ -20,6 +20,8 @@ public:
     static constexpr double kDepthMargin = 1.0 / (1 << 20);
     // Never nearer behind a rectangle than this, whatever the depth buffer would allow.
     static constexpr double kMinimumGap = 1e-4;
+    // No more rectangles than this are used, whatever is asked.
+    static constexpr int kMostCovers = 32;
 
     // Hides nothing.
     Occlusion() = default;
@@ -43,9 +45,12 @@ public:
 
 private:
 
-    // Whether every point of the box seen within `part` (a piece of the window inside the
-    // cover's outline) lies deeper than the cover there, by the margins.
-    bool Deeper(const Cover& cover, const WorldBox& box, const ScreenPolygon& part) const;
+    // How far the box lies beyond the cover's plane, away from the eye (negative when not
+    // wholly beyond it).
+    double Beyond(const Cover& cover, const WorldBox& box) const;
+    // Whether every point of a box `beyond` past the cover's plane, seen within `part` (a piece
+    // of the window inside the cover's outline), lies deeper than the cover there by the margin.
+    bool Deeper(const Cover& cover, double beyond, const ScreenPolygon& part) const;
     ScreenPolygon Cell(int row, int column) const;
 
     ViewVolume view_;
