@@ -125,7 +125,7 @@ public:
     // Rectangles smaller than this (in square units) are not worth a test.
     static constexpr float kOccluderArea = 0.25f;
     // The most rectangles a frame hides pieces behind: those that take most of the window.
-    static constexpr int kOccludersPerFrame = 16;
+    static constexpr int kOccludersPerFrame = 32;
 
     // Uploads the textures and compiles the display lists: one per piece, the opaque list that
     // calls every opaque piece in face order and the transparent list that calls the

@@ -29,14 +29,26 @@ Occlusion::Occlusion(const ViewVolume& view, const std::vector<WorldRect>& rects
                       rated.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
     for (std::size_t k = 0; k < used; ++k) covers_.push_back(rated[k].second);
 
-    filled_ = !covers_.empty();
-    for (int r = 0; r < kCellsUp && filled_; ++r) {
-        for (int c = 0; c < kCellsAcross && filled_; ++c) {
+    // The cells no rectangle fills, and their bounds.
+    int first[2] = {kCellsAcross, kCellsUp}, last[2] = {-1, -1};
+    for (int r = 0; r < kCellsUp; ++r) {
+        for (int c = 0; c < kCellsAcross; ++c) {
             const ScreenPolygon cell = Cell(r, c);
             bool held = false;
             for (const Cover& cover : covers_) held = held || cover.region.Holds(cell);
-            filled_ = held;
+            if (held) continue;
+            first[0] = std::min(first[0], c);
+            first[1] = std::min(first[1], r);
+            last[0] = std::max(last[0], c);
+            last[1] = std::max(last[1], r);
         }
+    }
+    filled_ = last[0] < 0;
+    if (!filled_) {
+        open_[0] = x_[first[0]];
+        open_[1] = y_[first[1]];
+        open_[2] = x_[last[0] + 1] - x_[first[0]];
+        open_[3] = y_[last[1] + 1] - y_[first[1]];
     }
 }
 
@@ -107,5 +119,12 @@ bool Occlusion::Hides(const WorldBox& box) const {
             if (!hidden) return false;
         }
     }
+    return true;
+}
+
+bool Occlusion::OpenBounds(int rect[4]) const {
+    if (!usable_ || filled_) return false;
+    if (open_[2] == x_[kCellsAcross] - x_[0] && open_[3] == y_[kCellsUp] - y_[0]) return false;
+    for (int i = 0; i < 4; ++i) rect[i] = open_[i];
     return true;
 }

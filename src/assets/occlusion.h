@@ -35,6 +35,9 @@ public:
     bool Hides(const WorldBox& box) const;
     // Whether one rectangle or another fills each cell: nothing behind them can show.
     bool FillsWindow() const { return filled_; }
+    // The pixels (x, y, width, height) of the smallest rectangle of cells that holds every cell
+    // no rectangle fills; false when that is the whole window, or there is none.
+    bool OpenBounds(int rect[4]) const;
 
     // The rectangles in use and their outlines, largest first.
     struct Cover {
@@ -59,4 +62,5 @@ private:
     int y_[kCellsUp + 1] = {};
     bool usable_ = false;
     bool filled_ = false;
+    int open_[4] = {};
 };

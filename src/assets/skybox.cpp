@@ -44,7 +44,16 @@ void SkyBox::Draw() const {
 }
 
 void SkyBox::DrawBehind(const Occlusion& hiding) const {
-    if (!hiding.FillsWindow()) DrawFaces(true);
+    if (hiding.FillsWindow()) return;
+    int open[4];
+    if (!hiding.OpenBounds(open)) {
+        DrawFaces(true);
+        return;
+    }
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(open[0], open[1], open[2], open[3]);
+    DrawFaces(true);
+    glDisable(GL_SCISSOR_TEST);
 }
 
 void SkyBox::DrawFaces(bool behind) const {

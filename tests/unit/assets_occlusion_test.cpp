@@ -163,6 +163,12 @@ TEST(OcclusionTest, TwoHalvesHideWhatLiesBehindEitherButNotAcrossTheirSeam) {
     EXPECT_TRUE(halves.Hides(WorldBox{{1, -1, -10}, {3, 1, -9}}));
     EXPECT_FALSE(halves.Hides(WorldBox{{-1, -1, -10}, {1, 1, -9}}));
     EXPECT_FALSE(halves.FillsWindow());
+    // The sky may show only in the two columns of cells beside the seam.
+    int open[4] = {};
+    ASSERT_TRUE(halves.OpenBounds(open));
+    EXPECT_EQ(std::vector<int>(open, open + 4), (std::vector<int>{300, 0, 200, 600}));
+    EXPECT_FALSE(Occlusion(view, {FacingRect(-5, -20, 20, -20, 20)}, 16).OpenBounds(open));
+    EXPECT_FALSE(Occlusion().OpenBounds(open));
     // Walls that overlap on screen share the work cell by cell: A (z -5, to x 0.1) holds the
     // box's part left of the cell border at 400, B (z -6, from x -0.1) the part right of it,
     // neither the whole outline (344 to 456).
