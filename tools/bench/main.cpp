@@ -97,8 +97,14 @@ std::vector<BenchRow> MedianRows(const std::vector<std::vector<BenchRow>>& runs)
 
 void JoinBeforeAfter(const std::vector<BenchRow>& before, const std::vector<BenchRow>& after,
                      std::vector<BenchRow>* rows) {
+    // By name, or by the name before its parenthesis when the data counted differently (the
+    // reader rows name the triangles read).
     std::map<std::string, const BenchRow*> earlier;
-    for (const BenchRow& row : before) earlier[row.what] = &row;
+    auto stem = [](const std::string& what) { return what.substr(0, what.find(" (")) + " (*"; };
+    for (const BenchRow& row : before) {
+        earlier[row.what] = &row;
+        earlier.emplace(stem(row.what), &row);
+    }
     double window = -1.0;
     for (const BenchRow& row : after) {
         if (row.what == "  window and GL context") window = ParseFigure(row.ours);
@@ -106,7 +112,8 @@ void JoinBeforeAfter(const std::vector<BenchRow>& before, const std::vector<Benc
     for (const BenchRow& row : after) {
         BenchRow joined;
         joined.what = row.what;
-        const auto found = earlier.find(row.what);
+        auto found = earlier.find(row.what);
+        if (found == earlier.end()) found = earlier.find(stem(row.what));
         joined.ours = found == earlier.end() ? "" : found->second->ours;
         joined.reference = row.ours;
         const double was = ParseFigure(joined.ours);
