@@ -118,8 +118,7 @@ void obj3dmodel::BuildLists() {
     glEnable(GL_TEXTURE_2D);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
 
-    listBase = glGenLists(
-        static_cast<GLsizei>(2 + opaquePieces.size() + transparentPieces.size()));
+    listBase = glGenLists(static_cast<GLsizei>(2 + opaquePieces.size() + transparentPieces.size()));
     unsigned int next = listBase + 2;
     for (Piece& piece : opaquePieces) CompilePiece(*this, opaqueFaces, piece, next++);
     for (Piece& piece : transparentPieces) CompilePiece(*this, transparentFaces, piece, next++);

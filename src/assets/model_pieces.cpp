@@ -85,7 +85,8 @@ bool RectangleOf(const obj3dmodel& model, const obj3dmodel::Face& first,
     for (int k = 0; k < 6; ++k) {
         const float cu = corners[k][u];
         const float cv = corners[k][v];
-        if ((cu != rect->min[0] && cu != rect->max[0]) || (cv != rect->min[1] && cv != rect->max[1])) {
+        if ((cu != rect->min[0] && cu != rect->max[0]) ||
+            (cv != rect->min[1] && cv != rect->max[1])) {
             return false;
         }
         sets[k / 3] |= 1 << ((cu == rect->max[0] ? 1 : 0) + (cv == rect->max[1] ? 2 : 0));

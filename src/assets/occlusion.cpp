@@ -25,8 +25,8 @@ Occlusion::Occlusion(const ViewVolume& view, const std::vector<WorldRect>& rects
     }
     const std::size_t used = std::min<std::size_t>(
         rated.size(), static_cast<std::size_t>(std::max(0, std::min(most, kMostCovers))));
-    std::partial_sort(rated.begin(), rated.begin() + static_cast<std::ptrdiff_t>(used),
-                      rated.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::partial_sort(rated.begin(), rated.begin() + static_cast<std::ptrdiff_t>(used), rated.end(),
+                      [](const auto& a, const auto& b) { return a.first > b.first; });
     for (std::size_t k = 0; k < used; ++k) covers_.push_back(rated[k].second);
 
     // The cells no rectangle fills, and their bounds.

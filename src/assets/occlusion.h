@@ -47,7 +47,6 @@ public:
     const std::vector<Cover>& Covers() const { return covers_; }
 
 private:
-
     // How far the box lies beyond the cover's plane, away from the eye (negative when not
     // wholly beyond it).
     double Beyond(const Cover& cover, const WorldBox& box) const;

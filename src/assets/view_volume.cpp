@@ -63,8 +63,7 @@ void ScreenRegion::DepthRange(const ScreenPolygon& polygon, double* least, doubl
     *greatest = 1.0 / fewest;
 }
 
-ScreenPolygon ClipToRect(const ScreenPolygon& polygon, double x0, double y0, double x1,
-                         double y1) {
+ScreenPolygon ClipToRect(const ScreenPolygon& polygon, double x0, double y0, double x1, double y1) {
     ScreenPolygon clipped = ClipToHalfPlane(polygon, 1, 0, -x0);
     clipped = ClipToHalfPlane(clipped, -1, 0, x1);
     clipped = ClipToHalfPlane(clipped, 0, 1, -y0);
@@ -77,7 +76,7 @@ ViewVolume ViewVolume::FromClipMatrix(const float m[16], const float eye[3]) {
     ViewVolume volume;
     for (int axis = 0; axis < 3; ++axis) volume.eye_[axis] = eye[axis];
     for (int plane = 0; plane < 6; ++plane) {
-        const int axis = plane / 2;                  // x, y, z
+        const int axis = plane / 2;                   // x, y, z
         const double sign = plane % 2 == 0 ? 1 : -1;  // w + x >= 0, then w - x >= 0
         for (int column = 0; column < 4; ++column) {
             volume.planes_[plane][column] =
@@ -104,7 +103,8 @@ ViewVolume ViewVolume::FromClipMatrix(const float m[16], const float eye[3],
         const double a = along / squared;
         const double b = c[14] - a * c[15];
         double off = 0.0;
-        for (int axis = 0; axis < 3; ++axis) off += std::fabs(c[2 + 4 * axis] - a * c[3 + 4 * axis]);
+        for (int axis = 0; axis < 3; ++axis)
+            off += std::fabs(c[2 + 4 * axis] - a * c[3 + 4 * axis]);
         if (off < 1e-6 * (1.0 + std::fabs(a)) && b < 0.0) volume.depthScale_ = -b / 2.0;
     }
     return volume;
@@ -119,9 +119,9 @@ bool ViewVolume::MayShow(const WorldBox& box) const {
         for (int axis = 0; axis < 3; ++axis) {
             const double coefficient = plane[axis];
             farthest += coefficient * (coefficient >= 0 ? box.max[axis] : box.min[axis]);
-            scale += std::fabs(coefficient) *
-                     (std::fabs(box.max[axis]) > std::fabs(box.min[axis]) ? std::fabs(box.max[axis])
-                                                                          : std::fabs(box.min[axis]));
+            scale += std::fabs(coefficient) * (std::fabs(box.max[axis]) > std::fabs(box.min[axis])
+                                                   ? std::fabs(box.max[axis])
+                                                   : std::fabs(box.min[axis]));
         }
         if (farthest < -1e-5 * scale) return false;
     }
@@ -162,9 +162,10 @@ bool ViewVolume::Outline(const WorldBox& box, ScreenPolygon* hull) const {
         if (!(w > 1e-6)) return false;
     }
     // The convex hull, lower then upper chain (Andrew's monotone chain).
-    std::sort(std::begin(corners), std::end(corners), [](const ScreenPoint& a, const ScreenPoint& b) {
-        return a.x < b.x || (a.x == b.x && a.y < b.y);
-    });
+    std::sort(std::begin(corners), std::end(corners),
+              [](const ScreenPoint& a, const ScreenPoint& b) {
+                  return a.x < b.x || (a.x == b.x && a.y < b.y);
+              });
     ScreenPoint chain[16];
     int k = 0;
     for (int i = 0; i < 8; ++i) {
@@ -233,7 +234,8 @@ bool ViewVolume::Outline(const WorldRect& rect, double margin, ScreenRegion* reg
     // Wound either way on screen; inside is the side the outline turns to.
     const double twiceArea = [&] {
         double sum = 0.0;
-        for (int k = 1; k + 1 < count; ++k) sum += Cross(outline.points[0], outline.points[k], outline.points[k + 1]);
+        for (int k = 1; k + 1 < count; ++k)
+            sum += Cross(outline.points[0], outline.points[k], outline.points[k + 1]);
         return sum;
     }();
     if (!(std::fabs(twiceArea) > 1e-3)) return false;

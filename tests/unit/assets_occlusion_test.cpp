@@ -128,13 +128,13 @@ TEST(OcclusionTest, AWallHidesWhatLiesWhollyBehindIt) {
         WorldBox box;
         bool hidden;
     } cases[] = {
-        {{{-1, -1, -8}, {1, 1, -7}}, true},          // well behind
-        {{{-1, -1, -5.01f}, {1, 1, -5.002f}}, true},  // 0.002 behind
+        {{{-1, -1, -8}, {1, 1, -7}}, true},             // well behind
+        {{{-1, -1, -5.01f}, {1, 1, -5.002f}}, true},    // 0.002 behind
         {{{-1, -1, -5.01f}, {1, 1, -5.0005f}}, false},  // 0.0005: the same depth step
-        {{{-1, -1, -4}, {1, 1, -3}}, false},         // in front
-        {{{-1, -1, -6}, {1, 1, -4}}, false},         // through it
-        {{{-50, -1, -60}, {50, 1, -40}}, true},      // far behind, wider than the window
-        {{{-1, -1, 1}, {1, 1, 2}}, false},           // behind the eye
+        {{{-1, -1, -4}, {1, 1, -3}}, false},            // in front
+        {{{-1, -1, -6}, {1, 1, -4}}, false},            // through it
+        {{{-50, -1, -60}, {50, 1, -40}}, true},         // far behind, wider than the window
+        {{{-1, -1, 1}, {1, 1, 2}}, false},              // behind the eye
     };
     for (const auto& c : cases) {
         EXPECT_EQ(wall.Hides(c.box), c.hidden)
@@ -142,14 +142,15 @@ TEST(OcclusionTest, AWallHidesWhatLiesWhollyBehindIt) {
     }
     // The cells are the viewport's: in one from 40, 60 a wall whose outline begins at 20, 30
     // fills it (x -1.8757 and y -1.4737 at z -5 land there).
-    EXPECT_TRUE(Occlusion(Camera(40, 60), {FacingRect(-5, -1.8757f, 20, -1.4737f, 20)}, 16)
-                    .FillsWindow());
-    EXPECT_FALSE(Occlusion(Camera(40, 60), {FacingRect(-5, -1.6f, 20, -1.2f, 20)}, 16)
-                     .FillsWindow());
+    EXPECT_TRUE(
+        Occlusion(Camera(40, 60), {FacingRect(-5, -1.8757f, 20, -1.4737f, 20)}, 16).FillsWindow());
+    EXPECT_FALSE(
+        Occlusion(Camera(40, 60), {FacingRect(-5, -1.6f, 20, -1.2f, 20)}, 16).FillsWindow());
     // Nothing hides without rectangles, or made without a viewport.
     EXPECT_FALSE(Occlusion().Hides(cases[0].box));
     EXPECT_FALSE(Occlusion().FillsWindow());
-    EXPECT_FALSE(Occlusion(ViewVolume(), {FacingRect(-5, -20, 20, -20, 20)}, 16).Hides(cases[0].box));
+    EXPECT_FALSE(
+        Occlusion(ViewVolume(), {FacingRect(-5, -20, 20, -20, 20)}, 16).Hides(cases[0].box));
 }
 
 TEST(OcclusionTest, TwoHalvesHideWhatLiesBehindEitherButNotAcrossTheirSeam) {
@@ -185,8 +186,8 @@ TEST(OcclusionTest, TwoHalvesHideWhatLiesBehindEitherButNotAcrossTheirSeam) {
 std::vector<obj3dmodel::Occluder> OccludersOf(const std::vector<std::vector<float>>& quads) {
     obj3dmodel model;
     std::string error, warning;
-    EXPECT_TRUE(model.ParseMtl("newmtl a\nKa 0 0 0\nKd 1 0 0\nKs 0 0 0\n", "/none", "m.mtl",
-                               &error, &warning));
+    EXPECT_TRUE(model.ParseMtl("newmtl a\nKa 0 0 0\nKd 1 0 0\nKs 0 0 0\n", "/none", "m.mtl", &error,
+                               &warning));
     std::string obj = "vt 0 0\nvn 0 0 1\nusemtl a\n";
     int vertex = 0;
     for (const std::vector<float>& q : quads) {
@@ -198,8 +199,8 @@ std::vector<obj3dmodel::Occluder> OccludersOf(const std::vector<std::vector<floa
         }
         const std::string a = std::to_string(vertex + 1), b = std::to_string(vertex + 2),
                           cc = std::to_string(vertex + 3), d = std::to_string(vertex + 4);
-        obj += "f " + a + "/1/1 " + b + "/1/1 " + cc + "/1/1\nf " + a + "/1/1 " + cc + "/1/1 " +
-               d + "/1/1\n";
+        obj += "f " + a + "/1/1 " + b + "/1/1 " + cc + "/1/1\nf " + a + "/1/1 " + cc + "/1/1 " + d +
+               "/1/1\n";
         vertex += 4;
     }
     EXPECT_TRUE(model.ParseObj(obj, "m.obj", &error, &warning)) << error;
