@@ -139,15 +139,16 @@ float ViewVolume::SquaredDistance(const WorldBox& box) const {
     return sum;
 }
 
-void ViewVolume::Project(const double point[3], double* x, double* y, double* w) const {
-    double clip[4];
+void ViewVolume::ToClip(const double point[3], double clip[4]) const {
     for (int row = 0; row < 4; ++row) {
         clip[row] = clip_[row] * point[0] + clip_[row + 4] * point[1] + clip_[row + 8] * point[2] +
                     clip_[row + 12];
     }
-    *w = clip[3];
-    *x = viewport_[0] + (clip[0] / clip[3] + 1.0) / 2.0 * viewport_[2];
-    *y = viewport_[1] + (clip[1] / clip[3] + 1.0) / 2.0 * viewport_[3];
+}
+
+ScreenPoint ViewVolume::ToWindow(const double clip[4]) const {
+    return {viewport_[0] + (clip[0] / clip[3] + 1.0) / 2.0 * viewport_[2],
+            viewport_[1] + (clip[1] / clip[3] + 1.0) / 2.0 * viewport_[3]};
 }
 
 bool ViewVolume::Outline(const WorldBox& box, ScreenPolygon* hull) const {
@@ -157,9 +158,10 @@ bool ViewVolume::Outline(const WorldBox& box, ScreenPolygon* hull) const {
         const double point[3] = {corner & 1 ? box.max[0] : box.min[0],
                                  corner & 2 ? box.max[1] : box.min[1],
                                  corner & 4 ? box.max[2] : box.min[2]};
-        double w = 0.0;
-        Project(point, &corners[corner].x, &corners[corner].y, &w);
-        if (!(w > 1e-6)) return false;
+        double clip[4];
+        ToClip(point, clip);
+        if (!(clip[3] > 1e-6)) return false;
+        corners[corner] = ToWindow(clip);
     }
     // The convex hull, lower then upper chain (Andrew's monotone chain).
     std::sort(std::begin(corners), std::end(corners),
@@ -195,10 +197,7 @@ bool ViewVolume::Outline(const WorldRect& rect, double margin, ScreenRegion* reg
         point[rect.axis] = rect.at;
         point[u] = cornerU[k];
         point[v] = cornerV[k];
-        for (int row = 0; row < 4; ++row) {
-            corners[k][row] = clip_[row] * point[0] + clip_[row + 4] * point[1] +
-                              clip_[row + 8] * point[2] + clip_[row + 12];
-        }
+        ToClip(point, corners[k]);
     }
     // Cut at the near plane (z + w >= 0), a little beyond it: the part GL draws, and less.
     constexpr double kBeyondNear = 1e-6;
@@ -227,8 +226,7 @@ bool ViewVolume::Outline(const WorldRect& rect, double margin, ScreenRegion* reg
         // Wholly before the far plane (clip z < w), with room to spare.
         const double w = kept[k][3];
         if (!(w > 0.0) || !(w - kept[k][2] > 1e-6 * w)) return false;
-        outline.push_back({viewport_[0] + (kept[k][0] / w + 1.0) / 2.0 * viewport_[2],
-                           viewport_[1] + (kept[k][1] / w + 1.0) / 2.0 * viewport_[3]});
+        outline.push_back(ToWindow(kept[k]));
         inverse[k] = 1.0 / w;
     }
     // Wound either way on screen; inside is the side the outline turns to.

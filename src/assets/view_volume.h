@@ -90,8 +90,10 @@ public:
     double DepthScale() const { return depthScale_; }
 
 private:
-    // Window x, y and clip w of a point of the world.
-    void Project(const double point[3], double* x, double* y, double* w) const;
+    // Clip coordinates (x, y, z, w) of a point of the world, and the window position of clip
+    // coordinates in front of the eye.
+    void ToClip(const double point[3], double clip[4]) const;
+    ScreenPoint ToWindow(const double clip[4]) const;
 
     // a x + b y + c z + d >= 0 inside; all zero means no plane.
     float planes_[6][4] = {};
