@@ -5,6 +5,7 @@
 #include <GL/gl.h>  // Required for: glClear(), glPushMatrix(), glViewport(), glRasterPos2i()
 
 #include "app/countdown.h"
+#include "app/scene.h"
 #include "assets/obj_model.h"
 #include "assets/occlusion.h"
 #include "assets/skybox.h"
@@ -94,4 +95,5 @@ void OnDisplay() {
     }
 
     Toolkit().swapBuffers();
+    StartSceneTune();
 }

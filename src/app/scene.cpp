@@ -59,10 +59,10 @@ struct SceneModel {
     const char* dataSetBasePath;
 };
 const SceneModel kModels[] = {
-    {&g_houseModel, "Data/Model/house_main"}, {&g_hammerModel, "Data/Model/house_hammer"},
+    {&g_houseModel, "Data/Model/house_main"},   {&g_hammerModel, "Data/Model/house_hammer"},
     {&g_bookcaseModel, "Data/Model/bookcase1"}, {&g_breadModel, "Data/Model/bread1"},
-    {&g_note1Model, "Data/Model/house_note1"}, {&g_key1Model, "Data/Model/house_key1"},
-    {&g_key2Model, "Data/Model/house_key2"},   {&g_note3Model, "Data/Model/house_note3"},
+    {&g_note1Model, "Data/Model/house_note1"},  {&g_key1Model, "Data/Model/house_key1"},
+    {&g_key2Model, "Data/Model/house_key2"},    {&g_note3Model, "Data/Model/house_note3"},
 };
 // Top, bottom, front, back, left, right.
 const char* const kSkyFiles[6] = {"Data/Picture/otop.tga",   "Data/Picture/dn.tga",
@@ -80,7 +80,8 @@ void StartReadingSceneAhead() {
     for (const SceneModel& entry : kModels) {
         jobs.push_back(obj3dmodel::ReadModelAhead(DataPath(entry.dataSetBasePath)));
     }
-    for (const char* file : kSkyFiles) jobs.push_back(CTargaImage::ReadPictureAhead(DataPath(file)));
+    for (const char* file : kSkyFiles)
+        jobs.push_back(CTargaImage::ReadPictureAhead(DataPath(file)));
     for (const char* file : KeypadPanel::kPictureFiles) {
         jobs.push_back(CTargaImage::ReadPictureAhead(DataPath(file)));
     }
@@ -135,9 +136,14 @@ void InitScene() {
 
     g_infoPicture.Init();
     g_infoPicture.Load();
+    // The tune comes last, once the first frame is up: see StartSceneTune.
+}
 
-    LoadTune(DataPath(kTuneFile).c_str());
-    PlayTune();
+void StartSceneTune() {
+    static bool started = false;
+    if (started) return;
+    started = true;
+    StartTune(DataPath(kTuneFile).c_str());
 }
 
 void RegisterCallbacks() {

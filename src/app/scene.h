@@ -7,8 +7,13 @@ void CreateGameWindow(int* argc, char** argv);
 // Starts reading and decoding InitScene's files on a second thread, in InitScene's order, so
 // that they are ready, or nearly, when it asks for them; called before the window opens.
 void StartReadingSceneAhead();
-// Loads every picture, model and the tune, builds the grid and sets up the panels, in order.
+// Loads every picture and model, builds the grid and sets up the panels, in order.
 void InitScene();
+// Starts loading the tune on its own thread, to play once loaded, and says on stderr what goes
+// wrong with it; the first call only. The display callback makes it once the first frame is
+// presented, so that the library and the file do not hold up the first picture: the player
+// sees the game sooner and hears it a moment later.
+void StartSceneTune();
 // The five callbacks.
 void RegisterCallbacks();
 // The reshape callback: records the size, sets the viewport and the perspective projection.

@@ -5,7 +5,7 @@
 #include <cstring>  // Required for: std::memcpy()
 #include <new>      // Required for: std::nothrow
 
-#include "assets/file_bytes.h"
+#include "platform/file_bytes.h"
 #include "platform/little_endian.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include <cstring>  // Required for: std::strcmp(), std::memcpy(), std::strlen()
 
 #include "assets/bmp_reader.h"
-#include "assets/file_bytes.h"
 #include "assets/word_scanner.h"
+#include "platform/file_bytes.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <new>        // Required for: std::nothrow
 #include <utility>    // Required for: std::swap(), std::move()
 
-#include "assets/file_bytes.h"
+#include "platform/file_bytes.h"
 #include "platform/little_endian.h"
 
 namespace {

@@ -1,20 +1,109 @@
 // The tune through SDL2_mixer: one chunk on one channel, restarted on every play.
+//
+// The mixer's library is opened at run time rather than linked: Debian's SDL2_mixer brings some
+// seventy libraries with it (every decoder it knows, the sound servers, SDL's video back ends),
+// and loading them before main cost every start about 20 ms. StartTune does all of the loading
+// (the library, the file, the audio device, the tune) on a thread of its own and starts the
+// tune when it is done. While that thread runs, the other functions leave the tune's state to
+// it: they look at g_loading first, under g_lock, which the thread clears when it is done.
 #include "platform/sound.h"
 
-#include <SDL2/SDL.h>        // Required for: SDL_InitSubSystem(), SDL_GetError(), SDL_SetHint()
-#include <SDL2/SDL_mixer.h>  // Required for: Mix_OpenAudio(), Mix_LoadWAV(), Mix_PlayChannel()
+#include <SDL2/SDL.h>        // Required for: the types of SDL_InitSubSystem(), SDL_GetError()
+#include <SDL2/SDL_mixer.h>  // Required for: the types of Mix_OpenAudio(), Mix_LoadWAV_RW()
+#include <dlfcn.h>
+#include <sys/resource.h>
+#include <unistd.h>  // Required for: dlopen(), dlsym(), dlerror()
 
-#include <cstdio>  // Required for: std::fprintf(), std::fopen()
-#include <string>  // Required for: std::string
+#include <climits>  // Required for: INT_MAX
+#include <cstdio>   // Required for: std::fputs(), std::snprintf()
+#include <future>   // Required for: std::async(), std::future
+#include <mutex>    // Required for: std::mutex, std::lock_guard
+#include <string>   // Required for: std::string
 
+#include "platform/file_bytes.h"
 #include "platform/little_endian.h"
 
 namespace {
 
+constexpr const char* kMixerLibrary = "libSDL2_mixer-2.0.so.0";
+
+// What the tune needs of SDL and SDL_mixer, found in the mixer's library (and through it, SDL's).
+struct Mixer {
+    decltype(&SDL_SetHint) setHint = nullptr;
+    decltype(&SDL_InitSubSystem) initSubSystem = nullptr;
+    decltype(&SDL_QuitSubSystem) quitSubSystem = nullptr;
+    decltype(&SDL_GetError) getError = nullptr;
+    decltype(&SDL_RWFromConstMem) fromMemory = nullptr;
+    decltype(&Mix_OpenAudio) openAudio = nullptr;
+    decltype(&Mix_AllocateChannels) allocateChannels = nullptr;
+    decltype(&Mix_LoadWAV_RW) loadWave = nullptr;
+    decltype(&Mix_PlayChannelTimed) playChannel = nullptr;
+    decltype(&Mix_HaltChannel) haltChannel = nullptr;
+    decltype(&Mix_FreeChunk) freeChunk = nullptr;
+    decltype(&Mix_CloseAudio) closeAudio = nullptr;
+    decltype(&SDL_TLSCleanup) threadCleanup = nullptr;
+};
+
+// What loading the tune came to: whether it is there, and the lines to print about it.
+struct LoadOutcome {
+    bool loaded = false;
+    std::string said;
+};
+
+Mixer g_mixer;
+bool g_mixerFound = false;
 Mix_Chunk* g_tune = nullptr;
 bool g_audioOpen = false;
 int g_playCount = 0;
 constexpr int kTuneChannel = 0;
+
+std::mutex g_lock;
+bool g_loading = false;         // a StartTune thread is at work
+bool g_playWhenLoaded = false;  // PlayTune was asked while it was
+std::future<void> g_loader;
+
+template <typename Function>
+void Find(void* library, const char* name, Function* function, std::string* missing) {
+    *function = reinterpret_cast<Function>(dlsym(library, name));
+    if (*function == nullptr && missing->empty()) *missing = std::string(name) + " is missing";
+}
+
+// Opens the mixer's library once; the reason it cannot be used, or empty.
+std::string FindMixer() {
+    if (g_mixerFound) return std::string();
+    // Never closed: SDL keeps threads of its own until the process ends. Bound lazily: only a
+    // dozen of the libraries' functions are ever called.
+    void* library = dlopen(kMixerLibrary, RTLD_LAZY | RTLD_LOCAL);
+    if (library == nullptr) {
+        const char* error = dlerror();
+        return error != nullptr ? error : kMixerLibrary;
+    }
+    Mixer& m = g_mixer;
+    std::string missing;
+    Find(library, "SDL_SetHint", &m.setHint, &missing);
+    Find(library, "SDL_InitSubSystem", &m.initSubSystem, &missing);
+    Find(library, "SDL_QuitSubSystem", &m.quitSubSystem, &missing);
+    Find(library, "SDL_GetError", &m.getError, &missing);
+    Find(library, "SDL_RWFromConstMem", &m.fromMemory, &missing);
+    Find(library, "Mix_OpenAudio", &m.openAudio, &missing);
+    Find(library, "Mix_AllocateChannels", &m.allocateChannels, &missing);
+    Find(library, "Mix_LoadWAV_RW", &m.loadWave, &missing);
+    Find(library, "Mix_PlayChannelTimed", &m.playChannel, &missing);
+    Find(library, "Mix_HaltChannel", &m.haltChannel, &missing);
+    Find(library, "Mix_FreeChunk", &m.freeChunk, &missing);
+    Find(library, "Mix_CloseAudio", &m.closeAudio, &missing);
+    Find(library, "SDL_TLSCleanup", &m.threadCleanup, &missing);
+    if (!missing.empty()) return std::string(kMixerLibrary) + ": " + missing;
+    g_mixerFound = true;
+    return std::string();
+}
+
+// One line of the game's own on stderr, about the tune at `path`.
+std::string Line(const std::string& path, const char* format, const char* detail) {
+    char text[1024];
+    std::snprintf(text, sizeof text, format, detail);
+    return "escape-house: " + path + ": " + text + "\n";
+}
 
 // The header bytes as the little-endian readers take them.
 const std::uint8_t* Bytes(std::string_view head, std::size_t at) {
@@ -38,28 +127,27 @@ std::size_t FindWaveChunk(std::string_view head, std::string_view name) {
     return std::string_view::npos;
 }
 
-// The first few kilobytes of the tune (its chunk headers) and the file's length; empty when
-// the file cannot be read (the loader says why).
-std::string ReadWaveHead(const char* path, std::uint64_t* fileSize) {
-    *fileSize = 0;
-    std::FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) return std::string();
-    std::string head(4096, '\0');
-    head.resize(std::fread(head.data(), 1, head.size(), file));
-    if (std::fseek(file, 0, SEEK_END) == 0) {
-        const long end = std::ftell(file);
-        if (end > 0) *fileSize = static_cast<std::uint64_t>(end);
+LoadOutcome Load(const std::string& path) {
+    LoadOutcome outcome;
+    const std::string notFound = FindMixer();
+    if (!notFound.empty()) {
+        outcome.said = Line(path, "no sound library (%s); playing without music", notFound.c_str());
+        return outcome;
     }
-    std::fclose(file);
-    return head;
-}
-
-}  // namespace
-
-bool LoadTune(const char* path) {
-    if (g_tune != nullptr) return true;
-    std::uint64_t fileSize = 0;
-    const std::string head = ReadWaveHead(path, &fileSize);
+    const Mixer& mix = g_mixer;
+    // Read whole: a tune the game cannot read needs no audio device.
+    std::string bytes, reason;
+    if (!ReadFileBytes(path.c_str(), &bytes, &reason)) {
+        outcome.said = Line(path, "%s; playing without music", reason.c_str());
+        return outcome;
+    }
+    if (bytes.size() > INT_MAX) {
+        outcome.said =
+            Line(path, "cannot read the tune (%s); playing without music", "larger than 2 GiB");
+        return outcome;
+    }
+    // The chunk headers sit in the first few kilobytes.
+    const std::string_view head = std::string_view(bytes).substr(0, 4096);
     if (!g_audioOpen) {
         // The device plays at the tune's own rate and channels when it can, so the tune is not
         // converted when it loads and the mixer has the least to do while it plays.
@@ -68,65 +156,119 @@ bool LoadTune(const char* path) {
         WaveFormat(head, &rate, &channels);
         // SDL would otherwise take SIGINT and SIGTERM for a quit event the game never reads;
         // the game ends on them itself.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-            std::fprintf(stderr, "escape-house: %s: no audio device (%s); playing without music\n",
-                         path, SDL_GetError());
-            return false;
+        mix.setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        if (mix.initSubSystem(SDL_INIT_AUDIO) != 0) {
+            outcome.said =
+                Line(path, "no audio device (%s); playing without music", mix.getError());
+            return outcome;
         }
-        if (Mix_OpenAudio(rate, AUDIO_S16SYS, channels, 2048) != 0) {
-            std::fprintf(stderr,
-                         "escape-house: %s: cannot open audio (%s); playing without music\n", path,
-                         Mix_GetError());
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
-            return false;
+        if (mix.openAudio(rate, AUDIO_S16SYS, channels, 2048) != 0) {
+            outcome.said =
+                Line(path, "cannot open audio (%s); playing without music", mix.getError());
+            mix.quitSubSystem(SDL_INIT_AUDIO);
+            return outcome;
         }
         g_audioOpen = true;
-        Mix_AllocateChannels(1);
+        mix.allocateChannels(1);
     }
-    g_tune = Mix_LoadWAV(path);
+    // The mixer keeps a copy of its own.
+    g_tune = mix.loadWave(mix.fromMemory(bytes.data(), static_cast<int>(bytes.size())), 1);
     if (g_tune == nullptr) {
-        std::fprintf(stderr, "escape-house: %s: cannot read the tune (%s); playing without music\n",
-                     path, Mix_GetError());
-        return false;
+        outcome.said =
+            Line(path, "cannot read the tune (%s); playing without music", mix.getError());
+        return outcome;
     }
+    outcome.loaded = true;
     // SDL plays a WAV cut short without a word; the player should hear why the tune ends early.
-    const std::uint64_t missing = MissingWaveBytes(head, fileSize);
+    const std::uint64_t missing = MissingWaveBytes(head, bytes.size());
     if (missing > 0) {
-        std::fprintf(stderr,
-                     "escape-house: %s: warning: the file is cut short, %llu bytes of sound are "
-                     "missing; playing what there is\n",
-                     path, static_cast<unsigned long long>(missing));
+        outcome.said = Line(path,
+                            "warning: the file is cut short, %s bytes of sound are missing; "
+                            "playing what there is",
+                            std::to_string(missing).c_str());
     }
-    return true;
+    return outcome;
 }
 
-void PlayTune() {
+// Waits for a StartTune thread, if one was started; its messages are out when this returns.
+void WaitForLoader() {
+    if (g_loader.valid()) g_loader.get();
+}
+
+// Starts the tune from its beginning; g_lock held, no thread at work.
+void PlayLoaded() {
     if (g_tune == nullptr) return;
-    Mix_HaltChannel(kTuneChannel);
-    Mix_PlayChannel(kTuneChannel, g_tune, 0);
+    g_mixer.haltChannel(kTuneChannel);
+    g_mixer.playChannel(kTuneChannel, g_tune, 0, -1);
     ++g_playCount;
 }
 
+// However the process ends, even on a loader's std::exit, the device goes back and the thread
+// is not left running into the libraries' own ends.
+struct CloseAtExit {
+    ~CloseAtExit() { CloseTune(); }
+} g_closeAtExit;
+
+}  // namespace
+
+void StartTune(const char* path) {
+    {
+        const std::lock_guard<std::mutex> held(g_lock);
+        if (g_loading || g_loader.valid() || g_tune != nullptr) return;
+        g_loading = true;
+        g_playWhenLoaded = true;
+    }
+    g_loader = std::async(std::launch::async, [file = std::string(path)] {
+        const LoadOutcome outcome = Load(file);
+        const std::lock_guard<std::mutex> held(g_lock);
+        std::fputs(outcome.said.c_str(), stderr);
+        g_loading = false;
+        if (g_playWhenLoaded) PlayLoaded();
+        // SDL keeps data of its own for each thread that calls it; a thread SDL did not start
+        // hands it back itself.
+        if (g_mixerFound) g_mixer.threadCleanup();
+    });
+}
+
+bool LoadTune(const char* path) {
+    WaitForLoader();
+    if (g_tune != nullptr) return true;
+    const LoadOutcome outcome = Load(path);
+    std::fputs(outcome.said.c_str(), stderr);
+    return outcome.loaded;
+}
+
+void PlayTune() {
+    const std::lock_guard<std::mutex> held(g_lock);
+    if (g_loading) {
+        g_playWhenLoaded = true;
+    } else {
+        PlayLoaded();
+    }
+}
+
 bool TuneReady() {
-    return g_tune != nullptr;
+    const std::lock_guard<std::mutex> held(g_lock);
+    return !g_loading && g_tune != nullptr;
 }
 
 int TunePlayCount() {
+    const std::lock_guard<std::mutex> held(g_lock);
     return g_playCount;
 }
 
 void CloseTune() {
+    WaitForLoader();
     if (g_audioOpen) {
-        Mix_HaltChannel(-1);
+        g_mixer.haltChannel(-1);
     }
     if (g_tune != nullptr) {
-        Mix_FreeChunk(g_tune);
+        g_mixer.freeChunk(g_tune);
         g_tune = nullptr;
     }
     if (g_audioOpen) {
-        Mix_CloseAudio();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        g_mixer.closeAudio();
+        g_mixer.quitSubSystem(SDL_INIT_AUDIO);
         g_audioOpen = false;
     }
 }

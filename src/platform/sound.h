@@ -5,6 +5,10 @@
 #include <cstdint>      // Required for: std::uint64_t
 #include <string_view>  // Required for: std::string_view
 
+// Loads the tune on a thread of its own and starts it once loaded; returns at once. That thread
+// says on stderr what LoadTune would say. Once per process; PlayTune meanwhile is remembered.
+void StartTune(const char* path);
+
 // Opens the audio device and loads the tune. Returns false (after one warning on stderr) when
 // either fails; PlayTune then does nothing.
 bool LoadTune(const char* path);

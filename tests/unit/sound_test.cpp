@@ -30,6 +30,17 @@ std::string Wave(std::uint32_t dataBytes, std::uint32_t held, const std::string&
            std::string(held, '\0');
 }
 
+std::string WriteTemporary(const std::string& name, const std::string& bytes) {
+    const std::string path = testing::TempDir() + name;
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    EXPECT_NE(out, nullptr) << path;
+    if (out != nullptr) {
+        std::fwrite(bytes.data(), 1, bytes.size(), out);
+        std::fclose(out);
+    }
+    return path;
+}
+
 std::string LoadTuneSaying(const std::string& path, bool expectedResult) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     testing::internal::CaptureStderr();
@@ -92,18 +103,16 @@ TEST(SoundTest, MissingWaveBytesComparesTheDataChunkWithTheFile) {
 
 TEST(SoundTest, AMissingTuneWarnsAndStaysSilentACutOneIsPlayedWithAWarning) {
     const std::string missing = LoadTuneSaying("/nonexistent/BGM.wav", false);
-    EXPECT_NE(missing.find("/nonexistent/BGM.wav"), std::string::npos) << missing;
+    EXPECT_NE(missing.find("/nonexistent/BGM.wav: cannot open the file (No such file"),
+              std::string::npos)
+        << missing;
     const int plays = TunePlayCount();
     PlayTune();
     EXPECT_EQ(TunePlayCount(), plays);
     EXPECT_FALSE(TuneReady());
     CloseTune();
 
-    const std::string path = testing::TempDir() + "cut.wav", file = Wave(44100, 22050);
-    std::FILE* out = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(out, nullptr);
-    std::fwrite(file.data(), 1, file.size(), out);
-    std::fclose(out);
+    const std::string path = WriteTemporary("cut.wav", Wave(44100, 22050));
     const std::string cut = LoadTuneSaying(path, true);
     EXPECT_NE(cut.find(path + ": warning: the file is cut short, 22050 bytes"), std::string::npos)
         << cut;
@@ -122,6 +131,29 @@ TEST(SoundTest, AMissingTuneWarnsAndStaysSilentACutOneIsPlayedWithAWarning) {
         sigaction(signal, nullptr, &action);
         EXPECT_EQ(action.sa_handler, SIG_DFL) << signal;
     }
+    CloseTune();
+    EXPECT_FALSE(TuneReady());
+    std::remove(path.c_str());
+}
+
+// Started in the background, the tune plays once it is loaded, by itself, and what there is to
+// say about it comes from the loading thread, once; the next start is ignored.
+TEST(SoundTest, AStartedTunePlaysOnceLoadedAndSaysItsWarningOnce) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    const std::string path = WriteTemporary("started.wav", Wave(8000, 4000, "", 8000, 1));
+    CloseTune();
+    const int plays = TunePlayCount();
+    testing::internal::CaptureStderr();
+    StartTune(path.c_str());
+    StartTune(path.c_str());
+    // LoadTune waits for the thread and finds the tune there.
+    EXPECT_TRUE(LoadTune(path.c_str()));
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said, "escape-house: " + path +
+                        ": warning: the file is cut short, 4000 bytes of sound are missing; "
+                        "playing what there is\n");
+    EXPECT_TRUE(TuneReady());
+    EXPECT_EQ(TunePlayCount(), plays + 1);
     CloseTune();
     EXPECT_FALSE(TuneReady());
     std::remove(path.c_str());

@@ -8,11 +8,11 @@
 #include <fstream>     // Required for: std::ifstream
 
 #include "assets/bmp_reader.h"
-#include "assets/file_bytes.h"
 #include "assets/obj_model.h"
 #include "assets/targa_image.h"
 #include "bench.h"
 #include "platform/data_path.h"
+#include "platform/file_bytes.h"
 
 namespace {
 

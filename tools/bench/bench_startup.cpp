@@ -26,7 +26,6 @@
 #include "platform/clock.h"
 #include "platform/data_path.h"
 #include "platform/heap.h"
-#include "platform/sound.h"
 #include "platform/toolkit.h"
 #include "world/walk_grid.h"
 #include "world/wall_layout.h"
@@ -47,7 +46,6 @@ const char* const kSteps[] = {
     "screens (5 Targa)",
     "walk grid and walls",
     "info pictures (9 Targa)",
-    "tune (WAV)",
     "first frame (reshape, draw, swap)",
 };
 
@@ -64,7 +62,7 @@ void PresentAndReport() {
     glutSwapBuffers();
     glFinish();
     const double now = NowSeconds();
-    std::printf("step %d %.9f\npresented %.9f\n", 13, now - g_lastStamp, now);
+    std::printf("step %d %.9f\npresented %.9f\n", 12, now - g_lastStamp, now);
     std::fflush(stdout);
     _exit(0);
 }
@@ -182,9 +180,6 @@ void RunStartupChild(const std::string& mode, double started) {
         g_infoPicture.Init();
         g_infoPicture.Load();
         Stamp(11);
-        LoadTune(DataPath("Data/BGM.wav").c_str());
-        PlayTune();
-        Stamp(12);
     }
     RegisterCallbacks();
     glutMainLoop();

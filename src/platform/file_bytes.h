@@ -1,5 +1,5 @@
-// Whole-file reads for the asset readers: every reader parses a file already in memory, so the
-// same code serves the game, the tests and the fuzzers.
+// Whole-file reads: every asset reader parses a file already in memory, so the same code
+// serves the game, the tests and the fuzzers; the tune is read whole as well.
 #pragma once
 
 #include <string>  // Required for: std::string

@@ -1,5 +1,5 @@
 // Whole-file reads with C file input: one open, a few large reads, no stream formatting.
-#include "assets/file_bytes.h"
+#include "platform/file_bytes.h"
 
 #include <cerrno>   // Required for: errno
 #include <cstdio>   // Required for: std::fopen(), std::fread(), std::fclose()
