@@ -19,6 +19,8 @@
 #include "gameplay/picking.h"
 #include "hud/hud_text.h"
 #include "platform/clock.h"
+#include "platform/data_path.h"
+#include "platform/sound.h"
 #include "platform/toolkit.h"
 #include "world/camera.h"
 
@@ -122,6 +124,9 @@ void BenchFrames(const BenchCounts& counts, const std::string& shotFolder,
     for (int i = 0; i < 8; ++i) glutMainLoopEvent();
     UseManualClock(0);
     InitScene();
+    // The tune playing, as in the game, but loaded before any frame is timed.
+    StartSceneTune();
+    LoadTune(DataPath("Data/BGM.wav").c_str());
     OnReshape(kWidth, kHeight);
     *renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
     Toolkit().swapBuffers = Present;
