@@ -1,8 +1,9 @@
-// Drawing the HUD texts. Each character is rendered once by FreeType and its coverage kept
-// (hud_font.cpp); a frame only hands the kept pixels to glDrawPixels, tinted with the raster
-// colour through the pixel transfer and blended over what is behind. Moving the raster position
-// with empty glBitmap calls keeps the drawing exactly where the frame's glRasterPos put it,
-// and glyphs past the window's edge are simply not drawn.
+// Drawing the HUD texts. Each character is rendered once by FreeType, and each text laid out
+// once into one coverage image, and kept (hud_font.cpp, platform/glyphs.cpp); a frame only hands
+// the kept pixels to glDrawPixels, one call a text, tinted with the raster colour through the
+// pixel transfer and blended over what is behind. Moving the raster position with empty
+// glBitmap calls keeps the drawing exactly where the frame's glRasterPos put it, and what lies
+// past the window's edge is simply not drawn.
 #include "hud/hud_text.h"
 
 #include <GL/gl.h>  // Required for: glDrawPixels(), glBitmap(), glPixelTransferf(), glPushAttrib()
@@ -63,18 +64,16 @@ void DrawHudText(const char* text, GlyphRasterizer& font) {
     // Coverage rows are stored top first: drawn downwards from the glyph's top-left corner.
     glPixelZoom(1.0f, -1.0f);
 
-    for (char32_t c : DecodeUtf8(text)) {
-        const Glyph& glyph = font.Get(c);
-        if (glyph.width > 0 && glyph.height > 0) {
-            const float left = static_cast<float>(glyph.left);
-            const float top = static_cast<float>(glyph.top);
-            MoveRasterPosition(left, top);
-            glDrawPixels(glyph.width, glyph.height, GL_ALPHA, GL_UNSIGNED_BYTE,
-                         glyph.coverage.data());
-            MoveRasterPosition(-left, -top);
-        }
-        MoveRasterPosition(static_cast<float>(glyph.advance), 0.0f);
+    const Glyph& laidOut = font.Text(text);
+    if (laidOut.width > 0 && laidOut.height > 0) {
+        const float left = static_cast<float>(laidOut.left);
+        const float top = static_cast<float>(laidOut.top);
+        MoveRasterPosition(left, top);
+        glDrawPixels(laidOut.width, laidOut.height, GL_ALPHA, GL_UNSIGNED_BYTE,
+                     laidOut.coverage.data());
+        MoveRasterPosition(-left, -top);
     }
+    MoveRasterPosition(static_cast<float>(laidOut.advance), 0.0f);
 
     glPopClientAttrib();
     glPopAttrib();

@@ -6,6 +6,8 @@
 #include FT_FREETYPE_H  // Required for: FT_Init_FreeType(), FT_Load_Glyph()
 #include FT_BITMAP_H    // Required for: FT_Bitmap_Convert()
 
+#include <algorithm>  // Required for: std::min(), std::max()
+
 struct GlyphRasterizer::FreeTypeHandles {
     FT_Library library = nullptr;
     FT_Face face = nullptr;
@@ -93,6 +95,7 @@ bool GlyphRasterizer::Open(const std::string& fontFile, int pixelHeight) {
         handles_->face = nullptr;
     }
     cache_.clear();
+    texts_.clear();
     if (FT_New_Face(handles_->library, fontFile.c_str(), 0, &handles_->face) != 0) {
         handles_->face = nullptr;
         lastError_ = "cannot open font " + fontFile;
@@ -112,6 +115,7 @@ void GlyphRasterizer::Close() {
     if (handles_->face != nullptr) FT_Done_Face(handles_->face);
     handles_->face = nullptr;
     cache_.clear();
+    texts_.clear();
     ascender_ = 0;
     descender_ = 0;
 }
@@ -170,4 +174,52 @@ int GlyphRasterizer::TextWidth(const char* utf8) {
     int width = 0;
     for (char32_t c : DecodeUtf8(utf8)) width += Get(c).advance;
     return width;
+}
+
+const Glyph& GlyphRasterizer::Text(const char* utf8) {
+    // The HUD's texts are few (the countdown's 181, the hints, the floor names); should a caller
+    // ask for endless different ones, the kept texts start over.
+    constexpr std::size_t kMostTexts = 1024;
+    const auto found = texts_.find(utf8);
+    if (found != texts_.end()) return found->second;
+    if (texts_.size() >= kMostTexts) texts_.clear();
+    Glyph& text = texts_[utf8];
+    const std::u32string codePoints = DecodeUtf8(utf8);
+    // The box round every inked character, from the pen's start and the baseline.
+    int right = 0, bottom = 0;
+    bool inked = false;
+    for (const char32_t c : codePoints) {
+        const Glyph& glyph = Get(c);
+        if (glyph.width > 0 && glyph.height > 0) {
+            const int x = text.advance + glyph.left;
+            text.left = inked ? std::min(text.left, x) : x;
+            right = inked ? std::max(right, x + glyph.width) : x + glyph.width;
+            text.top = inked ? std::max(text.top, glyph.top) : glyph.top;
+            bottom = inked ? std::min(bottom, glyph.top - glyph.height) : glyph.top - glyph.height;
+            inked = true;
+        }
+        text.missing = text.missing || glyph.missing;
+        text.advance += glyph.advance;
+    }
+    if (!inked) return text;
+    text.width = right - text.left;
+    text.height = text.top - bottom;
+    text.coverage.assign(static_cast<std::size_t>(text.width) * text.height, 0);
+    int pen = 0;
+    for (const char32_t c : codePoints) {
+        const Glyph& glyph = Get(c);
+        for (int row = 0; row < glyph.height; ++row) {
+            const std::uint8_t* from = &glyph.coverage[static_cast<std::size_t>(row) * glyph.width];
+            std::uint8_t* to =
+                &text.coverage[static_cast<std::size_t>(text.top - glyph.top + row) * text.width +
+                               static_cast<std::size_t>(pen + glyph.left - text.left)];
+            for (int column = 0; column < glyph.width; ++column) {
+                // Over: 1 - (1 - under)(1 - over), in 0-255.
+                const int under = to[column], over = from[column];
+                to[column] = static_cast<std::uint8_t>(under + over - (under * over + 127) / 255);
+            }
+        }
+        pen += glyph.advance;
+    }
+    return text;
 }

@@ -48,11 +48,16 @@ public:
     const std::string& LastError() const { return lastError_; }
     // Width in pixels of a UTF-8 text drawn with this font.
     int TextWidth(const char* utf8);
+    // A whole UTF-8 text as one glyph, laid out on first use and kept: its characters side by
+    // side from the pen's start, its advance their advances' sum. Where two characters' boxes
+    // overlap, their coverages combine as drawing one over the other would.
+    const Glyph& Text(const char* utf8);
 
 private:
     struct FreeTypeHandles;
     std::unique_ptr<FreeTypeHandles> handles_;
     std::map<char32_t, Glyph> cache_;
+    std::map<std::string, Glyph> texts_;
     int renderedCount_ = 0;
     int ascender_ = 0;
     int descender_ = 0;

@@ -40,6 +40,53 @@ TEST(GlyphsTest, ALargeLetterHasSolidPixels) {
     EXPECT_EQ(*std::max_element(coverage.begin(), coverage.end()), 255);
 }
 
+// A text is its characters side by side: every character's pixels where its pen puts them, the
+// rest empty; its advance is the text's width. Overlapping characters combine as one drawn over
+// the other (the antialiased ends of two underscores meet). Kept, and forgotten when the font
+// changes.
+TEST(GlyphsTest, ATextIsItsCharactersSideBySide) {
+    GlyphRasterizer glyphs;
+    ASSERT_TRUE(glyphs.Open(FindFontFile("sans-serif:lang=zh-cn"), 40)) << glyphs.LastError();
+    int overlapping = 0;
+    for (const char* text : {"03:59", "Wj \xE6\xA5\xBC", " ", "", "__fT"}) {
+        SCOPED_TRACE(text);
+        const Glyph& laid = glyphs.Text(text);
+        EXPECT_EQ(laid.advance, glyphs.TextWidth(text));
+        EXPECT_EQ(laid.coverage.size(), static_cast<std::size_t>(laid.width) * laid.height);
+        // Each pixel of the text: the characters' coverages over it, combined one over another.
+        std::vector<double> expected(laid.coverage.size(), 0.0);
+        int pen = 0;
+        for (const char32_t c : DecodeUtf8(text)) {
+            const Glyph& glyph = glyphs.Get(c);
+            for (int row = 0; row < glyph.height; ++row) {
+                for (int column = 0; column < glyph.width; ++column) {
+                    const int x = pen + glyph.left + column - laid.left;
+                    const int y = laid.top - glyph.top + row;
+                    ASSERT_TRUE(x >= 0 && x < laid.width && y >= 0 && y < laid.height);
+                    double& under = expected[static_cast<std::size_t>(y) * laid.width + x];
+                    const double over = glyph.coverage[row * glyph.width + column] / 255.0;
+                    overlapping += under > 0.0 && over > 0.0;
+                    under = under + over - under * over;
+                }
+            }
+            pen += glyph.advance;
+        }
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            ASSERT_NEAR(laid.coverage[i], expected[i] * 255.0, 1.0) << i;
+        }
+        if (std::string(text).find_first_not_of(' ') != std::string::npos) {
+            EXPECT_GT(laid.width, 0);
+        } else {
+            EXPECT_EQ(laid.width * laid.height, 0);
+        }
+        EXPECT_EQ(&glyphs.Text(text), &laid);
+    }
+    EXPECT_GT(overlapping, 0);
+    const int wide = glyphs.Text("03:59").width;
+    ASSERT_TRUE(glyphs.Open(FindFontFile("sans-serif:lang=zh-cn"), 20));
+    EXPECT_LT(glyphs.Text("03:59").width, wide);
+}
+
 // Five 30-unit slots below, four above, gaps of 3; borders are the slot's, elsewhere entry 0.
 TEST(HudIconBarTest, HitTestIncludesTheSlotBordersAndGivesZeroBetweenThem) {
     LayOutIconSlots();
