@@ -27,21 +27,27 @@ namespace {
 
 constexpr const char* kMixerLibrary = "libSDL2_mixer-2.0.so.0";
 
-// What the tune needs of SDL and SDL_mixer, found in the mixer's library (and through it, SDL's).
+// What the tune needs of SDL and SDL_mixer: each function, and the member of Mixer that holds
+// it once found in the mixer's library (and through it, SDL's).
+#define MIXER_FUNCTIONS(X)                    \
+    X(SDL_SetHint, setHint)                   \
+    X(SDL_InitSubSystem, initSubSystem)       \
+    X(SDL_QuitSubSystem, quitSubSystem)       \
+    X(SDL_GetError, getError)                 \
+    X(SDL_RWFromConstMem, fromMemory)         \
+    X(Mix_OpenAudio, openAudio)               \
+    X(Mix_AllocateChannels, allocateChannels) \
+    X(Mix_LoadWAV_RW, loadWave)               \
+    X(Mix_PlayChannelTimed, playChannel)      \
+    X(Mix_HaltChannel, haltChannel)           \
+    X(Mix_FreeChunk, freeChunk)               \
+    X(Mix_CloseAudio, closeAudio)             \
+    X(SDL_TLSCleanup, threadCleanup)
+
 struct Mixer {
-    decltype(&SDL_SetHint) setHint = nullptr;
-    decltype(&SDL_InitSubSystem) initSubSystem = nullptr;
-    decltype(&SDL_QuitSubSystem) quitSubSystem = nullptr;
-    decltype(&SDL_GetError) getError = nullptr;
-    decltype(&SDL_RWFromConstMem) fromMemory = nullptr;
-    decltype(&Mix_OpenAudio) openAudio = nullptr;
-    decltype(&Mix_AllocateChannels) allocateChannels = nullptr;
-    decltype(&Mix_LoadWAV_RW) loadWave = nullptr;
-    decltype(&Mix_PlayChannelTimed) playChannel = nullptr;
-    decltype(&Mix_HaltChannel) haltChannel = nullptr;
-    decltype(&Mix_FreeChunk) freeChunk = nullptr;
-    decltype(&Mix_CloseAudio) closeAudio = nullptr;
-    decltype(&SDL_TLSCleanup) threadCleanup = nullptr;
+#define MIXER_MEMBER(function, member) decltype(&function) member = nullptr;
+    MIXER_FUNCTIONS(MIXER_MEMBER)
+#undef MIXER_MEMBER
 };
 
 // What loading the tune came to: whether it is there, and the lines to print about it.
@@ -80,19 +86,9 @@ std::string FindMixer() {
     }
     Mixer& m = g_mixer;
     std::string missing;
-    Find(library, "SDL_SetHint", &m.setHint, &missing);
-    Find(library, "SDL_InitSubSystem", &m.initSubSystem, &missing);
-    Find(library, "SDL_QuitSubSystem", &m.quitSubSystem, &missing);
-    Find(library, "SDL_GetError", &m.getError, &missing);
-    Find(library, "SDL_RWFromConstMem", &m.fromMemory, &missing);
-    Find(library, "Mix_OpenAudio", &m.openAudio, &missing);
-    Find(library, "Mix_AllocateChannels", &m.allocateChannels, &missing);
-    Find(library, "Mix_LoadWAV_RW", &m.loadWave, &missing);
-    Find(library, "Mix_PlayChannelTimed", &m.playChannel, &missing);
-    Find(library, "Mix_HaltChannel", &m.haltChannel, &missing);
-    Find(library, "Mix_FreeChunk", &m.freeChunk, &missing);
-    Find(library, "Mix_CloseAudio", &m.closeAudio, &missing);
-    Find(library, "SDL_TLSCleanup", &m.threadCleanup, &missing);
+#define MIXER_FIND(function, member) Find(library, #function, &m.member, &missing);
+    MIXER_FUNCTIONS(MIXER_FIND)
+#undef MIXER_FIND
     if (!missing.empty()) return std::string(kMixerLibrary) + ": " + missing;
     g_mixerFound = true;
     return std::string();
