@@ -64,8 +64,7 @@ int g_playCount = 0;
 constexpr int kTuneChannel = 0;
 
 std::mutex g_lock;
-bool g_loading = false;         // a StartTune thread is at work
-bool g_playWhenLoaded = false;  // PlayTune was asked while it was
+bool g_loading = false;  // a StartTune thread is at work
 std::future<void> g_loader;
 
 template <typename Function>
@@ -212,14 +211,13 @@ void StartTune(const char* path) {
         const std::lock_guard<std::mutex> held(g_lock);
         if (g_loading || g_loader.valid() || g_tune != nullptr) return;
         g_loading = true;
-        g_playWhenLoaded = true;
     }
     g_loader = std::async(std::launch::async, [file = std::string(path)] {
         const LoadOutcome outcome = Load(file);
         const std::lock_guard<std::mutex> held(g_lock);
         std::fputs(outcome.said.c_str(), stderr);
         g_loading = false;
-        if (g_playWhenLoaded) PlayLoaded();
+        PlayLoaded();
         // SDL keeps data of its own for each thread that calls it; a thread SDL did not start
         // hands it back itself.
         if (g_mixerFound) g_mixer.threadCleanup();
@@ -236,11 +234,8 @@ bool LoadTune(const char* path) {
 
 void PlayTune() {
     const std::lock_guard<std::mutex> held(g_lock);
-    if (g_loading) {
-        g_playWhenLoaded = true;
-    } else {
-        PlayLoaded();
-    }
+    // A tune still loading starts from its beginning once it is loaded anyway.
+    if (!g_loading) PlayLoaded();
 }
 
 bool TuneReady() {

@@ -6,7 +6,8 @@
 #include <string_view>  // Required for: std::string_view
 
 // Loads the tune on a thread of its own and starts it once loaded; returns at once. That thread
-// says on stderr what LoadTune would say. Once per process; PlayTune meanwhile is remembered.
+// says on stderr what LoadTune would say. Once per process. A PlayTune meanwhile adds nothing:
+// the tune starts from its beginning once loaded.
 void StartTune(const char* path);
 
 // Opens the audio device and loads the tune. Returns false (after one warning on stderr) when
