@@ -48,7 +48,7 @@ TEST(GlyphsTest, ATextIsItsCharactersSideBySide) {
     GlyphRasterizer glyphs;
     ASSERT_TRUE(glyphs.Open(FindFontFile("sans-serif:lang=zh-cn"), 40)) << glyphs.LastError();
     int overlapping = 0;
-    for (const char* text : {"03:59", "Wj \xE6\xA5\xBC", " ", "", "__fT"}) {
+    for (const char* text : {"03:59", "Wj \xE6\xA5\xBC", " ", "", "__fT", " W "}) {
         SCOPED_TRACE(text);
         const Glyph& laid = glyphs.Text(text);
         EXPECT_EQ(laid.advance, glyphs.TextWidth(text));
