@@ -80,8 +80,9 @@ void StartReadingSceneAhead() {
     for (const SceneModel& entry : kModels) {
         jobs.push_back(obj3dmodel::ReadModelAhead(DataPath(entry.dataSetBasePath)));
     }
-    for (const char* file : kSkyFiles)
+    for (const char* file : kSkyFiles) {
         jobs.push_back(CTargaImage::ReadPictureAhead(DataPath(file)));
+    }
     for (const char* file : KeypadPanel::kPictureFiles) {
         jobs.push_back(CTargaImage::ReadPictureAhead(DataPath(file)));
     }

@@ -10,9 +10,7 @@
 
 #include <SDL2/SDL.h>        // Required for: the types of SDL_InitSubSystem(), SDL_GetError()
 #include <SDL2/SDL_mixer.h>  // Required for: the types of Mix_OpenAudio(), Mix_LoadWAV_RW()
-#include <dlfcn.h>
-#include <sys/resource.h>
-#include <unistd.h>  // Required for: dlopen(), dlsym(), dlerror()
+#include <dlfcn.h>           // Required for: dlopen(), dlsym(), dlerror()
 
 #include <climits>  // Required for: INT_MAX
 #include <cstdio>   // Required for: std::fputs(), std::snprintf()
@@ -209,7 +207,7 @@ struct CloseAtExit {
 void StartTune(const char* path) {
     {
         const std::lock_guard<std::mutex> held(g_lock);
-        if (g_loading || g_loader.valid() || g_tune != nullptr) return;
+        if (g_loader.valid() || g_tune != nullptr) return;
         g_loading = true;
     }
     g_loader = std::async(std::launch::async, [file = std::string(path)] {

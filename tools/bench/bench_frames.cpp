@@ -125,8 +125,9 @@ void BenchFrames(const BenchCounts& counts, const std::string& shotFolder,
     UseManualClock(0);
     InitScene();
     // The tune playing, as in the game, but loaded before any frame is timed.
-    StartSceneTune();
+    // (The first frame's start of it then finds it there.)
     LoadTune(DataPath("Data/BGM.wav").c_str());
+    PlayTune();
     OnReshape(kWidth, kHeight);
     *renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
     Toolkit().swapBuffers = Present;
