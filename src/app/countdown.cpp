@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/sound.h"
 #include "platform/toolkit.h"
+#include "world/held_keys.h"
 #include "world/movement.h"
 #include "world/wall_layout.h"
 
@@ -20,11 +21,26 @@ void UpdateTimeText(int seconds) {
     g_timeText[4] = static_cast<char>('0' + (seconds % 60) % 10);
 }
 
+namespace {
+
+// Gives the core back for up to `milliseconds`, or until the next repeat of a held key, or until
+// a key or a click comes. Under the manual clock no real time passes, so nothing waits.
+void WaitForInputOrRepeat(ClockTicks milliseconds) {
+    if (ManualClockInUse()) return;
+    const ClockTicks untilRepeat = TicksUntilNextKeyRepeat(GameClock());
+    if (untilRepeat >= 0 && untilRepeat < milliseconds) milliseconds = untilRepeat;
+    Toolkit().waitForInput(static_cast<int>(milliseconds));
+}
+
+}  // namespace
+
 void OnIdle() {
+    // Held keys walk and turn on whatever the window shows, as pressed keys do.
+    if (RunKeyRepeats(GameClock())) Toolkit().postRedisplay();
     // The start and end pictures stop the clock: nobody runs out of time before pressing START
     // (which starts the three minutes afresh), and an end picture stays the ending it was.
     if (g_startScreenShown || g_endScreenShown) {
-        if (!ManualClockInUse()) Toolkit().waitForInput(kClockTicksPerSecond);
+        WaitForInputOrRepeat(kClockTicksPerSecond);
         return;
     }
     const int previous = g_secondsLeft;
@@ -32,14 +48,9 @@ void OnIdle() {
     g_secondsLeft = kSecondsPerGame - elapsed / kClockTicksPerSecond;
     // A count that rose (START, a fresh bread) shows at once, as does one that fell.
     if (previous == g_secondsLeft) {
-        // Nothing to show until the next second: give the core back until then, or until a key
-        // or a click comes. Under the manual clock no real time passes, so nothing waits.
-        if (!ManualClockInUse()) {
-            const ClockTicks intoSecond = elapsed % kClockTicksPerSecond;
-            const ClockTicks untilNext =
-                intoSecond >= 0 ? kClockTicksPerSecond - intoSecond : -intoSecond;
-            Toolkit().waitForInput(static_cast<int>(untilNext));
-        }
+        // Nothing to show until the next second.
+        const ClockTicks intoSecond = elapsed % kClockTicksPerSecond;
+        WaitForInputOrRepeat(intoSecond >= 0 ? kClockTicksPerSecond - intoSecond : -intoSecond);
         return;
     }
     if (g_secondsLeft >= 0) {

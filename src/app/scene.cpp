@@ -150,7 +150,12 @@ void StartSceneTune() {
 void RegisterCallbacks() {
     glutDisplayFunc(OnDisplay);
     glutReshapeFunc(OnReshape);
+    // Held keys repeat at the game's own steady rate, not at the desktop's.
+    glutIgnoreKeyRepeat(1);
     glutKeyboardFunc(OnKeyboard);
+    glutKeyboardUpFunc(OnKeyboardUp);
+    glutSpecialFunc(OnSpecialKey);
+    glutSpecialUpFunc(OnSpecialKeyUp);
     glutMouseFunc(OnMouse);
     glutIdleFunc(OnIdle);
 }

@@ -3,7 +3,8 @@
 
 #include <GL/freeglut.h>  // Required for: glutPostRedisplay(), glutFullScreen(), glutSwapBuffers()
 #include <GL/glx.h>       // Required for: glXGetCurrentDisplay()
-#include <X11/Xlib.h>     // Required for: XPending(), ConnectionNumber()
+#include <X11/Xlib.h>     // Required for: XPending(), ConnectionNumber(), XQueryKeymap()
+#include <X11/keysym.h>   // Required for: XK_Left, XK_Up, XK_Right, XK_Down
 #include <fcntl.h>        // Required for: O_NONBLOCK, O_CLOEXEC
 #include <poll.h>         // Required for: poll()
 #include <signal.h>       // Required for: sigaction(), SIGINT, SIGTERM
@@ -21,6 +22,9 @@ namespace {
 void DoNothing() {}
 void DoNothingWithSize(int, int) {}
 void DoNotWait(int) {}
+bool TrustReleases(int) {
+    return true;
+}
 // The audio device is handed back before the process goes, however the game ends.
 void ExitNow(int status) {
     CloseTune();
@@ -70,8 +74,38 @@ void WaitOnWindowConnection(int milliseconds) {
     EndIfSignalled();
 }
 
+// The X server's record of the keyboard: whether `key` is down now. A key that X cannot name
+// counts as down, so that only its release stops it.
+bool KeyDownOnServer(int key) {
+    Display* display = glXGetCurrentDisplay();
+    if (display == nullptr) return true;
+    KeySym symbol = NoSymbol;
+    if (key >= 0 && key < kSpecialKeyBase) {
+        // Characters name their keys by the lower-case letter (Shift+W is still the W key).
+        const int character = key >= 'A' && key <= 'Z' ? key - 'A' + 'a' : key;
+        symbol = static_cast<KeySym>(character);  // Latin-1 keysyms are the characters
+    } else if (key == kSpecialKeyBase + kSpecialKeyLeft) {
+        symbol = XK_Left;
+    } else if (key == kSpecialKeyBase + kSpecialKeyUp) {
+        symbol = XK_Up;
+    } else if (key == kSpecialKeyBase + kSpecialKeyRight) {
+        symbol = XK_Right;
+    } else if (key == kSpecialKeyBase + kSpecialKeyDown) {
+        symbol = XK_Down;
+    }
+    const KeyCode code = symbol == NoSymbol ? 0 : XKeysymToKeycode(display, symbol);
+    if (code == 0) return true;
+    char keys[32] = {};
+    XQueryKeymap(display, keys);
+    return (keys[code / 8] & (1 << (code % 8))) != 0;
+}
+
+static_assert(kSpecialKeyLeft == GLUT_KEY_LEFT && kSpecialKeyUp == GLUT_KEY_UP &&
+                  kSpecialKeyRight == GLUT_KEY_RIGHT && kSpecialKeyDown == GLUT_KEY_DOWN,
+              "the game names the arrow keys by GLUT's codes");
+
 ToolkitHooks g_hooks = {DoNothing, DoNothing, DoNothingWithSize, DoNothing,
-                        DoNothing, ExitNow,   DoNotWait};
+                        DoNothing, ExitNow,   DoNotWait,         TrustReleases};
 ToolkitCallCounts g_counts;
 
 }  // namespace
@@ -119,6 +153,7 @@ void InstallGlutToolkit(void (*drawFrame)()) {
     g_hooks.drawFrameNow = drawFrame;
     g_hooks.exitProcess = ExitNow;
     g_hooks.waitForInput = WaitOnWindowConnection;
+    g_hooks.keyIsDown = KeyDownOnServer;
 }
 
 void InstallCountingToolkit() {
@@ -139,6 +174,10 @@ void InstallCountingToolkit() {
     g_hooks.waitForInput = [](int milliseconds) {
         ++g_counts.waitForInput;
         g_counts.lastWaitMilliseconds = milliseconds;
+    };
+    g_hooks.keyIsDown = [](int) {
+        ++g_counts.keyIsDown;
+        return true;
     };
 }
 

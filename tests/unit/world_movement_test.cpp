@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -120,40 +121,139 @@ TEST_F(MovementTest, OnlyAWallCellOfThePlayersFloorEnteredFromAnotherCellBlocks)
     }
 }
 
-// Stairs may land in the outer wall; the open passage frees a cell of it. Steps there stand.
+// The open passage frees a cell of the outer wall (54, 50); no step leads from it out of the
+// grid, and the way into the room behind the bookcase is open.
 TEST_F(MovementTest, NoStepLeadsOutOfTheHouse) {
-    PlacePlayer(5.1f, 3.0f, -0.25f, 180.0f);
-    Key('w');
-    ASSERT_EQ(g_playerY, 0.0f);
-    ASSERT_EQ(PlayerCell(), (Cell{51, 50}));
-    Key('a', 68);
-    ASSERT_EQ(g_yaw, 182.0f);
-    Key('w', 5);
-    EXPECT_EQ(PlayerCell(), (Cell{51, 50}));
     OpenBookcasePassage();
     PlacePlayer(10.7f, 0.0f, -0.15f, 180.0f);
     Key('w', 10);
     EXPECT_EQ(PlayerCell(), (Cell{54, 50}));
-    // The way into the room behind the bookcase is open: from the hall along +X through row 55.
+    // Sideways along the outer wall is refused too: the cells beside lie in the wall.
+    for (const float yaw : {176.0f, 184.0f, 136.0f, -136.0f}) {
+        PlacePlayer(10.7f, 0.0f, -0.15f, yaw);
+        Key('w', 10);
+        EXPECT_EQ(PlayerCell().second, 50) << yaw;
+        EXPECT_LE(g_playerZ, 0.0f) << yaw;
+    }
+    // From the hall along +X through row 55.
     PlacePlayer(10.5f, 0.0f, -0.5f, -88.0f);
     Key('w', 20);
     EXPECT_GE(PlayerCell().first, 60);
 }
 
-// Down lands 5 towards +X facing +X, up 5 towards -X facing -X, Z kept; each on its floor.
+// Each stairs acts only on its own floor and sets the player down at its landing, facing the
+// rooms, whatever the cell of the stairs walked into.
 TEST_F(MovementTest, EachStairsActsOnlyOnItsOwnFloor) {
     InitWalkGrid();
     g_walkGrid[16][46] = {kGroundStairsUp, kUpperStairsDown};
     PlacePlayer(3.1f, 3.0f, -0.9f, 10.0f);
     TakeStairsUp();
     TakeStairsDown();
-    EXPECT_EQ(PoseNow(), (std::vector<float>{3.1f + 5, 0, -0.9f, 3.1f, -0.9f, -90, (3 - 3.1f) - 5,
-                                             3, -1 - -0.9f}));
+    EXPECT_EQ(PoseNow(),
+              (std::vector<float>{10.3f, 0, -2.2f, 3.1f, -0.9f, 104, 3 - 10.3f, 3, -1 - -2.2f}));
     PlacePlayer(3.1f, 0.0f, -0.9f, 10.0f);
     TakeStairsDown();
     TakeStairsUp();
-    EXPECT_EQ(PoseNow(), (std::vector<float>{3.1f - 5, 3, -0.9f, 3.1f, -0.9f, 90, (3 - 3.1f) + 5, 0,
-                                             -1 - -0.9f}));
+    EXPECT_EQ(PoseNow(),
+              (std::vector<float>{4.3f, 3, -0.7f, 3.1f, -0.9f, 90, 3 - 4.3f, 0, -1 - -0.7f}));
+}
+
+// After either stairs, five steps back, or a turn of up to 92 degrees either way and five steps
+// forward, keep the player on the floor the stairs led to: nobody is thrown straight back.
+TEST_F(MovementTest, TheStairsDoNotThrowThePlayerBack) {
+    const struct {
+        const char* name;
+        float x, floorY, yaw;  // walking into the stairs from here, across their width
+    } stairs[] = {{"down", 4.6f, 3.0f, -90.0f}, {"up", 10.1f, 0.0f, 90.0f}};
+    for (const auto& way : stairs) {
+        for (const float z : {-0.25f, -0.6f, -0.95f}) {
+            PlacePlayer(way.x, way.floorY, z, way.yaw);
+            for (int step = 0; step < 10 && g_playerY == way.floorY; ++step) Key('w');
+            ASSERT_NE(g_playerY, way.floorY) << way.name << " from Z " << z;
+            const std::vector<float> landed = PoseNow();
+            const float floorY = g_playerY, x = g_playerX, yaw = g_yaw;
+            Key('s', 5);
+            EXPECT_EQ(g_playerY, floorY) << way.name << " from Z " << z << ", five back";
+            for (int turns = -23; turns <= 23; ++turns) {
+                PlacePlayer(x, floorY, landed[2], yaw);
+                Key(turns < 0 ? 'd' : 'a', turns < 0 ? -turns : turns);
+                Key('w', 5);
+                EXPECT_EQ(g_playerY, floorY) << way.name << ", " << turns * 4 << " degrees";
+            }
+        }
+    }
+}
+
+// A step refused by a wall slides along it: its X part alone, else its Z part alone, each judged
+// like the whole step; else it is taken back by the opposite displacement. On a free ground
+// floor with walls written cell by cell (row 16 is X 3.0 to 3.2, column 46 Z -1.0 to -0.8).
+TEST_F(MovementTest, AStepRefusedByAWallSlidesAlongIt) {
+    // One displacement added in double and stored in single precision, as a step does.
+    const auto moved = [](float value, float component, double sign) {
+        volatile double displacement = sign * component * 0.1;
+        volatile double sum = value + displacement;
+        return static_cast<float>(sum);
+    };
+    enum Walls { kWallAlongX = 1, kWallAlongZ = 2, kCornerCell = 4 };
+    const struct {
+        const char* what;
+        int walls;
+        float x, z, yaw;
+        char keepX, keepZ;  // 'y' keeps that part of the step, 'n' none, 'b' takes it back
+    } cases[] = {
+        {"head-on into a wall across -Z", kWallAlongX, 3.1f, -0.95f, 0.0f, 'y', 'n'},
+        {"at 20 degrees into a wall across -Z", kWallAlongX, 3.1f, -0.95f, 20.0f, 'y', 'n'},
+        {"at -20 degrees into a wall across -Z", kWallAlongX, 3.1f, -0.95f, -20.0f, 'y', 'n'},
+        {"at 80 degrees into a wall across -X", kWallAlongZ, 3.02f, -0.5f, 80.0f, 'n', 'y'},
+        {"back, facing away, into a wall across -X", kWallAlongZ, 3.02f, -0.5f, 80.0f, 'n', 'y'},
+        {"into a corner of two walls", kWallAlongX | kWallAlongZ, 3.02f, -0.98f, 45.0f, 'b', 'b'},
+        {"onto the corner of a pillar", kCornerCell, 3.02f, -0.98f, 45.0f, 'y', 'n'},
+        {"past a pillar's corner, Z side", kCornerCell | kWallAlongZ, 3.02f, -0.98f, 45.0f, 'n',
+         'y'},
+    };
+    for (const auto& c : cases) {
+        InitWalkGrid();
+        if (c.walls & kWallAlongZ) {
+            for (int column = 30; column <= 50; ++column)
+                g_walkGrid[15][column].ground = kGroundWall;
+        }
+        if (c.walls & kWallAlongX) {
+            for (int row = 10; row <= 20; ++row) g_walkGrid[row][45].ground = kGroundWall;
+        }
+        if (c.walls & kCornerCell) g_walkGrid[15][45].ground = kGroundWall;
+        // A step back (S) moves the other way: a 'back' case faces away from its direction.
+        const bool back = std::string(c.what).rfind("back", 0) == 0;
+        PlacePlayer(c.x, 0.0f, c.z, back ? c.yaw - 180.0f : c.yaw);
+        const float sine = std::sin(g_yaw * g_degToRad), cosine = std::cos(g_yaw * g_degToRad);
+        const double d = back ? -1.0 : 1.0;
+        Key(back ? 's' : 'w');
+        const float stepX = moved(c.x, sine, -d), stepZ = moved(c.z, cosine, -d);
+        const float expectedX = c.keepX == 'y'   ? stepX
+                                : c.keepX == 'n' ? c.x
+                                                 : moved(stepX, sine, d);
+        const float expectedZ = c.keepZ == 'y'   ? stepZ
+                                : c.keepZ == 'n' ? c.z
+                                                 : moved(stepZ, cosine, d);
+        EXPECT_EQ(g_playerX, expectedX) << c.what;
+        EXPECT_EQ(g_playerZ, expectedZ) << c.what;
+        EXPECT_NEAR(g_posX, 3.0f - g_playerX, 1e-5f) << c.what;
+        EXPECT_NEAR(g_posZ, -1.0f - g_playerZ, 1e-5f) << c.what;
+        EXPECT_EQ((std::pair{g_prevPlayerX, g_prevPlayerZ}), (std::pair{c.x, c.z})) << c.what;
+    }
+}
+
+// Walking at a slant into the frame of a doorway (a wall across -X with a gap in columns 46 to
+// 48) slides along the frame and through the gap; the old rule stopped the player on the frame.
+TEST_F(MovementTest, AWalkAtASlantIntoADoorFrameGoesThroughTheDoor) {
+    InitWalkGrid();
+    for (int column = 30; column <= 50; ++column) {
+        if (column < 46 || column > 48) g_walkGrid[15][column].ground = kGroundWall;
+    }
+    PlacePlayer(3.5f, 0.0f, -1.15f, 100.0f);
+    Key('w', 15);
+    EXPECT_LT(CellRow(g_playerX), 15);
+    const int column = CellColumn(g_playerZ);
+    EXPECT_TRUE(column >= 46 && column <= 48) << column;
 }
 
 }  // namespace

@@ -1,7 +1,11 @@
 // escape-house-replay [--strict] [SCRIPT | -]: plays a script of commands through the real game
 // window and its real callbacks, one command a line, and prints the game state on request.
 //
-//   key K            the keyboard callback with K: one character, enter, esc, space, or a code
+//   key K            a tap of K: its press and release at once (one step or turn). K is one
+//                    character, enter, esc, space, a code, or an arrow: left-arrow, up-arrow,
+//                    right-arrow, down-arrow
+//   down K, up K     K pressed and held from here until its up; a held W, A, S or D repeats by
+//                    the game's own rule as advance moves the clock
 //   click B X Y      press and release of left/right/middle at window pixel (X, Y), top left origin
 //   frame            the display callback now
 //   advance MS       the game clock moves MS ms forward, then the idle callback runs once
@@ -21,7 +25,8 @@
 //
 // Posted redisplays are honoured after every command. --strict also checks, after every frame,
 // that GL reports no error and the projection stack is back to one matrix, and after every key
-// that the pose relations and the wall rule hold; a violation stops the run with status 3.
+// and every advance that the pose relations and the wall rule hold; a violation stops the run
+// with status 3.
 #include <GL/freeglut.h>  // Required for: GLUT_LEFT_BUTTON, GLUT_DOWN, GLUT_UP
 #include <GL/glu.h>       // Required for: gluProject()
 
@@ -46,6 +51,7 @@
 #include "platform/toolkit.h"
 #include "replay_window.h"
 #include "route.h"
+#include "world/held_keys.h"
 #include "world/movement.h"
 #include "world/walk_grid.h"
 
@@ -196,26 +202,43 @@ bool IsWallCell(float x, float z, float floorY) {
     return false;
 }
 
-void CheckPoseAfterKey(unsigned char key, float beforeX, float beforeZ, float beforeY) {
+// After `what` (a key or an advance that may have repeated held keys): the translation still
+// belongs to the position, and a walk on one floor that changed cells did not end in a wall.
+void CheckPoseAfter(const std::string& what, float beforeX, float beforeZ, float beforeY) {
     constexpr float kTolerance = 5e-3f;
     if (std::fabs(g_posX - (3.0f - g_playerX)) > kTolerance ||
         std::fabs(g_posY - (3.0f - g_playerY)) > kTolerance ||
         std::fabs(g_posZ - (-1.0f - g_playerZ)) > kTolerance) {
-        Fail(3,
-             "pose relation broken after key " + std::to_string(key) + " (" + PrintedPose() + ")");
+        Fail(3, "pose relation broken after " + what + " (" + PrintedPose() + ")");
     }
-    const bool step = key == 'w' || key == 'W' || key == 's' || key == 'S';
-    if (!step || g_playerY != beforeY) return;  // turns, resets and stairs make no wall test
+    if (g_playerY != beforeY) return;  // the stairs make no wall test
     const bool moved =
         CellRow(g_playerX) != CellRow(beforeX) || CellColumn(g_playerZ) != CellColumn(beforeZ);
     if (moved && IsWallCell(g_playerX, g_playerZ, g_playerY)) {
-        Fail(3, "stepped into a wall cell (" + PrintedPose() + ")");
+        Fail(3, "stepped into a wall cell after " + what + " (" + PrintedPose() + ")");
     }
 }
 
 // ---- commands ---------------------------------------------------------------------------------
 
-bool ParseKey(const std::string& word, unsigned char* key) {
+// The arrow keys, which the toolkit reports as special keys.
+struct ArrowName {
+    const char* name;
+    int code;
+};
+constexpr ArrowName kArrows[] = {{"left-arrow", kSpecialKeyLeft},
+                                 {"up-arrow", kSpecialKeyUp},
+                                 {"right-arrow", kSpecialKeyRight},
+                                 {"down-arrow", kSpecialKeyDown}};
+
+// A key as the game names it: a character code, or kSpecialKeyBase plus an arrow's code.
+bool ParseKey(const std::string& word, int* key) {
+    for (const ArrowName& arrow : kArrows) {
+        if (word == arrow.name) {
+            *key = kSpecialKeyBase + arrow.code;
+            return true;
+        }
+    }
     if (word == "enter")
         *key = 13;
     else if (word == "esc")
@@ -227,9 +250,25 @@ bool ParseKey(const std::string& word, unsigned char* key) {
     else {
         long code = 0;
         if (!ParseInt(word, 0, 255, &code)) return false;
-        *key = static_cast<unsigned char>(code);
+        *key = static_cast<int>(code);
     }
     return true;
+}
+
+// The press or the release of `key` through the game's own callbacks.
+void PressKey(int key) {
+    if (key >= kSpecialKeyBase) {
+        OnSpecialKey(key - kSpecialKeyBase, 0, 0);
+    } else {
+        OnKeyboard(static_cast<unsigned char>(key), 0, 0);
+    }
+}
+void ReleaseKey(int key) {
+    if (key >= kSpecialKeyBase) {
+        OnSpecialKeyUp(key - kSpecialKeyBase, 0, 0);
+    } else {
+        OnKeyboardUp(static_cast<unsigned char>(key), 0, 0);
+    }
 }
 
 bool ParseButton(const std::string& word, int* button) {
@@ -286,13 +325,14 @@ void Run(const std::string& line) {
                        std::to_string(args.size()));
         }
     };
-    if (command == "key") {
+    if (command == "key" || command == "down" || command == "up") {
         need(1);
-        unsigned char key = 0;
+        int key = 0;
         if (!ParseKey(args[0], &key)) BadCommand("bad key " + args[0]);
         const float x = g_playerX, z = g_playerZ, y = g_playerY;
-        OnKeyboard(key, 0, 0);
-        if (g_strict) CheckPoseAfterKey(key, x, z, y);
+        if (command != "up") PressKey(key);
+        if (command != "down") ReleaseKey(key);
+        if (g_strict) CheckPoseAfter(command + " " + args[0], x, z, y);
     } else if (command == "click") {
         need(3);
         int button = 0;
@@ -338,8 +378,10 @@ void Run(const std::string& line) {
         need(1);
         long milliseconds = 0;
         if (!ParseInt(args[0], 0, 100'000'000, &milliseconds)) BadCommand("bad time " + args[0]);
+        const float x = g_playerX, z = g_playerZ, y = g_playerY;
         AdvanceManualClock(static_cast<ClockTicks>(milliseconds));
         OnIdle();
+        if (g_strict) CheckPoseAfter("advance " + args[0], x, z, y);
     } else if (command == "resize") {
         need(2);
         long width = 0, height = 0;

@@ -76,6 +76,8 @@ void OpenReplayWindow(int* argc, char** argv) {
     glutReshapeFunc(IgnoreReshapeEvent);
     Toolkit().postRedisplay = [] { g_redisplayPosted = true; };
     Toolkit().swapBuffers = CaptureAndPresent;
+    // The script's down and up are the keyboard here: no real key is ever held on the server.
+    Toolkit().keyIsDown = [](int) { return true; };
     UseManualClock(0);
     PumpWindowEvents();
     InitScene();

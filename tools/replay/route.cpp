@@ -83,7 +83,9 @@ void TurnTowards(float x, float z) {
     for (int press = 0; press < 90; ++press) {
         const double off = AngleBetween(heading, g_yaw);
         if (std::fabs(off) <= 2.0) return;
-        OnKeyboard(off > 0 ? 'a' : 'd', 0, 0);
+        const unsigned char key = off > 0 ? 'a' : 'd';
+        OnKeyboard(key, 0, 0);
+        OnKeyboardUp(key, 0, 0);
     }
 }
 
@@ -102,6 +104,7 @@ bool WalkTo(float x, float z, std::string* reason) {
             TurnTowards(point.x, point.z);
             const float beforeX = g_playerX, beforeZ = g_playerZ;
             OnKeyboard('w', 0, 0);
+            OnKeyboardUp('w', 0, 0);
             if (g_playerY != floorAtStart) return true;  // the stairs took over
             if (std::hypot(g_playerX - beforeX, g_playerZ - beforeZ) < 0.01) {
                 *reason = "a wall refused the step";
