@@ -34,7 +34,7 @@ struct Landing {
     float x, z, yaw;
 };
 constexpr Landing kGroundLanding = {10.3f, -2.2f, 104.0f};
-constexpr Landing kUpperLanding = {4.3f, -0.7f, 90.0f};
+constexpr Landing kUpperLanding = {4.3f, -0.7f, 48.0f};
 
 // The heading turned by `degrees` in double, stored back in single precision. Reaching a full
 // turn either way starts again at exactly 0, not at the overshoot, so the heading stays strictly

@@ -300,6 +300,17 @@ bool CountdownShown(const Shot& shot) {
     return false;
 }
 
+// The house as shown, without the HUD corner's countdown: a grid of pixels over the view.
+bool SameView(const Shot& a, const Shot& b) {
+    if (a.width != b.width || a.height != b.height || a.width < 800 || a.height < 600) return false;
+    for (int y = 150; y < 560; y += 9) {
+        for (int x = 40; x < 600; x += 7) {
+            if (!SamePixel(a, b, x, y)) return false;
+        }
+    }
+    return true;
+}
+
 // The menu's command line and real X events: a signal ends it as the manual says, QUIT with 0.
 TEST_F(InstalledGame, StartsFromTheMenuPlaysWithRealInputAndEnds) {
     const struct {
@@ -336,6 +347,31 @@ TEST_F(InstalledGame, StartsFromTheMenuPlaysWithRealInputAndEnds) {
             EXPECT_TRUE(CountdownShown(CaptureWhen(display, window, CountdownShown)));
         }
         if (c.signal == 0) {
+            // D held on the real keyboard (XTEST, as a player's hand) turns the view on and on,
+            // and stops at the release; taps of A, one turn each, then count the turns back to
+            // the view at the start: more than a tap's one, however the events were timed.
+            const Shot atStart = CaptureWhen(display, window, CountdownShown);
+            const std::string target = " --window " + std::to_string(window);
+            RunCommand("xdotool keydown d 2>/dev/null");
+            std::this_thread::sleep_for(700ms);
+            RunCommand("xdotool keyup d 2>/dev/null");
+            std::this_thread::sleep_for(300ms);
+            const Shot released = CaptureWindow(display, window);
+            std::this_thread::sleep_for(500ms);
+            EXPECT_TRUE(SameView(released, CaptureWindow(display, window)))
+                << "the view still turns after the release";
+            int tapsBack = 0;
+            Shot view = released;
+            while (!SameView(view, atStart) && tapsBack < 90) {
+                RunCommand("xdotool key" + target + " a 2>/dev/null");
+                ++tapsBack;
+                const Shot before = view;
+                view = CaptureWhen(display, window, [&](const Shot& s) {
+                    return !SameView(s, before) || SameView(s, atStart);
+                });
+            }
+            EXPECT_TRUE(SameView(view, atStart)) << "taps of A did not turn the view back";
+            EXPECT_GE(tapsBack, 3) << "a held D turned no more than a tap";
             // Fifteen turns to the right face the hammer on the cabinet; taking it puts its icon
             // in slot 3 of the bar.
             const Shot emptyBar = CaptureWhen(display, window, CountdownShown);

@@ -155,7 +155,7 @@ TEST_F(MovementTest, EachStairsActsOnlyOnItsOwnFloor) {
     TakeStairsDown();
     TakeStairsUp();
     EXPECT_EQ(PoseNow(),
-              (std::vector<float>{4.3f, 3, -0.7f, 3.1f, -0.9f, 90, 3 - 4.3f, 0, -1 - -0.7f}));
+              (std::vector<float>{4.3f, 3, -0.7f, 3.1f, -0.9f, 48, 3 - 4.3f, 0, -1 - -0.7f}));
 }
 
 // After either stairs, five steps back, or a turn of up to 92 degrees either way and five steps
