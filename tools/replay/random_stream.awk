@@ -5,7 +5,8 @@
 #
 #   awk -v seed=7 -v count=100000 -f random_stream.awk > play.replay
 #
-# The stream holds keys (walking, turning, Enter, Esc, Space and any other byte), left, right
+# The stream holds keys (walking, turning, Enter, Esc, Space and any other byte; movement keys
+# held down and released, or left held, while the clock runs), left, right
 # and middle presses anywhere in and around the window (weighted towards the icon bar, the
 # keypad and the screens' buttons), frames, clock jumps from nothing to far past the three
 # minutes, and window sizes from 0 by 0 up to 4000 by 3000. Left presses never land on the
@@ -64,6 +65,7 @@ function emit_key(    roll, turns, steps, i, key) {
     else if (roll < 82) out("key space")
     else if (roll < 86) out("key enter")
     else if (roll < 91) out("key esc")
+    else if (roll < 96) out((pick(2) ? "down " : "up ") held_keys[between(1, 6)])
     else out("key " pick(256))
 }
 
@@ -137,6 +139,7 @@ BEGIN {
     height = 600
     large_left = -1
     left = count
+    split("w a s d left-arrow up-arrow", held_keys, " ")
     while (left > 1) {
         if (large_left == 0) {
             width = 800
