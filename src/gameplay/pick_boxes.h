@@ -21,9 +21,14 @@ inline constexpr PickBox g_pickBoxes[kPickBoxTotal] = {
     {{4.38, 3.72, -2.13}, {4.86, 3.78, -1.89}},    //  5 the hammer on the cabinet
     {{3.24, 0.59, -5.66}, {3.58, 0.85, -5.34}},    //  6 the radio on the low table
     {{1.21, 0.0, -8.15}, {1.44, 2.3, -6.12}},      //  7 the wardrobe (key 2)
-    {{10.04, 0.96, -9.54}, {10.16, 1.09, -9.18}},  //  8 the bread on the kitchen counter
+    // 8 the fresh bread on a plate in a lit niche under the kitchen's window, straight ahead of a
+    // player coming in through the kitchen's doorway
+    {{10.245, 0.757, -7.28}, {10.365, 0.887, -6.92}},
     {{4.15, 0.03, -9.45}, {4.74, 0.82, -8.88}},    //  9 the nightstand (note 3)
-    {{11.1, 0.18, -2.4}, {11.93, 0.68, -1.89}},    // 10 the wall safe (key 2 opens, key 3 inside)
+    // 10 the wall safe (key 2 opens, key 3 inside), at chest height in the hidden room's far
+    // wall: straight ahead of a player stepping in past the bookcase, whose view would pass over
+    // a safe on the floor closer than about 3.7
+    {{12.79, 0.66, -0.89}, {13.03, 1.24, -0.31}},
     {{12.98, 0.78, -1.48}, {13.22, 1.28, -1.01}},  // 11 something on the east wall
     {{5.13, 0.04, -9.81}, {6.96, 2.74, -9.61}},    // 12 the front door (key 3): a win
     {{1.63, 1.02, -0.05}, {3.55, 2.22, 0.05}},     // 13 the ground-floor window: a win

@@ -318,11 +318,14 @@ std::vector<StandingCell> StandingCells(bool passageOpen) {
     return cells;
 }
 
-// A pick box (a click on the first surface there picks it), or a kept item's own triangles.
+// A pick box (a click on the first surface there picks it), or a kept item's own triangles; or
+// a part of the house: a surface (seen where the first thing on the way lies in it) or an opening
+// (seen where nothing lies on the way to it).
 struct SightTarget {
     Box sampleIn;
     int box = -1;
     const RayCaster* model = nullptr;
+    enum class Part { kNone, kSurface, kOpening } part = Part::kNone;
 };
 SightTarget Target(bool keptItem, int index) {
     if (!keptItem) return SightTarget{PickBoxAt(index), index, nullptr};
@@ -355,13 +358,19 @@ double SeenShare(Point eye, const SightTarget& target, bool passageOpen, int ste
         const double length = std::sqrt(across * across + line.y * line.y);
         const Point direction = line * (1.0 / length);
         double t = 0.0, own = 0.0;
-        if (!Scene().For(passageOpen).Nearest(eye, direction, kNearPlane, length + 1.0, &t)) {
+        const bool blocked =
+            Scene().For(passageOpen).Nearest(eye, direction, kNearPlane, length + 1.0, &t);
+        if (target.part == SightTarget::Part::kOpening) {
+            seen += !blocked || t >= length - 1e-6;
             continue;
         }
+        if (!blocked) continue;
         const Point hit = eye + direction * t;
         if (target.model != nullptr
                 ? target.model->Nearest(eye, direction, kNearPlane, length + 1.0, &own) &&
                       own <= t + 1e-9
+            : target.part == SightTarget::Part::kSurface
+                ? target.sampleIn.Grown(0.005).Contains(hit)
                 : FindPickBox(hit.x, hit.y, hit.z) == target.box) {
             if (seen++ == 0 && firstHit != nullptr) *firstHit = hit;
         }
@@ -661,6 +670,90 @@ TEST_P(InSightFrom, TheAreasStandingCells) {
 
 INSTANTIATE_TEST_SUITE_P(WhereThePlayerComesIn, InSightFrom, testing::ValuesIn(kInSight),
                          [](const testing::TestParamInfo<InSight>& info) {
+                             return std::string(info.param.what);
+                         });
+
+// What a player coming down the stairs, reading the sign by the boiler room, stepping in past the
+// slid bookcase or coming into the kitchen must find in view without turning: the boiler room's
+// doorway (its opening in the hall's face of the wall, up to the lintel, with nothing in the way),
+// its door standing open inside against the outer wall, the lamp hanging behind it, the safe and
+// the fresh bread. The eye stands at X, 1 above the ground floor, and at every cell centre from
+// Z first to Z last; the yaw is the stairs' landing's, square to the sign, along +X, or (NAN)
+// towards the target.
+enum class Sought { kBoilerDoorway, kBoilerDoor, kBoilerLamp, kSafe, kBread };
+
+SightTarget SoughtTarget(Sought sought) {
+    using Part = SightTarget::Part;
+    switch (sought) {
+        case Sought::kBoilerDoorway:
+            return SightTarget{
+                {{5.16, 0.0, -1.03}, {5.17, 2.3, -0.17}}, -1, nullptr, Part::kOpening};
+        case Sought::kBoilerDoor:
+            return SightTarget{
+                {{3.88, 0.0, -0.199}, {4.72, 2.294, -0.175}}, -1, nullptr, Part::kSurface};
+        case Sought::kBoilerLamp:
+            return SightTarget{
+                {{3.6, 2.43, -0.75}, {4.0, 2.65, -0.35}}, -1, nullptr, Part::kSurface};
+        case Sought::kSafe:
+            return Target(false, 10);
+        case Sought::kBread:
+            return Target(false, 8);
+    }
+    return {};
+}
+
+struct FoundFrom {
+    const char* what;
+    Sought sought;
+    double x, firstZ, lastZ, yaw;
+    bool passageOpen;
+    double share;  // of the target's points inside the view and seen, from each eye
+};
+
+// clang-format off
+const FoundFrom kFoundFrom[] = {
+    // Where the stairs land the player, looking across the hall towards the doorway.
+    {"BoilerDoorwayFromTheLanding", Sought::kBoilerDoorway, 10.3, -2.2, -2.2, 104.0, false, 0.5},
+    {"BoilerDoorFromTheLanding", Sought::kBoilerDoor, 10.3, -2.2, -2.2, 104.0, false, 0.5},
+    {"BoilerLampFromTheLanding", Sought::kBoilerLamp, 10.3, -2.2, -2.2, 104.0, false, 0.3},
+    // Three units in front of the sign, facing it squarely.
+    {"BoilerDoorwayFromTheSign", Sought::kBoilerDoorway, 8.17, -1.45, -1.45, 90.0, false, 0.5},
+    {"BoilerDoorFromTheSign", Sought::kBoilerDoor, 8.17, -1.45, -1.45, 90.0, false, 0.5},
+    // The first cells past the slid bookcase, walking in along +X, and turned to the safe.
+    {"SafeSteppingIn", Sought::kSafe, 11.1, -0.9, -0.3, -90.0, true, 0.5},
+    {"SafeTurnedToIt", Sought::kSafe, 11.1, -0.9, -0.3, NAN, true, 0.5},
+    // Across the kitchen's doorway, walking in along +X.
+    {"BreadFromTheKitchenDoorway", Sought::kBread, 7.3, -7.9, -6.7, -90.0, false, 0.5},
+};
+// clang-format on
+
+void PrintTo(const FoundFrom& from, std::ostream* out) {
+    *out << from.what;
+}
+
+class SeenWithoutSearching : public testing::TestWithParam<FoundFrom> {};
+
+TEST_P(SeenWithoutSearching, FromEveryEye) {
+    const FoundFrom& from = GetParam();
+    const SightTarget target = SoughtTarget(from.sought);
+    const Point middle = (target.sampleIn.min + target.sampleIn.max) * 0.5;
+    std::string shares;
+    int eyes = 0, seeing = 0;
+    for (double z = from.firstZ; z <= from.lastZ + 1e-9; z += 0.2, ++eyes) {
+        const Point eye{from.x, 1.0, z};
+        const double yaw = std::isnan(from.yaw)
+                               ? std::atan2(eye.x - middle.x, eye.z - middle.z) / kRadian
+                               : from.yaw;
+        const double share = SeenShare(eye, target, from.passageOpen, 6, &yaw);
+        seeing += share >= from.share;
+        shares +=
+            " (" + std::to_string(z) + ") " + std::to_string(static_cast<int>(share * 100)) + "%";
+    }
+    EXPECT_EQ(seeing, eyes) << "share seen from each eye:" << shares;
+}
+
+INSTANTIATE_TEST_SUITE_P(WhereThePlayerLooks, SeenWithoutSearching, testing::ValuesIn(kFoundFrom),
+                         [](const testing::TestParamInfo<FoundFrom>& info) {
                              return std::string(info.param.what);
                          });
 

@@ -426,40 +426,51 @@ const Surface& SafeEnamel() {
 }
 
 const Surface& SafeDoor() {
-    // The door of the safe: a bright rim, a big chrome dial, a brass handle and keyhole.
+    // The door of the safe: a bright rim, a brass name plate, a big chrome dial, a brass handle
+    // and keyhole.
     static const Surface s = MakeSurface("safe_door", 128, 128, [](Canvas& c) {
         modelpaint::FillPattern(c, SafeGreen);
         FillBox(c, 3, 3, 125, 125, Color{212, 190, 110});
         FillBox(c, 7, 7, 121, 121, Color{30, 96, 66});
-        FillBox(c, 10, 10, 118, 118, Color{48, 136, 96});
-        FillDisc(c, 44, 62, 27, Color{236, 238, 240});
-        FillDisc(c, 44, 62, 20, Color{70, 74, 80});
-        FillDisc(c, 44, 62, 8, Color{220, 224, 228});
+        FillBox(c, 10, 10, 118, 118, Color{56, 150, 106});
+        FillBox(c, 20, 14, 108, 38, Color{236, 200, 96});
+        FillBox(c, 23, 17, 105, 35, Color{250, 222, 124});
+        DrawDotText(c, 64 - DotTextWidth(3, "SAFE") / 2, 19, 3, "SAFE", Color{70, 40, 14});
+        FillDisc(c, 44, 78, 25, Color{236, 238, 240});
+        FillDisc(c, 44, 78, 19, Color{70, 74, 80});
+        FillDisc(c, 44, 78, 7, Color{220, 224, 228});
         for (int i = 0; i < 12; ++i) {
             const double a = i * kPi / 6;
-            StrokeLine(c, 44 + std::cos(a) * 21, 62 + std::sin(a) * 21, 44 + std::cos(a) * 26,
-                       62 + std::sin(a) * 26, 1.8, Color{30, 30, 30});
+            StrokeLine(c, 44 + std::cos(a) * 20, 78 + std::sin(a) * 20, 44 + std::cos(a) * 24,
+                       78 + std::sin(a) * 24, 1.8, Color{30, 30, 30});
         }
-        FillBox(c, 84, 30, 94, 96, Color{232, 196, 90});
-        FillBox(c, 76, 56, 104, 66, Color{232, 196, 90});
-        FillDisc(c, 89, 108, 6, Color{232, 196, 90});
-        FillBox(c, 88, 107, 90, 115, Color{10, 10, 10});
+        FillBox(c, 86, 50, 96, 108, Color{232, 196, 90});
+        FillBox(c, 78, 74, 104, 84, Color{232, 196, 90});
+        FillDisc(c, 91, 114, 5, Color{232, 196, 90});
+        FillBox(c, 90, 113, 92, 119, Color{10, 10, 10});
         modelpaint::DarkenEdges(c, 3, 0.7);
     });
     return s;
 }
 
-const Surface& SafeTop() {
-    // A brass name plate across the top: seen from the passage before the door is.
-    static const Surface s = MakeSurface("safe_top", 128, 128, [](Canvas& c) {
-        modelpaint::FillPattern(c, SafeGreen);
-        FillBox(c, 3, 3, 125, 125, Color{212, 190, 110});
-        FillBox(c, 7, 7, 121, 121, Color{48, 136, 96});
-        FillBox(c, 14, 70, 114, 112, Color{236, 200, 96});
-        FillBox(c, 18, 74, 110, 108, Color{250, 220, 120});
-        DrawDotText(c, 64 - DotTextWidth(4, "SAFE") / 2, 77, 4, "SAFE", Color{70, 40, 14});
-        modelpaint::DarkenEdges(c, 3, 0.75);
+const Surface& SafeFrame() {
+    // Dark steel round the door with a brass edge, so that the green door stands out from the
+    // dark panelling round it.
+    static const Surface s = MakeSurface("safe_frame", 64, 64, [](Canvas& c) {
+        modelpaint::FillPattern(c, [](double x, double y) {
+            return Scale(Color{78, 82, 88}, 0.9 + 0.14 * Noise(x / 4, y / 4, 16, 16, 403U));
+        });
+        FillBox(c, 0, 0, 64, 2, Color{212, 184, 100});
+        FillBox(c, 0, 62, 64, 64, Color{212, 184, 100});
+        FillBox(c, 0, 0, 2, 64, Color{212, 184, 100});
+        FillBox(c, 62, 0, 64, 64, Color{212, 184, 100});
     });
+    return s;
+}
+
+// Blue china: the plate shows against the niche's pale lining.
+const Surface& PlateGlaze() {
+    static const Surface s = Plain("plate", Color{104, 150, 214});
     return s;
 }
 

@@ -467,24 +467,25 @@ void BuildGarden(Model& model) {
     Tree(model, 10.0, -14.5, 5.2);
 }
 
-// The boiler room's sign ------------------------------------------------------------------------
+// The boiler room's doorway -------------------------------------------------------------------
 // Note 1 sends the player to the calendar in the boiler room, whose doorway is tucked into the
-// north-west corner of the hall, beside the stairs. A sign on the hall's west wall, next to the
-// doorway and at the height of the eye, names the room and points to its door.
+// corner of the hall beside the stairs. Seen from the foot of the stairs it must read as a
+// doorway at once: a white frame round it, the door standing open against the room's wall inside,
+// a lamp and its pool of light behind it, and a sign beside it whose arrow points at it.
 
 const Surface& BoilerRoomSign() {
     static const Surface s = MakeSurface("boiler_room_sign", 256, 128, [](Canvas& c) {
         const Color red{176, 30, 26};
         c.FillRect(0, 0, 256, 128, red);
         modelpaint::FillBox(c, 6, 6, 250, 122, Color{250, 244, 226});
-        // An arrow to the left, where the doorway is for someone facing the sign.
-        for (int i = 0; i < 22; ++i) {
-            modelpaint::FillBox(c, 14 + i, 40 - i * 0.9, 15 + i, 41 + i * 0.9, red);
+        // A big arrow to the left, where the doorway is for someone facing the sign.
+        for (int i = 0; i < 30; ++i) {
+            modelpaint::FillBox(c, 12 + i, 44 - i * 0.9, 13 + i, 45 + i * 0.9, red);
         }
-        modelpaint::FillBox(c, 36, 32, 70, 49, red);
+        modelpaint::FillBox(c, 42, 34, 84, 55, red);
         const double width = modelpaint::DotTextWidth(3, "BOILER");
-        modelpaint::DrawDotText(c, 160 - width / 2, 18, 3, "BOILER", Color{30, 30, 36});
-        modelpaint::DrawDotText(c, 160 - modelpaint::DotTextWidth(3, "ROOM") / 2, 50, 3, "ROOM",
+        modelpaint::DrawDotText(c, 170 - width / 2, 18, 3, "BOILER", Color{30, 30, 36});
+        modelpaint::DrawDotText(c, 170 - modelpaint::DotTextWidth(3, "ROOM") / 2, 50, 3, "ROOM",
                                 Color{30, 30, 36});
         modelpaint::DrawDotText(c, 128 - modelpaint::DotTextWidth(2, "CALENDAR INSIDE") / 2, 92, 2,
                                 "CALENDAR INSIDE", red);
@@ -492,11 +493,66 @@ const Surface& BoilerRoomSign() {
     return s;
 }
 
-void BuildBoilerRoomSign(Model& model) {
-    // On the face of the wall at X 5.08 (its cells end at X 5.2), just south of the doorway that
-    // opens it from Z -1.2 to -0.1; a viewer facing it has the doorway on the left.
-    const double face = 5.2 - kInset + 0.004;
-    AddRect(model, BoilerRoomSign(), V(face, 0.8, -1.3), V(0, 0, -0.7), V(0, 0.35, 0), FitUv());
+// A panelled door in pale oak, its knob and lock plate painted on (anything standing out from
+// it would reach into the cells the player walks in beside the wall it rests on).
+const Surface& BoilerRoomDoor() {
+    static const Surface s = MakeSurface("boiler_door", 128, 256, [](Canvas& c) {
+        const Color wood{196, 146, 92}, dark{132, 88, 50};
+        modelpaint::FillPattern(c, [&](double x, double y) {
+            return modelpaint::WoodGrain(x / 128, y / 256 * 3, wood, dark, 261U);
+        });
+        const double panels[2][4] = {{18, 18, 110, 112}, {18, 132, 110, 238}};
+        for (const auto& p : panels) {
+            modelpaint::FillBox(c, p[0], p[1], p[2], p[3], Scale(dark, 0.85), 0.7);
+            modelpaint::FillBox(c, p[0] + 5, p[1] + 5, p[2] - 5, p[3] - 5, Scale(wood, 1.08));
+            modelpaint::FillBox(c, p[0], p[1], p[2], p[1] + 3, Scale(wood, 1.3), 0.8);
+            modelpaint::FillBox(c, p[0], p[1], p[0] + 3, p[3], Scale(wood, 1.2), 0.8);
+        }
+        // The knob on the free edge, at the height of the hand.
+        modelpaint::FillBox(c, 112, 112, 122, 140, Color{200, 160, 70});
+        modelpaint::FillDisc(c, 117, 122, 6, Color{232, 196, 96});
+        modelpaint::FillDisc(c, 116, 120, 2.5, Color{255, 236, 170});
+        modelpaint::DarkenEdges(c, 3, 0.7);
+    });
+    return s;
+}
+
+void BuildBoilerRoomDoorway(Model& model) {
+    const Surface& trim = TrimSurface();
+    const double west = kBoilerDoorWestX, east = kBoilerDoorEastX;
+    const double north = kBoilerDoorNorthZ, south = kBoilerDoorSouthZ, top = kBoilerDoorTop;
+    // The frame on both faces of the wall: a jamb on the side away from the outer wall, a head
+    // across, and on the outer wall's side a strip along that wall's face, all within the wall's
+    // cells (the hall's free cells begin at X 5.2, the boiler room's end at 4.8, the cells by the
+    // outer wall at Z -0.2).
+    const double band = 0.1, proud = 0.025;
+    for (const double face : {east, west}) {
+        const double out = face == east ? face + proud : face - proud;
+        const double x0 = std::min(face, out), x1 = std::max(face, out);
+        AddBox(model, trim, V(x0, 0.0, north - band), V(x1, top + band, north), WorldUv(0.5),
+               kAllFaces & ~kFaceMinusY);
+        AddBox(model, trim, V(x0, top, north), V(x1, top + band, south), WorldUv(0.5),
+               kAllFaces & ~kFaceMinusY & ~kFacePlusZ);
+        const double along0 = face == east ? east : west - band;
+        const double along1 = face == east ? east + band : west;
+        AddBox(model, trim, V(along0, 0.0, south - proud), V(along1, top + band, south),
+               WorldUv(0.5), kAllFaces & ~kFaceMinusY & ~kFacePlusZ);
+    }
+    // The door, opened right back into the boiler room against the outer wall, hinged at the
+    // doorway's corner: from the hall its face and free edge show through the doorway.
+    // It keeps to the wall's cells too (those by the outer wall end at Z -0.2).
+    const double gap = 0.006;
+    const double hinge = west - band - 0.01;
+    const Vec3 leafMin = V(hinge - (south - north) + 0.02, 0.0, -0.199);
+    const Vec3 leafMax = V(hinge, top - gap, south - 0.005);
+    AddBoxFace(model, BoilerRoomDoor(), leafMin, leafMax, kFaceMinusZ, FitUv());
+    AddBox(model, DarkWoodSurface(), leafMin, leafMax, WorldUv(0.5),
+           kFaceMinusX | kFacePlusX | kFacePlusY);
+    // The sign on the hall's face of the wall just past the frame, at the height of the eye: a
+    // viewer facing it has the doorway on the left.
+    const double signFace = east + 0.004;
+    AddRect(model, BoilerRoomSign(), V(signFace, 0.85, north - band - 0.04), V(0, 0, -0.56),
+            V(0, 0.28, 0), FitUv());
 }
 
 }  // namespace
@@ -507,14 +563,14 @@ void BuildFixtures(Model& model) {
     const WindowOpening* windows = Windows(&count);
     for (int i = 0; i < count; ++i) BuildWindow(model, windows[i], glass);
     BuildFrontDoor(model);
-    BuildBoilerRoomSign(model);
+    BuildBoilerRoomDoorway(model);
     BuildStairs(model);
-    PendantLamp(model, 7.6, -2.8, kGroundCeiling, 0.55);  // hall
-    PendantLamp(model, 3.2, -7.3, kGroundCeiling, 0.55);  // living room
-    PendantLamp(model, 8.9, -7.3, kGroundCeiling, 0.5);   // kitchen
-    PendantLamp(model, 2.5, -1.3, kGroundCeiling, 0.45);  // boiler room
-    PendantLamp(model, 11.9, -0.7, kGroundCeiling, 0.5);  // hidden room
-    PendantLamp(model, 2.45, -2.5, kUpperCeiling, 0.8);   // upstairs, over the table
+    PendantLamp(model, 7.6, -2.8, kGroundCeiling, 0.55);                   // hall
+    PendantLamp(model, 3.2, -7.3, kGroundCeiling, 0.55);                   // living room
+    PendantLamp(model, 8.9, -7.3, kGroundCeiling, 0.5);                    // kitchen
+    PendantLamp(model, kBoilerLampX, kBoilerLampZ, kGroundCeiling, 0.45);  // boiler room
+    PendantLamp(model, 11.9, -0.7, kGroundCeiling, 0.5);                   // hidden room
+    PendantLamp(model, 2.45, -2.5, kUpperCeiling, 0.8);  // upstairs, over the table
     BuildGarden(model);
 }
 

@@ -2,7 +2,8 @@
 // floor plan walls off for it (0.03 inside their free edges), and each clickable thing lies in
 // its pick box: the note on the upstairs table (box 0), the key on the crate (1), the locked
 // cabinet (2), the picture (3), the radio (6), the wardrobe (7), the nightstand (9), the wall
-// safe (10), the photograph in the hidden room (11), the boiler (14) and the calendar (16).
+// safe (10), the photograph in the hidden room (11), the boiler (14) and the calendar (16); the
+// plate under the bread (8).
 #include <algorithm>  // Required for: std::min()
 #include <cmath>      // Required for: std::cos(), std::sin()
 
@@ -303,9 +304,9 @@ void BuildSofa(Model& model) {
 
 void BuildKitchenCounter(Model& model) {
     // In the recess behind the kitchen's north wall line: cupboards, worktop, sink and hob, wall
-    // cupboards above; the bread (its own model) lies at the east end of the worktop.
+    // cupboards above.
     const double minX = 8.17, maxX = 10.23, back = -9.62, front = -9.03;
-    const double worktop = PlaceMin(kBreadBox).y - 0.005;  // the loaf lies on it
+    const double worktop = 0.955;
     AddBox(model, MakePlainSurface("plinth", Color{60, 60, 60}), V(minX, 0.0, back),
            V(maxX, 0.08, front - 0.04), WorldUv(1.0), kFacePlusZ);
     AddFrontedBox(model, KitchenDoors(), KitchenDoors(), kFacePlusZ, V(minX, 0.08, back),
@@ -331,14 +332,26 @@ void BuildKitchenCounter(Model& model) {
     AddCylinder(model, ClockFace(), V(10.23, 2.25, -8.3), V(-0.03, 0, 0), 0.16, 24, false, true);
 }
 
+void BuildBreadPlate(Model& model) {
+    // An oval plate on the floor of the bread's niche; the loaf (its own model) lies on it.
+    const Block niche = BreadNicheBlock();
+    const Vec3 box0 = PlaceMin(kBreadBox), box1 = PlaceMax(kBreadBox);
+    const double plateTop = box0.y - 0.002, thickness = plateTop - niche.min.y;
+    AddRoundedSolid(model, PlateGlaze(),
+                    V(niche.min.x + 0.008, niche.min.y - thickness, box0.z - 0.08),
+                    V(niche.max.x - 0.006, plateTop, box1.z + 0.08), 4.0, 24, 4, true);
+}
+
 void BuildSafe(Model& model) {
-    // A big green safe filling its niche: the dial and handle on its front, a brass name plate on
-    // its top, which is what the player sees first over the parapet.
-    const Block safe = SafeBlock();
-    const Surface& enamel = SafeEnamel();
-    AddBox(model, enamel, safe.min, safe.max, WorldUv(0.5), kFacePlusX | kFaceMinusX);
-    AddBoxFace(model, SafeDoor(), safe.min, safe.max, kFacePlusZ, FitUv());
-    AddBoxFace(model, SafeTop(), safe.min, safe.max, kFacePlusY, FitUv());
+    // A green wall safe set into the hidden room's east wall, in the light of the room's lamp:
+    // a brass-edged frame flush with the wall, the door with its dial, handle and name plate a
+    // little proud of it.
+    const Block frame = SafeFrameBlock(), door = SafeDoorBlock();
+    const double lit = 0.95;
+    AddBoxFace(model, SafeFrame(), frame.min, frame.max, kFaceMinusX, FitUv(), lit);
+    AddBoxFace(model, SafeDoor(), door.min, door.max, kFaceMinusX, FitUv(), lit);
+    AddBox(model, SafeEnamel(), door.min, door.max, WorldUv(0.5),
+           kFacePlusY | kFaceMinusY | kFacePlusZ | kFaceMinusZ);
 }
 
 void BuildPortrait(Model& model) {
@@ -364,6 +377,7 @@ void BuildFurniture(Model& model) {
     BuildHallBench(model);
     BuildSofa(model);
     BuildKitchenCounter(model);
+    BuildBreadPlate(model);
     BuildSafe(model);
     BuildPortrait(model);
 }

@@ -40,10 +40,11 @@ const Surface& HammerHead() {
 
 const Surface& Crust() {
     static const Surface s = MakeSurface("crust", 128, 64, [](Canvas& c) {
-        // Golden crust, paler where the top is scored across.
+        // Golden crust, paler where the top is scored across: fresh from the oven, bright
+        // against the niche it lies in.
         modelpaint::FillPattern(c, [](double x, double y) {
             const double bake = modelpaint::Fbm(x / 16, y / 16, 4, 8, 4, 511U);
-            return Scale(modelpaint::Mix(Color{196, 128, 56}, Color{150, 84, 34}, bake), 1.0);
+            return Scale(modelpaint::Mix(Color{232, 164, 70}, Color{186, 112, 44}, bake), 1.0);
         });
         for (int i = 0; i < 4; ++i) {
             const double y = 10 + i * 13;

@@ -64,23 +64,42 @@ inline constexpr double kWardrobeDoorX = 1.39;
 struct Block {
     Vec3 min, max;
 };
-// The safe stands in a niche in the back wall of the hidden room's alcove (at Z -1.83), as large
-// as its pick box lets it: its front at the box's front, from just inside the alcove's west side
-// (X 11.37) to the box's east side. Its top is what the player sees first from the passage, so
-// the niche reaches well above it.
-inline Block SafeBlock() {
+// The safe is set into the hidden room's east wall (its room face at X 12.83) at chest height,
+// facing a player who steps in past the bookcase: its frame covers the pick box across and up,
+// its door stands a little proud of the wall, and neither reaches the free cells in front of the
+// wall (from X 12.8 on the wall's cells begin).
+inline constexpr double kEastWallFace = 12.83;
+inline Block SafeFrameBlock() {
     const Vec3 box0 = PlaceMin(kSafeBox), box1 = PlaceMax(kSafeBox);
-    return Block{{11.42, box0.y + 0.01, box0.z + 0.02},
-                 {box1.x - 0.01, box1.y - 0.01, box1.z - 0.005}};
+    return Block{{12.812, box0.y, box0.z}, {kEastWallFace, box1.y, box1.z}};
 }
-inline Block SafeNicheBlock() {
-    const Block safe = SafeBlock();
-    return Block{{safe.min.x - 0.02, safe.min.y - 0.01, safe.min.z - 0.04},
-                 {safe.max.x + 0.04, 1.02, -1.83}};
+inline Block SafeDoorBlock() {
+    const Block frame = SafeFrameBlock();
+    return Block{{12.801, frame.min.y + 0.05, frame.min.z + 0.05},
+                 {12.815, frame.max.y - 0.05, frame.max.z - 0.05}};
 }
 // The wall between the passage side of the hidden room and its alcove is only a parapet, so that
-// the safe is seen over it from the passage: its height, and the cells it stands on.
+// the alcove does not close the room in as a dark slot beside the passage.
 inline constexpr double kParapetTop = 0.6;
+
+// The boiler room's doorway, through the double wall between it and the hall (the room's face
+// at X 4.83, the hall's at 5.17), from the wall at Z -1.2 to the house's outer wall, up to its
+// lintel.
+inline constexpr double kBoilerDoorWestX = 4.83, kBoilerDoorEastX = 5.17;
+inline constexpr double kBoilerDoorNorthZ = -1.03, kBoilerDoorSouthZ = -0.17;
+inline constexpr double kBoilerDoorTop = 2.3;
+// The boiler room's lamp hangs just inside the doorway, where it is seen through the door from
+// the foot of the stairs across the hall.
+inline constexpr double kBoilerLampX = 3.8, kBoilerLampZ = -0.55;
+
+// The fresh bread lies on a plate in a niche under the kitchen's east window, lit from inside:
+// straight ahead of a player coming in through the kitchen's doorway, and a little below the
+// height of the eye, so that it stays in view up to the niche itself. The niche is cut into the
+// wall (its room face at X 10.23) round the bread's pick box.
+inline Block BreadNicheBlock() {
+    const Vec3 box0 = PlaceMin(kBreadBox), box1 = PlaceMax(kBreadBox);
+    return Block{{10.23, box0.y - 0.03, box0.z - 0.14}, {box1.x + 0.015, 1.08, box1.z + 0.14}};
+}
 
 // The photograph at the back of a small recess in the hidden room's east wall: the wall's room
 // face is at X 12.83, the photograph at the front of its pick box, beyond the wall's outer face;
@@ -146,6 +165,7 @@ const Surface& OutsideWallSurface();
 const Surface& RoofSurface();
 const Surface& TrimSurface();      // white painted wood: sills, door frames, lintel edges
 const Surface& TileSurface();      // the kitchen's wall tiles
+const Surface& NicheLight();       // the warm, lit lining of the bread's niche
 const Surface& SteelSurface();     // brushed steel
 const Surface& DarkWoodSurface();  // stained wood of the hidden room
 const Surface& OakSurface();       // furniture wood

@@ -35,6 +35,9 @@ struct Edit {
     // A carve inside a room's walls whose faces take that room's finish.
     bool ofRoom = false;
     Room room = Room::kOutside;
+    // Below 0 the reveal is shaded by the direction each face turns to; otherwise every face of
+    // it shows this brightness, as if a lamp inside lit it.
+    double revealShade = -1.0;
 };
 
 // The bookcase pocket's ceiling, just above the bookcase.
@@ -114,8 +117,8 @@ const WindowOpening kWindows[] = {
     SouthWindow(kGroundWindowBox, -0.04),
     // Upstairs, south wall: breaking it ends in a fall.
     SouthWindow(kUpperWindowBox, -0.065),
-    // Kitchen, east wall.
-    {{10.23, 1.0, -7.6}, {10.5, 2.0, -6.6}, 0, 10.3, -1, WindowKind::kBoarded},
+    // Kitchen, east wall, high enough to leave room for the bread's niche under it.
+    {{10.23, 1.2, -7.6}, {10.5, 2.1, -6.6}, 0, 10.3, -1, WindowKind::kBoarded},
     // Living room, north wall above the bed.
     {{2.45, 1.25, -9.9}, {3.55, 2.15, -9.63}, 2, -9.7, 1, WindowKind::kBarred},
     // Hall, south wall under the gallery of the stairs.
@@ -127,6 +130,9 @@ std::vector<Edit> Edits() {
     auto add = [&](Vec3 min, Vec3 max) { edits.push_back(Edit{true, Box{min, max}, nullptr}); };
     auto carve = [&](Vec3 min, Vec3 max, const Surface* reveal) {
         edits.push_back(Edit{false, Box{min, max}, reveal});
+    };
+    auto carveLit = [&](Vec3 min, Vec3 max, const Surface* reveal, double shade) {
+        edits.push_back(Edit{false, Box{min, max}, reveal, false, Room::kOutside, shade});
     };
     auto carveIn = [&](Room room, Vec3 min, Vec3 max) {
         edits.push_back(Edit{false, Box{min, max}, nullptr, true, room});
@@ -144,14 +150,25 @@ std::vector<Edit> Edits() {
     add(V(12.95, 0.6, -1.5), V(13.2, 1.5, -0.75));  // the recess in the hidden room's east wall
 
     // Lintels over doorways and the header between the living room and the hall.
-    add(V(4.83, 2.3, -1.03), V(5.17, kGroundCeiling, -0.17));  // boiler room to hall
-    add(V(4.83, 5.1, -1.03), V(4.97, kUpperCeiling, -0.17));   // upstairs to the stairwell
-    add(V(7.23, 2.3, -8.03), V(7.37, kGroundCeiling, -6.57));  // living room to kitchen
-    add(V(5.2, 2.5, -5.2), V(7.23, kGroundCeiling, -4.8));     // living room to hall
+    add(V(kBoilerDoorWestX, kBoilerDoorTop, kBoilerDoorNorthZ),
+        V(kBoilerDoorEastX, kGroundCeiling, kBoilerDoorSouthZ));  // boiler room to hall
+    add(V(4.83, 5.1, -1.03), V(4.97, kUpperCeiling, -0.17));      // upstairs to the stairwell
+    add(V(7.23, 2.3, -8.03), V(7.37, kGroundCeiling, -6.57));     // living room to kitchen
+    add(V(5.2, 2.5, -5.2), V(7.23, kGroundCeiling, -4.8));        // living room to hall
     add(V(10.83, kPassageTop, -1.03), V(10.97, kGroundCeiling, -0.17));  // over the passage
 
     // Windows.
     for (const WindowOpening& window : kWindows) carve(window.min, window.max, &TrimSurface());
+    // The boiler room's doorway is lined in white, its threshold too, so that from the hall it
+    // reads as a doorway and not as a step in the wall.
+    carve(V(kBoilerDoorWestX, kGroundFloor, kBoilerDoorNorthZ),
+          V(kBoilerDoorEastX, kBoilerDoorTop, kBoilerDoorSouthZ), &TrimSurface());
+    // The bread's niche under the kitchen window, lined in a warm light colour so that the loaf
+    // stands out from the tiles, with backing where it reaches through the outer wall.
+    const Block breadNiche = BreadNicheBlock();
+    add(V(breadNiche.max.x - 0.05, breadNiche.min.y - 0.05, breadNiche.min.z - 0.05),
+        V(breadNiche.max.x + 0.06, breadNiche.max.y + 0.05, breadNiche.max.z + 0.05));
+    carveLit(breadNiche.min, breadNiche.max, &NicheLight(), 1.0);
     // The front door and its frame.
     carve(V(kDoorMinX, 0.0, -9.9), V(kDoorMaxX, kDoorTop, -9.43), &TrimSurface());
     // The kitchen counter stands in a recess behind the wall's line, tiled at the back.
@@ -159,14 +176,7 @@ std::vector<Edit> Edits() {
     // The built-in wardrobe's recess in the living room's west wall.
     carve(V(1.23, 0.0, PlaceMin(kWardrobeBox).z),
           V(1.37, PlaceMax(kWardrobeBox).y, PlaceMax(kWardrobeBox).z), &OakSurface());
-    // The safe's niche in the back of the alcove in the hidden room, lined in white so that the
-    // safe stands out, with backing where it reaches through the outer wall.
-    const Block niche = SafeNicheBlock();
-    add(V(niche.min.x - 0.1, -0.1, niche.min.z - 0.1),
-        V(niche.max.x + 0.1, niche.max.y + 0.15, -1.9));
-    carve(niche.min, niche.max, &TrimSurface());
-    // Between the alcove and the passage side of the hidden room only a parapet: the safe in its
-    // niche is seen over it from the passage.
+    // Between the alcove and the passage side of the hidden room only a parapet.
     carveIn(Room::kHiddenRoom, V(11.2, kParapetTop, -1.83), V(11.4, kGroundCeiling, -1.0));
     // The little recess in the corner of the hidden room's east wall.
     const Block photo = KeepsakeBlock();
@@ -319,6 +329,7 @@ private:
         for (const Edit& edit : edits_) {
             if (!edit.add && edit.reveal != nullptr && edit.box.Contains(emptyCentre)) {
                 style.surface = edit.reveal;
+                style.shade = edit.revealShade;
             }
         }
         if (style.surface != nullptr) {

@@ -216,7 +216,11 @@ Color GroundFloorAt(double x, double z) {
             // Old oil stains round the boiler.
             const double stain = Fbm(x * 1.5, z * 1.5, 3, 0, 0, 93U);
             if (stain > 0.62) c = Scale(c, 0.8);
-            return c;
+            // The pool of warm light under the lamp inside the doorway: seen from the hall
+            // through the open door, it tells a room from a recess in the wall.
+            const double dx = x - kBoilerLampX, dz = z - kBoilerLampZ;
+            const double light = std::exp(-(dx * dx + dz * dz) / 1.1);
+            return Mix(c, Color{255, 236, 190}, 0.75 * light);
         }
         case Room::kKitchen:
             return modelpaint::Tiles(x, z, 0.3, Color{226, 220, 204}, Color{150, 60, 48},
@@ -385,6 +389,15 @@ const Surface& TileSurface() {
         modelpaint::FillPattern(canvas, [](double x, double y) {
             return modelpaint::Tiles(x / 64.0 * 0.5, y / 64.0 * 0.5, 0.1, Color{232, 240, 240},
                                      Color{232, 240, 240}, Color{160, 166, 166}, false, 141U);
+        });
+    });
+    return surface;
+}
+
+const Surface& NicheLight() {
+    static const Surface surface = MakeSurface("niche_light", 64, 64, [](Canvas& canvas) {
+        modelpaint::FillPattern(canvas, [](double x, double y) {
+            return Scale(Color{255, 240, 196}, 0.96 + 0.04 * Noise(x / 8, y / 8, 8, 8, 145U));
         });
     });
     return surface;

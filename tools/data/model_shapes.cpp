@@ -31,9 +31,10 @@ void AddFacetTriangle(Model& model, const Surface& surface, MeshVertex a, MeshVe
 }  // namespace
 
 void AddRect(Model& model, const Surface& surface, Vec3 origin, Vec3 alongU, Vec3 alongV,
-             const UvMapping& mapping) {
+             const UvMapping& mapping, double shade) {
     const Vec3 normal = Normalized(Cross(alongU, alongV));
-    const int material = model.MaterialFacing(surface, normal);
+    const int material =
+        shade >= 0.0 ? model.ShadedMaterial(surface, shade) : model.MaterialFacing(surface, normal);
     double u0 = 0.0, u1 = mapping.uTimes, v0 = 0.0, v1 = mapping.vTimes;
     if (mapping.kind == UvMapping::Kind::kWorld) {
         const Vec3 uAxis = Normalized(alongU);
@@ -56,26 +57,26 @@ void AddLitRect(Model& model, int material, Vec3 origin, Vec3 alongU, Vec3 along
 }
 
 void AddBoxFace(Model& model, const Surface& surface, Vec3 min, Vec3 max, BoxFace face,
-                const UvMapping& mapping) {
+                const UvMapping& mapping, double shade) {
     const double dx = max.x - min.x, dy = max.y - min.y, dz = max.z - min.z;
     switch (face) {
         case kFacePlusX:
-            AddRect(model, surface, {max.x, min.y, max.z}, {0, 0, -dz}, {0, dy, 0}, mapping);
+            AddRect(model, surface, {max.x, min.y, max.z}, {0, 0, -dz}, {0, dy, 0}, mapping, shade);
             break;
         case kFaceMinusX:
-            AddRect(model, surface, {min.x, min.y, min.z}, {0, 0, dz}, {0, dy, 0}, mapping);
+            AddRect(model, surface, {min.x, min.y, min.z}, {0, 0, dz}, {0, dy, 0}, mapping, shade);
             break;
         case kFacePlusY:
-            AddRect(model, surface, {min.x, max.y, max.z}, {dx, 0, 0}, {0, 0, -dz}, mapping);
+            AddRect(model, surface, {min.x, max.y, max.z}, {dx, 0, 0}, {0, 0, -dz}, mapping, shade);
             break;
         case kFaceMinusY:
-            AddRect(model, surface, {min.x, min.y, min.z}, {dx, 0, 0}, {0, 0, dz}, mapping);
+            AddRect(model, surface, {min.x, min.y, min.z}, {dx, 0, 0}, {0, 0, dz}, mapping, shade);
             break;
         case kFacePlusZ:
-            AddRect(model, surface, {min.x, min.y, max.z}, {dx, 0, 0}, {0, dy, 0}, mapping);
+            AddRect(model, surface, {min.x, min.y, max.z}, {dx, 0, 0}, {0, dy, 0}, mapping, shade);
             break;
         case kFaceMinusZ:
-            AddRect(model, surface, {max.x, min.y, min.z}, {-dx, 0, 0}, {0, dy, 0}, mapping);
+            AddRect(model, surface, {max.x, min.y, min.z}, {-dx, 0, 0}, {0, dy, 0}, mapping, shade);
             break;
         default:
             break;

@@ -37,9 +37,10 @@ enum BoxFace : unsigned {
 };
 
 // A rectangle from `origin` along `alongU` (the texture's u) and `alongV` (its v); it faces
-// Cross(alongU, alongV).
+// Cross(alongU, alongV). It is shaded by that direction, or shows `shade` (0 to 1) if given, as
+// something lit by a lamp beside it does.
 void AddRect(Model& model, const Surface& surface, Vec3 origin, Vec3 alongU, Vec3 alongV,
-             const UvMapping& mapping);
+             const UvMapping& mapping, double shade = -1.0);
 // A rectangle drawn with an untextured material.
 void AddLitRect(Model& model, int material, Vec3 origin, Vec3 alongU, Vec3 alongV);
 
@@ -52,7 +53,7 @@ void AddBoxFaces(Model& model, const Surface* const (&surfaces)[6], Vec3 min, Ve
 // One face of an axis-aligned box, laid out as AddBox lays it out (a picture on the front of a
 // cabinet, with FitUv).
 void AddBoxFace(Model& model, const Surface& surface, Vec3 min, Vec3 max, BoxFace face,
-                const UvMapping& mapping);
+                const UvMapping& mapping, double shade = -1.0);
 // A box in one surface with one face showing its own picture once (a drawer front, a dial).
 void AddFrontedBox(Model& model, const Surface& body, const Surface& front, BoxFace frontFace,
                    Vec3 min, Vec3 max, double bodyRepeat, unsigned faces = kAllFaces,
