@@ -11,6 +11,7 @@
 #include "assets/skybox.h"
 #include "assets/view_volume.h"
 #include "core/game_state.h"
+#include "gameplay/item_use.h"
 #include "gameplay/keypad.h"
 #include "gameplay/picking.h"
 #include "gameplay/progress.h"
@@ -69,10 +70,8 @@ void OnDisplay() {
         glDisable(GL_DEPTH_TEST);
         glDisable(GL_LIGHTING);
         glBindTexture(GL_TEXTURE_2D, 0);
-        // Set before the raster positions, which latch it: both texts are drawn in it.
+        // Set before the raster position, which latches it: the countdown is drawn in it.
         glColor3f(1.0f, 0.8f, 0.6f);
-        glRasterPos2i(0, 80);
-        if (g_describeMode == 1) DrawIconHint(g_messageIndex);
         glRasterPos2i(kCountdownX, kCountdownY);
         DrawCountdownText(g_timeText);
         // The floor, in the lower-left corner: a dark copy a pixel down and right keeps it
@@ -90,6 +89,10 @@ void OnDisplay() {
         glPopMatrix();
 
         if (g_keypad.InView()) g_keypad.Draw(width, height);
+        // Answers to the last press, over the panel: the hint under the bar, and the word that
+        // the item in hand did nothing where it landed.
+        if (g_describeMode == 1) DrawIconHint(g_messageIndex, width, height);
+        DrawItemUseLine(width, height);
         g_infoPicture.HideIfPlayerMoved();
         if (g_infoPicture.shown) g_infoPicture.Draw(width, height);
     }

@@ -38,6 +38,7 @@ constexpr std::uint8_t kPressesBeforeDigits = 2;
 void KeypadPanel::Init() {
     std::copy(std::begin(kCells), std::end(kCells), cells);
     verdict = Verdict::kNone;
+    std::fill(std::begin(refusedDigits), std::end(refusedDigits), 0);
     shown = 0;
     pressCount = 0;
     std::fill(std::begin(digits), std::end(digits), 0);
@@ -97,13 +98,15 @@ bool KeypadPanel::CheckEntry() {
         return true;
     }
     if (digitCount == kCodeLength) {
-        std::fill(std::begin(digits), std::end(digits), 0);
         // Every frame of an open panel checks the entry again: the refusal's moment starts on
-        // the first that finds the four wrong digits, and the next digit ends it.
+        // the first that finds the four wrong digits, and the next digit ends it. The player
+        // sees what was refused meanwhile, though the slots are already cleared.
         if (verdict != Verdict::kRefused) {
             verdict = Verdict::kRefused;
             verdictUntil = GameClock() + kVerdictTicks;
+            std::copy(digits + 1, digits + 1 + kCodeLength, refusedDigits);
         }
+        std::fill(std::begin(digits), std::end(digits), 0);
     }
     return false;
 }
@@ -116,6 +119,13 @@ bool KeypadPanel::ShowsRefusal() const {
     return verdict == Verdict::kRefused && GameClock() < verdictUntil;
 }
 
+int KeypadPanel::DigitShown(int cell) const {
+    if (cell < 0 || cell >= digitCount || cell >= kCodeLength) return 0;
+    const int digit = digits[cell + 1];
+    if (digit >= 1 && digit <= 9) return digit;
+    return ShowsRefusal() ? refusedDigits[cell] : 0;
+}
+
 // The panel's 600 by 800 viewport sits 800 pixels left of the window's right edge and 900
 // below its top; the panel is the viewport's upper-right quarter.
 ScreenArea KeypadPanel::Area(int w, int h) {
@@ -124,6 +134,7 @@ ScreenArea KeypadPanel::Area(int w, int h) {
 
 void KeypadPanel::Reset() {
     verdict = Verdict::kNone;
+    std::fill(std::begin(refusedDigits), std::end(refusedDigits), 0);
     shown = 0;
     pressCount = 0;
     std::fill(std::begin(digits), std::end(digits), 0);

@@ -44,6 +44,9 @@ public:
     bool InView() const { return shown != 0 || ShowsAcceptance(); }
     // Whether the panel still shows, for a moment after four wrong digits, that they were.
     bool ShowsRefusal() const;
+    // The digit the display shows in its cell 0 to 3 now, 0 for a blank cell: the entry so far,
+    // and the refused four for the moment the refusal shows; emptied slots stay blank.
+    int DigitShown(int cell) const;
     // Where Draw puts the panel in a window of width w and height h.
     static ScreenArea Area(int w, int h);
 
@@ -60,4 +63,5 @@ public:
     enum class Verdict : std::uint8_t { kNone, kAccepted, kRefused };
     Verdict verdict = Verdict::kNone;
     ClockTicks verdictUntil = 0;  // the verdict shows until then
+    int refusedDigits[4] = {};    // the four digits last refused, shown with the refusal
 };

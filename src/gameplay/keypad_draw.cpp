@@ -68,9 +68,10 @@ void KeypadPanel::Draw(int w, int h) {
     if (shown) CheckEntry();
 
     for (int i = 0; i < digitCount; ++i) {
-        // An emptied slot (0) shows the panel picture itself, shrunk to a digit cell.
-        const int slot = digits[i + 1];
-        glBindTexture(GL_TEXTURE_2D, slot >= 0 && slot <= 9 ? textures[slot] : textures[0]);
+        // A blank cell leaves the panel's own dark display showing.
+        const int digit = DigitShown(i);
+        if (digit == 0) continue;
+        glBindTexture(GL_TEXTURE_2D, textures[digit]);
         DrawOverlayQuad(0.2f + 0.15f * i, 0.8f, 0.35f + 0.15f * i, 0.9f);
     }
     if (ShowsAcceptance()) DrawVerdict(kAccepted);

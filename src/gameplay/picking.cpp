@@ -5,6 +5,7 @@
 #include <GL/freeglut.h>  // Required for: GLUT_DOWN, GLUT_LEFT_BUTTON, GLUT_RIGHT_BUTTON
 
 #include "core/game_state.h"
+#include "gameplay/item_use.h"
 #include "gameplay/keypad.h"
 #include "gameplay/screens.h"
 #include "hud/icon_bar.h"
@@ -47,6 +48,8 @@ bool PressLandsOnOverlay(int x, int y) {
 // it; a press meant for the overlay must not also take or open what lies behind.
 void OnMouse(int button, int state, int x, int y) {
     if (state != GLUT_DOWN) return;
+    // The item in hand is the one the last press left there, before this press replaces it.
+    const HeldItem held = ItemInHand();
     // Judged by what the last press left on screen, before this press changes it.
     g_infoPicture.HideIfPlayerMoved();
     const bool onOverlay = PressLandsOnOverlay(x, y);
@@ -64,6 +67,9 @@ void OnMouse(int button, int state, int x, int y) {
     if (button == GLUT_LEFT_BUTTON) {
         g_pickedBox = onOverlay ? -1 : g_worldPick(x, y);
         g_infoPicture.Select(g_pickedBox);
+        if (!onOverlay) NoteItemUse(held, g_pickedBox);
+        // A game started from a picture starts without the last game's word.
+        if (g_startScreenShown || g_endScreenShown) ClearItemUseLine();
         if (g_keypadShown || g_pickedBox == kKeypadPickBox) {
             g_keypad.HandlePress(x - g_windowWidth + kKeypadOriginLeft, kKeypadOriginDown - y);
         }

@@ -68,6 +68,14 @@ void GrantIcon(int pickedBox) {
     g_iconOwned[g_boxIcon[pickedBox]] = 1;
 }
 
+bool GrantWouldGiveIcon(int pickedBox) {
+    if (!IsEnabledBox(pickedBox)) return false;
+    if (pickedBox == kCabinetBox) return g_iconOwned[2] == 0 || g_iconOwned[8] == 0;
+    if (pickedBox >= kPickBoxCount - 1) return false;
+    const int icon = g_boxIcon[pickedBox];
+    return icon != 0 && g_iconOwned[icon] == 0;
+}
+
 int UseIcon(int icon) {
     if (icon < 1 || icon >= kIconCount || g_iconOwned[icon] != 1) return 0;
     switch (icon) {

@@ -11,6 +11,8 @@ void HideTakenItems(int pickedBox);
 void DrawItems();
 // An enabled picked box gives its icon (box 2 gives two).
 void GrantIcon(int pickedBox);
+// Whether a press on the box now gives an icon not yet owned: GrantIcon would change the bar.
+bool GrantWouldGiveIcon(int pickedBox);
 // Uses an owned icon. Returns the note slot (7, 8 or 9) whose large picture this frame shows,
 // 0 when none.
 int UseIcon(int icon);

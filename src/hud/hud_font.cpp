@@ -10,6 +10,7 @@ namespace {
 
 GlyphRasterizer g_hudFont;
 GlyphRasterizer g_countdownFont;
+GlyphRasterizer g_noticeFont;
 std::string g_hudFontFile;
 bool g_hudFontTried = false;
 
@@ -18,6 +19,7 @@ bool OpenAndCheck(const std::string& fontFile) {
     g_hudFontTried = true;
     g_hudFontFile.clear();
     g_countdownFont.Close();
+    g_noticeFont.Close();
     if (fontFile.empty()) {
         g_hudFont.Close();
         std::fprintf(stderr,
@@ -32,8 +34,8 @@ bool OpenAndCheck(const std::string& fontFile) {
         return false;
     }
     g_hudFontFile = fontFile;
-    for (const char* hint : g_iconHints) {
-        if (!HudFontCovers(hint)) {
+    for (const IconHint& hint : g_iconHints) {
+        if (!HudFontCovers(hint.chinese) || !HudFontCovers(hint.english)) {
             std::fprintf(stderr,
                          "escape-house: %s: the font has no Chinese characters; the hints show "
                          "placeholders (install a Chinese font such as fonts-wqy-microhei)\n",
@@ -67,6 +69,13 @@ GlyphRasterizer& CountdownFont() {
         g_countdownFont.Open(g_hudFontFile, kCountdownFontPixelHeight);
     }
     return g_countdownFont;
+}
+
+GlyphRasterizer& NoticeFont() {
+    if (!g_noticeFont.IsOpen() && !HudFontFile().empty()) {
+        g_noticeFont.Open(g_hudFontFile, kNoticeFontPixelHeight);
+    }
+    return g_noticeFont;
 }
 
 bool UseHudFontFile(const std::string& fontFile) {

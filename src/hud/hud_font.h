@@ -15,6 +15,9 @@ inline constexpr int kHudFontPixelHeight = 13;
 // The countdown's smaller size: five characters of it must fit, with room to spare, into the
 // well that the bar has for them right of its upper row.
 inline constexpr int kCountdownFontPixelHeight = 11;
+// The size of a line that answers a press over the house: read at a glance, while the player's
+// eyes are on the place just clicked.
+inline constexpr int kNoticeFontPixelHeight = 16;
 // What fontconfig is asked for: any sans-serif face that can write Simplified Chinese.
 inline constexpr const char* kHudFontPattern = "sans-serif:lang=zh-cn";
 
@@ -26,6 +29,8 @@ GlyphRasterizer& HudFont();
 ReadAheadJob FindHudFontAhead();
 // The HUD font's face at the countdown's size, opened on first use.
 GlyphRasterizer& CountdownFont();
+// The HUD font's face at the notice size, opened on first use.
+GlyphRasterizer& NoticeFont();
 // Opens `fontFile` as the HUD font instead of fontconfig's choice (an empty name goes back to
 // fontconfig). Returns whether the font can write every hint text; warns once if not.
 bool UseHudFontFile(const std::string& fontFile);

@@ -1,28 +1,102 @@
-// The hint texts of the icon bar and which of them a right press may show.
-#include "hud/hud_text.h"
+// The hint texts of the icon bar, which of them a right press may show, and where the HUD's
+// lines stand in the window. No OpenGL here: the layouts are measured with the HUD font alone.
+#include <algorithm>  // Required for: std::max(), std::min()
 
 #include "core/game_state.h"
+#include "hud/hud_font.h"
+#include "hud/hud_text.h"
+#include "hud/icon_bar.h"
+#include "platform/glyphs.h"
 
 // One per bar entry; the two breads share a text, and so do the three keys.
-const char* const g_iconHints[10] = {
-    "点击图标以获得提示信息",  // the bar itself: click an icon for a hint
-    "面包会改变生存时间",      // bread 1: bread changes the survival time
-    "面包会改变生存时间",      // bread 2
-    "锤子可以用于破除障碍",    // hammer: it can break obstacles
-    "钥匙可以用于开锁",        // key 1: keys open locks
-    "钥匙可以用于开锁",        // key 2
-    "钥匙可以用于开锁",        // key 3
-    "打开纸条查看提示信息",    // note 1: open the note to read the hint
-    "利用道具来帮助自己逃生",  // note 2: use items to help yourself escape
-    "道具可能有害，谨慎使用",  // note 3: items may be harmful, use them with care
+const IconHint g_iconHints[10] = {
+    {"点击图标以获得提示信息", "Right-click an icon for a hint"},            // the bar itself
+    {"面包会改变生存时间", "Bread changes the time you have left"},          // bread 1
+    {"面包会改变生存时间", "Bread changes the time you have left"},          // bread 2
+    {"锤子可以用于破除障碍", "The hammer can break through obstacles"},      // hammer
+    {"钥匙可以用于开锁", "Keys open locks"},                                 // key 1
+    {"钥匙可以用于开锁", "Keys open locks"},                                 // key 2
+    {"钥匙可以用于开锁", "Keys open locks"},                                 // key 3
+    {"打开纸条查看提示信息", "Open the note to read its clue"},              // note 1
+    {"利用道具来帮助自己逃生", "Use your items to help you escape"},         // note 2
+    {"道具可能有害，谨慎使用", "Items can be harmful: use them with care"},  // note 3
 };
 
-const char* IconHintText(int entry) {
+const IconHint* IconHintText(int entry) {
     if (entry < 0 || entry >= kIconCount || g_iconOwned[entry] == 0) return nullptr;
-    return g_iconHints[entry];
+    return &g_iconHints[entry];
 }
 
 const char* FloorLabelText() {
     // The upper floor lies 3 units up; the player's floor height is 0 or 3.
     return g_playerY >= 2.0f ? "楼上 UPSTAIRS" : "楼下 DOWNSTAIRS";
+}
+
+namespace {
+
+// The hint's lines keep this far from the window's right edge, and the band this far round them
+// across and up and down.
+constexpr int kHintRightMargin = 8;
+constexpr int kBandPaddingAcross = 6;
+constexpr int kBandPadding = 4;
+// The line that answers a press stands this high over the window's bottom edge: above the
+// floor's name, below the info picture (which starts at a tenth of the window's height).
+constexpr int kBottomLineBaseline = 36;
+
+// The band round a block's lines: the union of their ink areas and the font's full line heights,
+// grown by the padding.
+ScreenArea BandAround(const HudTextBlock& block, GlyphRasterizer& font) {
+    int left = 1 << 30, right = -(1 << 30), bottom = 1 << 30, top = -(1 << 30);
+    for (int i = 0; i < block.count; ++i) {
+        const PlacedLine& line = block.lines[i];
+        const ScreenArea ink = InkArea(line, font);
+        const int advance = font.TextWidth(line.text);
+        left = std::min({left, line.x, ink.width > 0 ? ink.x : line.x});
+        right = std::max({right, line.x + advance, ink.x + ink.width});
+        bottom = std::min({bottom, line.baseline + font.Descender(), ink.y});
+        top = std::max({top, line.baseline + font.Ascender(), ink.y + ink.height});
+    }
+    if (block.count == 0) return {0, 0, 0, 0};
+    return {left - kBandPaddingAcross, bottom - kBandPadding, right - left + 2 * kBandPaddingAcross,
+            top - bottom + 2 * kBandPadding};
+}
+
+}  // namespace
+
+ScreenArea InkArea(const PlacedLine& line, GlyphRasterizer& font) {
+    if (line.text == nullptr || line.text[0] == '\0' || !font.IsOpen()) return {0, 0, 0, 0};
+    const Glyph& laidOut = font.Text(line.text);
+    if (laidOut.width <= 0 || laidOut.height <= 0) return {0, 0, 0, 0};
+    return {line.x + laidOut.left, line.baseline + laidOut.top - laidOut.height, laidOut.width,
+            laidOut.height};
+}
+
+HudTextBlock LayOutIconHint(int entry, int w, int h) {
+    HudTextBlock block{};
+    const IconHint* hint = IconHintText(entry);
+    GlyphRasterizer& font = HudFont();
+    if (hint == nullptr || !font.IsOpen()) return block;
+    const int lineHeight = font.Ascender() - font.Descender() + 2;
+    // The first line's tallest characters start just under the HUD corner.
+    const int firstBaseline = h - kHudCornerHeight - kBandPadding - 2 - font.Ascender();
+    const char* const texts[2] = {hint->chinese, hint->english};
+    for (int i = 0; i < 2; ++i) {
+        // A window too narrow for the line cuts its end, never its start.
+        const int x = std::max(0, w - kHintRightMargin - font.TextWidth(texts[i]));
+        block.lines[i] = {texts[i], x, firstBaseline - i * lineHeight};
+    }
+    block.count = 2;
+    block.band = BandAround(block, font);
+    return block;
+}
+
+HudTextBlock LayOutBottomLine(const char* text, int w, int /*h*/) {
+    HudTextBlock block{};
+    GlyphRasterizer& font = NoticeFont();
+    if (text == nullptr || text[0] == '\0' || !font.IsOpen()) return block;
+    const int x = std::max(0, (w - font.TextWidth(text)) / 2);
+    block.lines[0] = {text, x, kBottomLineBaseline};
+    block.count = 1;
+    block.band = BandAround(block, font);
+    return block;
 }

@@ -79,7 +79,35 @@ void DrawHudText(const char* text, GlyphRasterizer& font) {
     glPopAttrib();
 }
 
-void DrawIconHint(int entry) {
-    const char* hint = IconHintText(entry);
-    if (hint != nullptr) DrawHudText(hint);
+void DrawHudTextBlock(const HudTextBlock& block, GlyphRasterizer& font, int w, int h) {
+    if (block.count == 0 || w <= 0 || h <= 0) return;
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT | GL_VIEWPORT_BIT);
+    // On the projection stack, like every overlay; one unit a pixel of the whole window.
+    glPushMatrix();
+    glViewport(0, 0, w, h);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, w, 0, h, -1, 1);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_FOG);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // Dark enough for the light text on the palest wallpaper, light enough to keep the place.
+    glColor4f(0.0f, 0.0f, 0.0f, 0.62f);
+    const ScreenArea& band = block.band;
+    glRecti(band.x, band.y, band.x + band.width, band.y + band.height);
+    // The HUD's text colour, latched by each raster position.
+    glColor3f(1.0f, 0.8f, 0.6f);
+    for (int i = 0; i < block.count; ++i) {
+        glRasterPos2i(block.lines[i].x, block.lines[i].baseline);
+        DrawHudText(block.lines[i].text, font);
+    }
+    glPopMatrix();
+    glPopAttrib();
+}
+
+void DrawIconHint(int entry, int w, int h) {
+    DrawHudTextBlock(LayOutIconHint(entry, w, h), HudFont(), w, h);
 }

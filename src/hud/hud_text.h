@@ -1,14 +1,46 @@
-// Text in the HUD corner: the countdown and the hint of a right-pressed icon, drawn as glyphs
-// at the current raster position in the raster colour.
+// Text over the house: the countdown in the HUD corner, the floor, the hint of a right-pressed
+// icon under the bar, and short lines laid out in the window, drawn as glyphs at the current
+// raster position in the raster colour.
 #pragma once
+
+#include "hud/overlay.h"
 
 class GlyphRasterizer;
 
-extern const char* const g_iconHints[10];  // UTF-8, by icon-bar entry
+// A hint in both of the game's languages, each a line of its own, UTF-8.
+struct IconHint {
+    const char* chinese;
+    const char* english;
+};
+extern const IconHint g_iconHints[10];  // by icon-bar entry
 
-// The hint an icon-bar entry shows after a right press: its text when the entry (0 to 9) is
+// The hint an icon-bar entry shows after a right press: its texts when the entry (0 to 9) is
 // owned, nullptr for -1, for an entry out of range or not owned.
-const char* IconHintText(int entry);
+const IconHint* IconHintText(int entry);
+
+// A line of text placed in the window: the pen's start and the baseline, in pixels from the
+// window's lower-left corner.
+struct PlacedLine {
+    const char* text;
+    int x, baseline;
+};
+// Up to two lines with the dark band that keeps them readable over any wall.
+struct HudTextBlock {
+    PlacedLine lines[2];
+    int count;
+    ScreenArea band;  // empty when there is no line
+};
+// The pixels the line inks in `font`, from the window's lower-left corner (empty for no ink).
+ScreenArea InkArea(const PlacedLine& line, GlyphRasterizer& font);
+// The hint of an owned entry in a window w by h: Chinese over English, each right-aligned to
+// the window's right edge, just under the bar. No lines for an entry without a hint.
+HudTextBlock LayOutIconHint(int entry, int w, int h);
+// One line centred across a window w by h, near its bottom, clear of the floor's name and of
+// the pictures that come up in the middle of the window.
+HudTextBlock LayOutBottomLine(const char* text, int w, int h);
+// Draws the band, then the lines in the hint colour, over a window w by h; leaves the viewport,
+// the matrices and the colour as it found them.
+void DrawHudTextBlock(const HudTextBlock& block, GlyphRasterizer& font, int w, int h);
 
 // The floor the player is on, written in the window's lower-left corner so that the stairs,
 // which carry the player up or down at a step, never leave them wondering where they are.
@@ -22,5 +54,6 @@ void DrawHudText(const char* text);
 void DrawHudText(const char* text, GlyphRasterizer& font);
 // The countdown text, in the countdown's size of the HUD font.
 void DrawCountdownText(const char* text);
-// The hint of an owned entry (0 to 9); nothing for -1 or an entry not owned.
-void DrawIconHint(int entry);
+// The hint of an owned entry (0 to 9) under the bar of a window w by h; nothing for -1 or an
+// entry not owned.
+void DrawIconHint(int entry, int w, int h);

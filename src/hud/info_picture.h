@@ -15,12 +15,13 @@ public:
     InfoPicture(const InfoPicture&) = delete;
     InfoPicture& operator=(const InfoPicture&) = delete;
 
-    // One-shot permissions all given, nothing shown, picture 0 chosen.
+    // Nothing shown, picture 0 chosen.
     void Init();
     // Builds the nine textures from "Data/Picture/info0.tga" to "info8.tga"; a picture that
     // cannot be read becomes a placeholder after one warning. Returns true.
     bool Load();
-    // Chooses, changes or hides the picture for the box of the latest left press (-1 none).
+    // Chooses the picture for the box of the latest left press, as the place stands before the
+    // press takes anything; hides it for -1 and for a place with nothing true to say.
     void Select(int box);
     // Puts the picture away once the player has stepped or turned since it came up: it speaks
     // of the place just clicked, and would otherwise hide the middle of the view on the way on.
@@ -30,9 +31,8 @@ public:
     // Where Draw puts the picture in a window of width w and height h.
     static ScreenArea Area(int w, int h);
 
-    std::uint8_t shown = 0;          // 1 while a picture is to be drawn
-    std::uint8_t firstTime[3] = {};  // one-shot permissions for box 1, box 7 and box 0
-    int current = 0;                 // picture 0 to 8, -1 for none
+    std::uint8_t shown = 0;                         // 1 while a picture is to be drawn
+    int current = 0;                                // picture 0 to 8, -1 for none
     unsigned int textures[kInfoPictureCount] = {};  // texture of picture i, "info<i>.tga"
     float shownAt[4] = {};  // the player's X, Y, Z and heading when the picture came up
 };

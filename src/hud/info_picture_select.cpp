@@ -8,39 +8,53 @@ namespace {
 
 enum class Condition {
     kAlways,
-    kFirstTime,    // only while the row's one-shot permission lasts; using it spends it
-    kBoxLocked,    // only while the row's box is still locked
-    kBoxUnlocked,  // only once the row's box has been unlocked
+    kItemThere,  // only while the press takes the row's item: the place is open, the item not
+                 // yet in the bar
+    kBoxLocked,  // only while the row's box is still locked
 };
 
 struct InfoPictureRow {
     int boxes[4];  // the boxes the row answers, -1 for unused places
     Condition condition;
-    int firstTimeFlag;  // which one-shot permission a kFirstTime row spends
+    int item;  // the icon a kItemThere row waits for
     int picture;
 };
 
-// In the order they are tried. Rows share no box except boxes 2 and 10, whose two rows each
-// exclude each other: like the safe, the cabinet says "locked" only while it is, so the press
-// that opens it does not seem to fail. A box on no row (the keypad's box 15, a spent one-shot
-// box) leaves the picture alone.
+// In the order they are tried; the first whose condition holds chooses. A place that gave its
+// item, like the keypad's box 15, finds no row and puts the picture away: a card about the place
+// clicked before would stand over it, and "you found" again would send the player back to an
+// empty place. Like the safe, the cabinet says "locked" only while it is, so the press that opens
+// it does not seem to fail; the front door is always locked when it answers (the press it opens
+// for ends the game).
 constexpr InfoPictureRow kInfoPictureRows[] = {
-    {{1, -1, -1, -1}, Condition::kFirstTime, 0, 1},     // where key 1 lies
-    {{7, -1, -1, -1}, Condition::kFirstTime, 1, 1},     // where key 2 lies
-    {{0, -1, -1, -1}, Condition::kFirstTime, 2, 3},     // where note 1 lies
-    {{4, 13, -1, -1}, Condition::kAlways, 0, 2},        // the windows the hammer opens
-    {{12, -1, -1, -1}, Condition::kAlways, 0, 4},       // the front door, which key 3 opens
-    {{2, -1, -1, -1}, Condition::kBoxLocked, 0, 4},     // the cabinet key 1 opens, still locked
-    {{2, -1, -1, -1}, Condition::kBoxUnlocked, 0, 3},   // the same once open: it gives note 2
-    {{10, -1, -1, -1}, Condition::kBoxLocked, 0, 4},    // the place key 2 opens, still locked
-    {{10, -1, -1, -1}, Condition::kBoxUnlocked, 0, 1},  // the same place once open
-    {{5, -1, -1, -1}, Condition::kAlways, 0, 5},        // the hammer
-    {{8, -1, -1, -1}, Condition::kAlways, 0, 6},        // the bread
-    {{14, -1, -1, -1}, Condition::kAlways, 0, 7},       // the boiler
-    {{9, -1, -1, -1}, Condition::kAlways, 0, 3},        // the nightstand, which gives note 3
-    {{3, 6, 11, -1}, Condition::kAlways, 0, 0},         // three places with nothing to take
-    {{16, -1, -1, -1}, Condition::kAlways, 0, 8},       // the one comment without an item
+    {{1, -1, -1, -1}, Condition::kItemThere, 4, 1},   // key 1 on the crate
+    {{7, -1, -1, -1}, Condition::kItemThere, 5, 1},   // key 2 in the wardrobe's lock
+    {{0, -1, -1, -1}, Condition::kItemThere, 7, 3},   // note 1 on the table
+    {{9, -1, -1, -1}, Condition::kItemThere, 9, 3},   // note 3 on the nightstand
+    {{4, 13, -1, -1}, Condition::kAlways, 0, 2},      // the windows the hammer opens
+    {{12, -1, -1, -1}, Condition::kAlways, 0, 4},     // the front door, which key 3 opens
+    {{2, -1, -1, -1}, Condition::kBoxLocked, 0, 4},   // the cabinet key 1 opens, still locked
+    {{2, -1, -1, -1}, Condition::kItemThere, 8, 3},   // the same once open: note 2 and a bread
+    {{10, -1, -1, -1}, Condition::kBoxLocked, 0, 4},  // the safe key 2 opens, still locked
+    {{10, -1, -1, -1}, Condition::kItemThere, 6, 1},  // the same once open: key 3
+    {{5, -1, -1, -1}, Condition::kAlways, 0, 5},      // the hammer
+    {{8, -1, -1, -1}, Condition::kAlways, 0, 6},      // the bread
+    {{14, -1, -1, -1}, Condition::kAlways, 0, 7},     // the boiler
+    {{3, 6, 11, -1}, Condition::kAlways, 0, 0},       // three places that never held anything
+    {{16, -1, -1, -1}, Condition::kAlways, 0, 8},     // the calendar
 };
+
+bool ConditionHolds(const InfoPictureRow& row, int box) {
+    switch (row.condition) {
+        case Condition::kAlways:
+            return true;
+        case Condition::kItemThere:
+            return g_boxEnabled[box] != 0 && g_iconOwned[row.item] == 0;
+        case Condition::kBoxLocked:
+            return g_boxEnabled[box] == 0;
+    }
+    return false;
+}
 
 bool RowAnswers(const InfoPictureRow& row, int box) {
     for (int rowBox : row.boxes) {
@@ -58,39 +72,22 @@ const char g_infoPicturePaths[kInfoPictureCount][32] = {
 };
 
 void InfoPicture::Init() {
-    firstTime[0] = firstTime[1] = firstTime[2] = 1;
     shown = 0;
     current = 0;
 }
 
 void InfoPicture::Select(int box) {
-    if (box == -1) {
-        current = -1;
-        shown = 0;
-        return;
-    }
+    shown = 0;
+    current = -1;
     for (const InfoPictureRow& row : kInfoPictureRows) {
-        if (!RowAnswers(row, box)) continue;
-        switch (row.condition) {
-            case Condition::kAlways:
-                break;
-            case Condition::kFirstTime:
-                if (firstTime[row.firstTimeFlag] == 0) continue;
-                firstTime[row.firstTimeFlag] = 0;
-                break;
-            case Condition::kBoxLocked:
-                if (g_boxEnabled[box] != 0) continue;
-                break;
-            case Condition::kBoxUnlocked:
-                if (g_boxEnabled[box] == 0) continue;
-                break;
-        }
+        if (!RowAnswers(row, box) || !ConditionHolds(row, box)) continue;
         shown = 1;
         current = row.picture;
         shownAt[0] = g_playerX;
         shownAt[1] = g_playerY;
         shownAt[2] = g_playerZ;
         shownAt[3] = g_yaw;
+        return;
     }
 }
 

@@ -13,6 +13,7 @@
 
 #include "app/scene.h"
 #include "core/game_state.h"
+#include "gameplay/item_use.h"
 #include "gameplay/keypad.h"
 #include "gameplay/screens.h"
 #include "hud/info_picture.h"
@@ -85,6 +86,7 @@ void ResetGameForTest() {
     InitWalkGrid();
     BuildWallLayout();
     g_infoPicture.Init();
+    ClearItemUseLine();
     g_iconOwned[0] = 1;
     UseManualClock(0);
     OnReshape(800, 600);

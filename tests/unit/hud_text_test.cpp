@@ -5,15 +5,18 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/game_state.h"
+#include "gameplay/item_use.h"
 #include "gameplay/picking.h"
 #include "hud/hud_font.h"
 #include "hud/hud_text.h"
 #include "hud/icon_bar.h"
+#include "hud/info_picture.h"
 #include "platform/glyphs.h"
 #include "platform/toolkit.h"
 
@@ -136,18 +139,93 @@ TEST(HudTextTest, ARightPressLatchesTheOwnedEntryWhoseHintTheFrameShows) {
         SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
         OnMouse(GLUT_RIGHT_BUTTON, GLUT_DOWN, c.x, c.y);
         EXPECT_EQ(g_describeMode, 1);
-        EXPECT_EQ(IconHintText(g_messageIndex), c.entry < 0 ? nullptr : g_iconHints[c.entry]);
+        EXPECT_EQ(IconHintText(g_messageIndex), c.entry < 0 ? nullptr : &g_iconHints[c.entry]);
     }
     for (int entry : {-1, 10, 1000}) EXPECT_EQ(IconHintText(entry), nullptr) << entry;
     SetWorldPick(nullptr);
 }
 
-TEST(HudTextTest, TheFontFoundWritesEveryHintAndEveryCountInsideItsPlace) {
-    ASSERT_TRUE(UseHudFontFile(""));
-    for (const char* hint : g_iconHints) {
-        EXPECT_TRUE(HudFontCovers(hint)) << hint;
-        EXPECT_LE(HudFont().TextWidth(hint), 180) << hint;
+// Whether area `inner` lies wholly inside `outer`.
+::testing::AssertionResult Inside(const ScreenArea& inner, const ScreenArea& outer) {
+    if (inner.width > 0 && inner.height > 0 && inner.x >= outer.x && inner.y >= outer.y &&
+        inner.x + inner.width <= outer.x + outer.width &&
+        inner.y + inner.height <= outer.y + outer.height) {
+        return ::testing::AssertionSuccess();
     }
+    return ::testing::AssertionFailure()
+           << "(" << inner.x << ", " << inner.y << ") " << inner.width << " by " << inner.height
+           << " is not inside (" << outer.x << ", " << outer.y << ") " << outer.width << " by "
+           << outer.height;
+}
+
+// Every hint, Chinese over English, each line right-aligned 8 pixels in from the window's right
+// edge, under the bar's corner, its ink and its band inside the 800 by 600 window; in a window
+// too narrow for a line, the line starts at its left edge.
+TEST(HudTextTest, EveryHintIsLaidOutInsideTheWindowUnderTheBar) {
+    ASSERT_TRUE(UseHudFontFile(""));
+    ResetGameStateToStart();
+    std::fill(std::begin(g_iconOwned), std::end(g_iconOwned), 1);
+    const ScreenArea window{0, 0, 800, 600};
+    GlyphRasterizer& font = HudFont();
+    for (int entry = 0; entry < kIconCount; ++entry) {
+        SCOPED_TRACE(entry);
+        const IconHint& hint = g_iconHints[entry];
+        EXPECT_TRUE(HudFontCovers(hint.chinese)) << hint.chinese;
+        EXPECT_TRUE(HudFontCovers(hint.english)) << hint.english;
+        const HudTextBlock block = LayOutIconHint(entry, 800, 600);
+        ASSERT_EQ(block.count, 2);
+        EXPECT_STREQ(block.lines[0].text, hint.chinese);
+        EXPECT_STREQ(block.lines[1].text, hint.english);
+        EXPECT_TRUE(Inside(block.band, window));
+        EXPECT_LE(block.band.y + block.band.height, 600 - kHudCornerHeight);
+        ScreenArea inks[2];
+        for (int i = 0; i < 2; ++i) {
+            const PlacedLine& line = block.lines[i];
+            inks[i] = InkArea(line, font);
+            EXPECT_TRUE(Inside(inks[i], window)) << line.text;
+            EXPECT_TRUE(Inside(inks[i], block.band)) << line.text;
+            EXPECT_EQ(line.x + font.TextWidth(line.text), 792) << line.text;
+        }
+        EXPECT_GT(inks[1].x + inks[1].width, 780) << "the English line reaches the right edge";
+        EXPECT_LT(inks[1].y + inks[1].height, inks[0].y) << "the lines overlap";
+        const HudTextBlock narrow = LayOutIconHint(entry, 120, 600);
+        for (int i = 0; i < 2; ++i) {
+            EXPECT_EQ(narrow.lines[i].x, std::max(0, 112 - font.TextWidth(narrow.lines[i].text)));
+        }
+    }
+    // No hint, no lines: an entry not owned, none, or out of range.
+    g_iconOwned[5] = 0;
+    for (int entry : {5, -1, 10}) EXPECT_EQ(LayOutIconHint(entry, 800, 600).count, 0) << entry;
+}
+
+// The line a press with an item in hand gets stands centred near the window's bottom, inside it,
+// under where the info picture starts and clear of the floor's name in the corner.
+TEST(HudTextTest, ThePressLinesAreCentredInsideTheWindowUnderThePictures) {
+    ASSERT_TRUE(UseHudFontFile(""));
+    const ScreenArea window{0, 0, 800, 600};
+    const int floorLabelRight = 8 + HudFont().TextWidth("楼下 DOWNSTAIRS");
+    // Nothing to unlock, the wrong lock, the hammer's miss.
+    for (const char* text : {ItemUseLine(HeldItem::kKey1, -1), ItemUseLine(HeldItem::kKey1, 12),
+                             ItemUseLine(HeldItem::kHammer, -1)}) {
+        ASSERT_NE(text, nullptr);
+        SCOPED_TRACE(text);
+        EXPECT_TRUE(HudFontCovers(text));
+        const HudTextBlock block = LayOutBottomLine(text, 800, 600);
+        ASSERT_EQ(block.count, 1);
+        const ScreenArea ink = InkArea(block.lines[0], NoticeFont());
+        EXPECT_TRUE(Inside(ink, window));
+        EXPECT_TRUE(Inside(ink, block.band));
+        EXPECT_TRUE(Inside(block.band, window));
+        EXPECT_LE(std::abs(ink.x - (800 - ink.x - ink.width)), 2) << "not centred";
+        EXPECT_LE(block.band.y + block.band.height, InfoPicture::Area(800, 600).y);
+        EXPECT_GT(block.band.x, floorLabelRight);
+    }
+    EXPECT_EQ(LayOutBottomLine(nullptr, 800, 600).count, 0);
+    EXPECT_EQ(LayOutBottomLine("", 800, 600).count, 0);
+}
+
+TEST(HudTextTest, TheFontFoundWritesEveryCountInsideItsPlace) {
+    ASSERT_TRUE(UseHudFontFile(""));
     // Every count the clock can show stays at least 2 pixels inside the well the bar paints.
     GlyphRasterizer& digits = CountdownFont();
     ASSERT_TRUE(digits.IsOpen());

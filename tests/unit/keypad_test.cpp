@@ -6,6 +6,7 @@
 
 #include "gameplay/keypad.h"
 #include "gameplay/keypad_code.h"
+#include "platform/clock.h"
 
 namespace {
 
@@ -78,6 +79,48 @@ TEST(KeypadTest, ThePressesOfAPlayerFromOpeningToTheAcceptedCode) {
                                         static_cast<int>(panel.verdict)};
         EXPECT_EQ(state, step.state) << "step " << ++number << ", press " << step.press;
     }
+}
+
+// What the display shows cell by cell: the digits as they are typed; the four refused for the
+// moment the refusal shows; then blank cells, never an emptied slot's 0; a new entry from its
+// first digit.
+TEST(KeypadTest, TheDisplayShowsTheEntryThenTheRefusedDigitsThenBlanks) {
+    UseManualClock(0);
+    KeypadPanel panel;
+    panel.Init();
+    const auto press = [&panel](int key) {
+        const KeypadPanel::Cell& c = panel.cells[key];
+        panel.HandlePress(static_cast<int>((c.xMin + c.xMax) / 2),
+                          static_cast<int>((c.yMin + c.yMax) / 2));
+        if (panel.shown) panel.CheckEntry();  // the frame that draws the open panel
+    };
+    const auto shown = [&panel] {
+        return std::vector<int>{panel.DigitShown(0), panel.DigitShown(1), panel.DigitShown(2),
+                                panel.DigitShown(3)};
+    };
+    const int wrong = kKeypadCode[3] % 9 + 1;  // any digit but the code's last
+    press(0);
+    press(0);  // opened by the first press, closed by the second: no digit
+    press(1);  // the opening press
+    EXPECT_EQ(shown(), (std::vector<int>{0, 0, 0, 0}));
+    press(kKeypadCode[0]);
+    press(kKeypadCode[1]);
+    press(kKeypadCode[2]);
+    EXPECT_EQ(shown(), (std::vector<int>{kKeypadCode[0], kKeypadCode[1], kKeypadCode[2], 0}));
+    press(wrong);
+    ASSERT_TRUE(panel.ShowsRefusal());
+    EXPECT_EQ(panel.digits[1] + panel.digits[2] + panel.digits[3] + panel.digits[4], 0);
+    const std::vector<int> refused = {kKeypadCode[0], kKeypadCode[1], kKeypadCode[2], wrong};
+    EXPECT_EQ(shown(), refused);
+    AdvanceManualClock(1000);
+    panel.CheckEntry();  // the frames in between check again, and keep what was refused
+    EXPECT_EQ(shown(), refused);
+    AdvanceManualClock(1000);
+    EXPECT_EQ(shown(), (std::vector<int>{0, 0, 0, 0}));
+    press(5);
+    EXPECT_EQ(shown(), (std::vector<int>{5, 0, 0, 0}));
+    for (int cell : {-1, 4, 5}) EXPECT_EQ(panel.DigitShown(cell), 0) << cell;
+    UseMonotonicClock();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The HUD in an 800 by 600 window: pieces from textures of ours, then frames of the real game.
 #include <gtest/gtest.h>
 
+#include <GL/freeglut.h>  // Required for: GLUT_LEFT_BUTTON, GLUT_DOWN
 #include <GL/gl.h>
 
 #include <algorithm>
@@ -11,6 +12,9 @@
 #include "app/frame.h"
 #include "app/scene.h"
 #include "core/game_state.h"
+#include "gameplay/item_use.h"
+#include "gameplay/keypad.h"
+#include "gameplay/picking.h"
 #include "hud/hud_font.h"
 #include "hud/hud_text.h"
 #include "hud/icon_bar.h"
@@ -238,22 +242,23 @@ TEST_F(HudPiecesTest, TextMovesTheRasterPositionByItsWidth) {
     Present();
     const std::vector<Rgb> black = Frame();
     glViewport(kWidth - 180, kHeight - 100, 180, 100);
-    const char* const texts[] = {"", nullptr, g_iconHints[9]};
+    const char* const hint = g_iconHints[9].chinese;
+    const char* const texts[] = {"", nullptr, hint};
     for (const char* text : texts) {
         glRasterPos2i(0, 80);
         GLfloat before[4], after[4];
         glGetFloatv(GL_CURRENT_RASTER_POSITION, before);
         DrawHudText(text);
         glGetFloatv(GL_CURRENT_RASTER_POSITION, after);
-        EXPECT_EQ(after[0] - before[0], text == g_iconHints[9] ? HudFont().TextWidth(text) : 0);
+        EXPECT_EQ(after[0] - before[0], text == hint ? HudFont().TextWidth(text) : 0);
         EXPECT_EQ(after[1], before[1]);
-        if (text != g_iconHints[9]) {
+        if (text != hint) {
             Present();
             EXPECT_EQ(Compare(black).count, 0);
         }
     }
     const int rendered = HudFont().RenderedCount();
-    for (int frame = 0; frame < 3; ++frame) DrawHudText(g_iconHints[9]);
+    for (int frame = 0; frame < 3; ++frame) DrawHudText(hint);
     EXPECT_EQ(HudFont().RenderedCount(), rendered);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
@@ -315,6 +320,143 @@ TEST_F(HudFrameTest, TheItemInHandIsOutlinedInItsSlot) {
                     rim.g <= c.high.g && rim.b >= c.low.b && rim.b <= c.high.b)
             << c.what << ": " << int(rim.r) << " " << int(rim.g) << " " << int(rim.b);
     }
+}
+
+// Pixels of the last frame inside `area` (from the bottom) in the HUD's text colour, strongly
+// enough covered to be read over the dark band.
+int TextPixels(const ScreenArea& area) {
+    int count = 0;
+    for (int y = area.y; y < area.y + area.height; ++y) {
+        for (int x = area.x; x < area.x + area.width; ++x) {
+            const Rgb p = PixelAt(x, kHeight - 1 - y);
+            count += p.r >= 200 && p.g >= 150 && p.b >= 100 && p.r > p.b + 60;
+        }
+    }
+    return count;
+}
+
+::testing::AssertionResult Within(const Box& changed, const ScreenArea& area) {
+    if (changed.x0 >= area.x && changed.y0 >= area.y && changed.x1 <= area.x + area.width &&
+        changed.y1 <= area.y + area.height) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "changed (" << changed.x0 << ", " << changed.y0 << ")-(" << changed.x1 << ", "
+           << changed.y1 << ") reaches out of (" << area.x << ", " << area.y << ") " << area.width
+           << " by " << area.height;
+}
+
+// A right press's hint, both lines of it, is drawn where it is laid out: on its band under the
+// bar, its English line ending by the window's right edge, nothing of it anywhere else.
+TEST_F(HudFrameTest, EveryHintIsDrawnOnItsBandUnderTheBar) {
+    ASSERT_TRUE(UseHudFontFile(""));
+    std::fill(std::begin(g_iconOwned), std::end(g_iconOwned), 1);
+    g_describeMode = 1, g_messageIndex = -1;
+    DrawFrame();
+    const std::vector<Rgb> withoutHint = Frame();
+    for (int entry = 0; entry < kIconCount; ++entry) {
+        SCOPED_TRACE(entry);
+        g_messageIndex = entry;
+        DrawFrame();
+        const HudTextBlock block = LayOutIconHint(entry, kWidth, kHeight);
+        ASSERT_EQ(block.count, 2);
+        const Difference changed = Compare(withoutHint);
+        EXPECT_TRUE(Within(changed.bounds, block.band));
+        EXPECT_TRUE(Within(changed.bounds, {0, 0, kWidth, kHeight - kHudCornerHeight}));
+        // Each line's own ink, on the band.
+        for (int i = 0; i < 2; ++i) {
+            EXPECT_GT(TextPixels(InkArea(block.lines[i], HudFont())), 20) << block.lines[i].text;
+        }
+        const ScreenArea english = InkArea(block.lines[1], HudFont());
+        EXPECT_GE(english.x + english.width, kWidth - 16);
+        EXPECT_GT(TextPixels({english.x + english.width - 12, english.y, 12, english.height}), 0)
+            << "the English line's end is not drawn";
+    }
+}
+
+int AnyBox(int, int) {
+    return -1;
+}
+
+// The raised hammer pressed on a place it cannot break: the line comes up on its band at the
+// window's foot with the press's frame, stays through the game clock's next 2 seconds, and is
+// gone on the first frame after them.
+TEST_F(HudFrameTest, APressTheItemInHandCannotServeGetsALineForTwoSeconds) {
+    ASSERT_TRUE(UseHudFontFile(""));
+    ClearItemUseLine();
+    SetWorldPick(AnyBox);
+    g_boxEnabled[13] = 1;  // the hammer raised, the ground-floor window waiting
+    DrawFrame();
+    const std::vector<Rgb> beforePress = Frame();
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 200, 300);
+    DrawFrame();
+    const HudTextBlock block =
+        LayOutBottomLine(ItemUseLine(HeldItem::kHammer, -1), kWidth, kHeight);
+    ASSERT_EQ(block.count, 1);
+    const Difference shown = Compare(beforePress);
+    EXPECT_GT(shown.count, 0);
+    EXPECT_TRUE(Within(shown.bounds, block.band));
+    EXPECT_GT(TextPixels(InkArea(block.lines[0], NoticeFont())), 40);
+    AdvanceManualClock(kItemUseLineTicks - 1);
+    DrawFrame();
+    EXPECT_EQ(Compare(beforePress).count, shown.count) << "gone too soon";
+    AdvanceManualClock(1);
+    DrawFrame();
+    EXPECT_EQ(Compare(beforePress).count, 0) << "still there after 2 seconds";
+    SetWorldPick(nullptr);
+}
+
+// The keypad's display after four wrong digits: the refused digits for the moment the refusal
+// shows, then a blank display, never the panel's own picture shrunk into the cells.
+TEST_F(HudFrameTest, TheKeypadShowsTheRefusedDigitsThenABlankDisplay) {
+    SetWorldPick([](int, int) { return kKeypadPickBox; });
+    OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 50, 550);  // the press that opens the panel
+    SetWorldPick(AnyBox);
+    ASSERT_EQ(g_keypadShown, 1);
+    const auto pressKey = [](int digit) {
+        const KeypadPanel::Cell& c = g_keypad.cells[digit];
+        const int x = static_cast<int>((c.xMin + c.xMax) / 2),
+                  y = static_cast<int>((c.yMin + c.yMax) / 2);
+        OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x + kWidth - 300, 400 - y);
+        DrawFrame();
+        return Frame();
+    };
+    DrawFrame();
+    const std::vector<Rgb> blank = Frame();
+    pressKey(1);
+    pressKey(1);
+    const std::vector<Rgb> threeOnes = pressKey(1);
+    const std::vector<Rgb> refused = pressKey(2);
+    ASSERT_TRUE(g_keypad.ShowsRefusal());
+    AdvanceManualClock(2000);
+    DrawFrame();
+    const std::vector<Rgb> afterwards = Frame();
+    ASSERT_FALSE(g_keypad.ShowsRefusal());
+    const std::vector<Rgb> newEntry = pressKey(2);
+
+    // Digit cell i, inside its rim, in window pixels from the bottom: 45 by 40 from (360 + 45 i,
+    // 420) in the 800 by 600 window.
+    const auto sameCell = [](const std::vector<Rgb>& a, int cellA, const std::vector<Rgb>& b,
+                             int cellB) {
+        for (int y = 422; y < 458; ++y) {
+            for (int dx = 2; dx < 43; ++dx) {
+                const Rgb& p = a[static_cast<size_t>(y) * kWidth + 360 + 45 * cellA + dx];
+                const Rgb& q = b[static_cast<size_t>(y) * kWidth + 360 + 45 * cellB + dx];
+                if (!Same(p, q)) return false;
+            }
+        }
+        return true;
+    };
+    for (int cell = 0; cell < 3; ++cell) {
+        EXPECT_TRUE(sameCell(refused, cell, threeOnes, cell)) << "cell " << cell << ": not a 1";
+        EXPECT_FALSE(sameCell(refused, cell, blank, cell)) << "cell " << cell << ": blank";
+    }
+    EXPECT_TRUE(sameCell(refused, 3, newEntry, 0)) << "the fourth cell does not show the 2";
+    for (int cell = 0; cell < 4; ++cell) {
+        EXPECT_TRUE(sameCell(afterwards, cell, blank, cell)) << "cell " << cell << ": not blank";
+    }
+    EXPECT_FALSE(sameCell(newEntry, 0, blank, 0));
+    SetWorldPick(nullptr);
 }
 
 }  // namespace

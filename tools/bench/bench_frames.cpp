@@ -199,10 +199,7 @@ void BenchFrames(const BenchCounts& counts, const std::string& shotFolder,
             glFinish();
         });
         const double hint = MedianSeconds(counts.frameRuns, [] {
-            InHudCorner([] {
-                glRasterPos2i(0, 80);
-                DrawIconHint(0);
-            });
+            DrawIconHint(0, g_windowWidth, g_windowHeight);
             glFinish();
         });
         countdownTexts.push_back(countdown > finishOnly ? countdown - finishOnly : 0.0);

@@ -72,8 +72,8 @@ inline constexpr Ending kEscape = {
     {"逃出来了！", "YOU ESCAPED!"},
     {"你冲出屋外，深深吸了一口清晨的新鲜空气。",
      "You burst outside and breathe the fresh morning air."},
-    {"这栋房子有两条出路：大门和一楼的窗户。另一条你找到了吗？",
-     "Two ways lead out: the front door and a ground-floor window. Found both?"}};
+    {"这栋房子有两条出路：大门和一楼的窗户。下次试试另一条！",
+     "Two ways lead out: the front door and a ground-floor window. Try the other one!"}};
 inline constexpr Bilingual kBackButton = {"返回", "BACK"};
 inline constexpr Bilingual kQuitButton = {"退出", "QUIT"};
 
@@ -83,15 +83,17 @@ struct InfoCard {
     Bilingual body;
 };
 // Each card is shown by several places or in several states (see the selection table), so each
-// says only what is true in all of them: card 0 answers three places with nothing to take,
-// card 1 both keys and the opened safe, card 2 both windows before and after the hammer, card 3
-// note 1, note 3's nightstand and the opened cabinet (note 2 and a bread), card 4 the locked
-// cabinet and safe, and the front door locked (the press that opens it ends the game, whose picture
-// covers the card).
+// says only what is true in all of them: card 0 answers three places that never held anything
+// (a picture upstairs, the radio, the portrait by the safe, which must not send the player away
+// from the safe), card 1 the presses that take key 1, key 2 or, from the opened safe, key 3,
+// card 2 both windows before and after the hammer, card 3 the presses that take note 1, note 3
+// or, from the opened cabinet, note 2 and a bread, card 4 the locked cabinet and safe, and the
+// front door locked (the press that opens it ends the game, whose picture covers the card). A
+// place whose item is taken shows no card at all.
 inline constexpr InfoCard kInfoCards[9] = {
-    {{"这里没别的了", "Nothing more here"},
-     {"这里已经没有有用的东西了。抓紧时间，去别处找找！",
-      "Nothing here is of any use now. Hurry, look somewhere else!"}},
+    {{"只是摆设", "Just for show"},
+     {"这里没有可以拿的东西，物品栏里的东西在这里也用不上。",
+      "There is nothing to take here, and nothing in your bar works on it."}},
     {{"一把钥匙", "A key"},
      {"钥匙在物品栏里。点它，再点它能开的锁：每把锁只认自己的钥匙。",
       "The key is in your item bar. Click it, then the lock it fits: each lock takes its own "
