@@ -77,6 +77,11 @@ void NoteItemUse(HeldItem held, int box) {
     g_lineUntil = GameClock() + kItemUseLineTicks;
 }
 
+void ShowHouseLine(const char* line, ClockTicks ticks) {
+    g_lineShown = line;
+    g_lineUntil = GameClock() + ticks;
+}
+
 void ClearItemUseLine() {
     g_lineShown = nullptr;
 }

@@ -29,6 +29,9 @@ const char* ItemUseLine(HeldItem held, int box);
 // Keeps the line of a left press on the house, for kItemUseLineTicks from now; a press with
 // nothing to say takes the last line away.
 void NoteItemUse(HeldItem held, int box);
+// Shows `line` over the house for `ticks` from now: the same word under the view for what a
+// rule does out of sight (the bookcase sliding aside while the keypad panel covers it).
+void ShowHouseLine(const char* line, ClockTicks ticks);
 // Takes the line away (a press on a start or end picture: a new game starts without it).
 void ClearItemUseLine();
 // The line to write over the house now, nullptr when none is due.

@@ -5,6 +5,7 @@
 #include <algorithm>  // Required for: std::copy(), std::fill()
 #include <iterator>   // Required for: std::begin(), std::end()
 
+#include "gameplay/item_use.h"
 #include "gameplay/keypad_code.h"
 #include "world/wall_layout.h"
 
@@ -26,6 +27,11 @@ constexpr KeypadPanel::Cell kCells[10] = {
 };
 
 constexpr int kCloseKey = 0;
+// The panel covers the bookcase as it slides: a word says what happened and where to go, or a
+// player who was standing back sees only that the bookcase has gone.
+constexpr const char* kBookcaseOpenLine =
+    "书柜移开了，后面有一间密室　The bookcase slid aside: a room lies behind it";
+constexpr ClockTicks kBookcaseOpenLineTicks = 4000;
 // How long a verdict on the code stays in view: long enough to be seen, and the frame drawn by
 // the countdown's next second or two takes it away.
 constexpr ClockTicks kVerdictTicks = 1500;
@@ -93,6 +99,7 @@ bool KeypadPanel::CheckEntry() {
         bookcaseOffset = kBookcaseOpenOffset;
         shown = 0;
         OpenBookcasePassage();
+        ShowHouseLine(kBookcaseOpenLine, kBookcaseOpenLineTicks);
         verdict = Verdict::kAccepted;
         verdictUntil = GameClock() + kVerdictTicks;
         return true;

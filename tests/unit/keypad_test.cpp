@@ -1,9 +1,11 @@
 // The keypad panel's rules: key layout, the press count, the entry and the combination.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
 #include <vector>
 
+#include "gameplay/item_use.h"
 #include "gameplay/keypad.h"
 #include "gameplay/keypad_code.h"
 #include "platform/clock.h"
@@ -79,6 +81,34 @@ TEST(KeypadTest, ThePressesOfAPlayerFromOpeningToTheAcceptedCode) {
                                         static_cast<int>(panel.verdict)};
         EXPECT_EQ(state, step.state) << "step " << ++number << ", press " << step.press;
     }
+}
+
+// The accepted code says under the view that the bookcase slid aside, for four seconds; four
+// wrong digits say nothing of it.
+TEST(KeypadTest, TheAcceptedCodeSaysTheBookcaseSlidAside) {
+    UseManualClock(5000);
+    ClearItemUseLine();
+    KeypadPanel panel;
+    panel.Init();
+    const auto enter = [&](const std::vector<int>& keys) {
+        for (int key : keys) {
+            const KeypadPanel::Cell& c = panel.cells[key];
+            panel.HandlePress(static_cast<int>((c.xMin + c.xMax) / 2),
+                              static_cast<int>((c.yMin + c.yMax) / 2));
+            if (panel.shown) panel.CheckEntry();
+        }
+    };
+    const int wrong = kKeypadCode[3] % 9 + 1;
+    enter({5, kKeypadCode[0], kKeypadCode[1], kKeypadCode[2], wrong});
+    EXPECT_EQ(ItemUseLineShown(), nullptr);
+    enter({kKeypadCode[0], kKeypadCode[1], kKeypadCode[2], kKeypadCode[3]});
+    ASSERT_NE(ItemUseLineShown(), nullptr);
+    EXPECT_NE(std::string(ItemUseLineShown()).find("bookcase slid aside"), std::string::npos);
+    AdvanceManualClock(3999);
+    EXPECT_NE(ItemUseLineShown(), nullptr);
+    AdvanceManualClock(1);
+    EXPECT_EQ(ItemUseLineShown(), nullptr);
+    UseMonotonicClock();
 }
 
 // What the display shows cell by cell: the digits as they are typed; the four refused for the
