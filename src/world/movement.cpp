@@ -4,7 +4,7 @@
 // full screen, window size), the clock and the held keys (a held key repeats its step or turn).
 #include "world/movement.h"
 
-#include <cmath>  // Required for: std::sin(), std::cos() on floats (sinf, cosf)
+#include <cmath>  // Required for: std::sin(), std::cos(), std::fabs() on floats
 
 #include "core/game_state.h"
 #include "platform/clock.h"
@@ -260,18 +260,34 @@ void RefuseBlockedStep(int direction) {
     MoveAlongHeading(-direction);
 }
 
-// Standing on a stairs-up cell downstairs carries the player to the upstairs landing.
+namespace {
+
+// Whether the latest step went into the stairs, whose foot faces -X downstairs (`towards` -1)
+// and whose head faces +X upstairs (+1): within 45 degrees of that way. The stairs-up cells run
+// along the side of the hall, and a player walking up the hall, or stepping back to look round,
+// brushes them without meaning to climb.
+bool SteppedInto(float towards) {
+    const float alongX = g_playerX - g_prevPlayerX;
+    const float alongZ = g_playerZ - g_prevPlayerZ;
+    return alongX * towards > 0.0f && std::fabs(alongX) >= std::fabs(alongZ);
+}
+
+}  // namespace
+
+// Walking into a stairs-up cell downstairs carries the player to the upstairs landing.
 void TakeStairsUp() {
     const WalkCell* cell = CellUnderPlayer();
     if (cell == nullptr || cell->ground != kGroundStairsUp || !(g_playerY < kBetweenFloors)) return;
+    if (!SteppedInto(-1.0f)) return;
     Land(kUpperLanding, kUpperFloor);
 }
 
-// Standing on a stairs-down cell upstairs carries the player to the downstairs landing.
+// Walking into a stairs-down cell upstairs carries the player to the downstairs landing.
 void TakeStairsDown() {
     const WalkCell* cell = CellUnderPlayer();
     if (cell == nullptr || cell->upper != kUpperStairsDown || !(g_playerY >= kBetweenFloors)) {
         return;
     }
+    if (!SteppedInto(1.0f)) return;
     Land(kGroundLanding, kGroundFloor);
 }

@@ -141,21 +141,53 @@ TEST_F(MovementTest, NoStepLeadsOutOfTheHouse) {
     EXPECT_GE(PlayerCell().first, 60);
 }
 
-// Each stairs acts only on its own floor and sets the player down at its landing, facing the
-// rooms, whatever the cell of the stairs walked into.
+// Each stairs acts only on its own floor, for a step that went into it, and sets the player
+// down at its landing, facing the rooms, whatever the cell of the stairs walked into.
 TEST_F(MovementTest, EachStairsActsOnlyOnItsOwnFloor) {
     InitWalkGrid();
     g_walkGrid[16][46] = {kGroundStairsUp, kUpperStairsDown};
     PlacePlayer(3.1f, 3.0f, -0.9f, 10.0f);
+    g_prevPlayerX = 3.0f;  // the step went +X, into the stairs down
     TakeStairsUp();
     TakeStairsDown();
     EXPECT_EQ(PoseNow(),
-              (std::vector<float>{10.3f, 0, -2.2f, 3.1f, -0.9f, 104, 3 - 10.3f, 3, -1 - -2.2f}));
+              (std::vector<float>{10.3f, 0, -2.2f, 3.0f, -0.9f, 104, 3 - 10.3f, 3, -1 - -2.2f}));
     PlacePlayer(3.1f, 0.0f, -0.9f, 10.0f);
+    g_prevPlayerX = 3.19f;  // the step went -X, into the stairs up
     TakeStairsDown();
     TakeStairsUp();
     EXPECT_EQ(PoseNow(),
-              (std::vector<float>{4.3f, 3, -0.7f, 3.1f, -0.9f, 48, 3 - 4.3f, 0, -1 - -0.7f}));
+              (std::vector<float>{4.3f, 3, -0.7f, 3.19f, -0.9f, 48, 3 - 4.3f, 0, -1 - -0.7f}));
+}
+
+// The stairs take a step that goes into them, within 45 degrees of their way (-X up from the
+// hall, +X down from the bedroom); a step that brushes past along the hall, or backs away,
+// does not climb.
+TEST_F(MovementTest, OnlyAStepIntoTheStairsTakesThem) {
+    const struct {
+        float x, floorY, z, yaw;
+        char key;
+        bool takes;
+    } steps[] = {
+        {9.85f, 0.0f, -0.6f, 90.0f, 'w', true},    // straight into the foot of the stairs
+        {9.85f, 0.0f, -0.6f, 130.0f, 'w', true},   // 40 degrees off -X
+        {9.85f, 0.0f, -0.6f, 136.0f, 'w', false},  // 46 degrees off: brushing past
+        {9.85f, 0.0f, -0.6f, 50.0f, 'w', true},
+        {9.7f, 0.0f, -1.3f, 160.0f, 'w', false},   // up the hall, drifting onto the stairs
+        {9.7f, 0.0f, -0.5f, 20.0f, 'w', false},    // down the hall along them
+        {9.85f, 0.0f, -0.6f, -90.0f, 's', true},   // backing into them
+        {9.85f, 0.0f, -0.6f, -30.0f, 's', false},  // backing along the hall onto them
+        {4.95f, 3.0f, -0.6f, -90.0f, 'w', true},   // into the stairs down
+        {4.95f, 3.0f, -0.6f, -50.0f, 'w', true},
+        {4.95f, 3.0f, -0.6f, -44.0f, 'w', false},
+        {4.95f, 3.0f, -0.6f, -20.0f, 's', false},
+    };
+    for (const auto& step : steps) {
+        PlacePlayer(step.x, step.floorY, step.z, step.yaw);
+        for (int i = 0; i < 3 && g_playerY == step.floorY; ++i) Key(step.key);
+        EXPECT_EQ(g_playerY != step.floorY, step.takes)
+            << step.x << ", " << step.z << " yaw " << step.yaw << " " << step.key;
+    }
 }
 
 // After either stairs, five steps back, or a turn of up to 92 degrees either way and five steps

@@ -141,10 +141,10 @@ inline constexpr Note kNotes[3] = {
       "\"gas check\" day circled on the calendar: month first, then day, four digits. The "
       "calendar hangs in the boiler room, under the bedroom: follow the sign in the hall."}},
     {{"纸条二　保险箱", "NOTE 2 · THE SAFE"},
-     {"大门钥匙锁在书柜后面的保险箱里；保险箱的小钥匙放在一楼的衣柜里。"
+     {"大门钥匙锁在书柜后面的保险箱里；保险箱的小钥匙插在一楼衣柜的锁上。"
       "面包能帮你多撑一会儿——只要它是新鲜的。",
-      "The front-door key is in the safe behind the bookcase; the little safe key is in the "
-      "wardrobe downstairs. Bread can buy you time, as long as it is fresh."}},
+      "The front-door key is in the safe behind the bookcase; the little safe key hangs in the "
+      "lock of the wardrobe downstairs. Bread can buy you time, as long as it is fresh."}},
     {{"纸条三　小心！", "NOTE 3 · BE CAREFUL!"},
      {"发霉的面包会让你少十秒；千万别用锤子砸热水器；二楼的窗户太高，跳下去会摔伤。",
       "Mouldy bread costs you ten seconds. Never take the hammer to the gas boiler. The "
