@@ -91,7 +91,8 @@ void OnDisplay() {
         if (g_keypad.InView()) g_keypad.Draw(width, height);
         // Answers to the last press, over the panel: the hint under the bar, and the word that
         // the item in hand did nothing where it landed.
-        if (g_describeMode == 1) DrawIconHint(g_messageIndex, width, height);
+        if (g_describeMode == 1 && !HintPutAwayByMove())
+            DrawIconHint(g_messageIndex, width, height);
         DrawItemUseLine(width, height);
         g_infoPicture.HideIfPlayerMoved();
         if (g_infoPicture.shown) g_infoPicture.Draw(width, height);

@@ -8,6 +8,7 @@
 #include "gameplay/item_use.h"
 #include "gameplay/keypad.h"
 #include "gameplay/screens.h"
+#include "hud/hud_text.h"
 #include "hud/icon_bar.h"
 #include "hud/info_picture.h"
 #include "platform/clock.h"
@@ -82,6 +83,7 @@ void OnMouse(int button, int state, int x, int y) {
         if (g_endScreenShown) g_screens.EndButtonTest(percentX, percentY);
     } else if (button == GLUT_RIGHT_BUTTON) {
         g_describeMode = 1;
+        RememberHintPose();
     }
 
     Toolkit().postRedisplay();

@@ -100,3 +100,21 @@ HudTextBlock LayOutBottomLine(const char* text, int w, int /*h*/) {
     block.band = BandAround(block, font);
     return block;
 }
+
+namespace {
+
+float g_hintPose[4] = {};  // the player's X, Y, Z and heading at the right press
+
+}  // namespace
+
+void RememberHintPose() {
+    g_hintPose[0] = g_playerX;
+    g_hintPose[1] = g_playerY;
+    g_hintPose[2] = g_playerZ;
+    g_hintPose[3] = g_yaw;
+}
+
+bool HintPutAwayByMove() {
+    return g_hintPose[0] != g_playerX || g_hintPose[1] != g_playerY || g_hintPose[2] != g_playerZ ||
+           g_hintPose[3] != g_yaw;
+}

@@ -18,6 +18,13 @@ extern const IconHint g_iconHints[10];  // by icon-bar entry
 // owned, nullptr for -1, for an entry out of range or not owned.
 const IconHint* IconHintText(int entry);
 
+// Remembers where the player stands as a right press asks for a hint; a step or a turn puts
+// the hint away, as it puts away a comment on a place, instead of leaving it over the view for
+// the rest of the walk.
+void RememberHintPose();
+// Whether the player has stepped or turned since the hint was asked for.
+bool HintPutAwayByMove();
+
 // A line of text placed in the window: the pen's start and the baseline, in pixels from the
 // window's lower-left corner.
 struct PlacedLine {

@@ -194,7 +194,7 @@ void OnSpecialKeyUp(int key, int, int) {
     if (!MoveKeyOf(kSpecialKeyBase + key, &move)) return;
     const float x = g_playerX, z = g_playerZ, yaw = g_yaw, floorY = g_playerY;
     ReleaseMoveKey(move, GameClock());
-    if (x != g_playerX || z != g_playerZ || yaw != g_yaw || floorY != g_playerY) {
+    if (x != g_playerX || z != g_playerZ || yaw == g_yaw || floorY != g_playerY) {
         Toolkit().postRedisplay();
     }
 }
@@ -262,14 +262,20 @@ void RefuseBlockedStep(int direction) {
 
 namespace {
 
-// Whether the latest step went into the stairs, whose foot faces -X downstairs (`towards` -1)
-// and whose head faces +X upstairs (+1): within 45 degrees of that way. The stairs-up cells run
-// along the side of the hall, and a player walking up the hall, or stepping back to look round,
-// brushes them without meaning to climb.
+// Whether the latest step walked into the stairs, whose foot faces -X downstairs (`towards` -1)
+// and whose head faces +X upstairs (+1): a step forward, facing within 45 degrees of that way.
+// The stairs-up cells run along the side of the hall, across from the passage behind the
+// bookcase: a player walking up the hall brushes them, and one backing out of the passage
+// backs onto them, and neither means to climb.
 bool SteppedInto(float towards) {
+    const float angle = RoundedToFloat(g_yaw * g_degToRad);
+    const float aheadX = -std::sin(angle);
+    const float aheadZ = -std::cos(angle);
     const float alongX = g_playerX - g_prevPlayerX;
     const float alongZ = g_playerZ - g_prevPlayerZ;
-    return alongX * towards > 0.0f && std::fabs(alongX) >= std::fabs(alongZ);
+    const bool facing = aheadX * towards > 0.0f && std::fabs(aheadX) >= std::fabs(aheadZ);
+    const bool forward = alongX * towards > 0.0f && std::fabs(alongX) >= std::fabs(alongZ);
+    return facing && forward;
 }
 
 }  // namespace

@@ -20,9 +20,10 @@ void TakeStep(int direction);
 // its X part alone, or else its Z part alone, or else takes it back; `direction` is the step's
 // own. Called by TakeStep, which saves the pose before the step.
 void RefuseBlockedStep(int direction);
-// Carries the player to the upstairs landing when the latest step went into a stairs-up cell
-// downstairs, heading within 45 degrees of -X (into the stairs; brushing past them does not).
+// Carries the player to the upstairs landing when the latest step walked forward into a
+// stairs-up cell downstairs, facing within 45 degrees of -X (brushing past them, or backing
+// onto them, does not).
 void TakeStairsUp();
-// Carries the player to the downstairs landing when the latest step went into a stairs-down
-// cell upstairs, heading within 45 degrees of +X.
+// Carries the player to the downstairs landing when the latest step walked forward into a
+// stairs-down cell upstairs, facing within 45 degrees of +X.
 void TakeStairsDown();

@@ -19,6 +19,7 @@
 #include "hud/info_picture.h"
 #include "platform/glyphs.h"
 #include "platform/toolkit.h"
+#include "world/movement.h"
 
 namespace {
 
@@ -142,6 +143,28 @@ TEST(HudTextTest, ARightPressLatchesTheOwnedEntryWhoseHintTheFrameShows) {
         EXPECT_EQ(IconHintText(g_messageIndex), c.entry < 0 ? nullptr : &g_iconHints[c.entry]);
     }
     for (int entry : {-1, 10, 1000}) EXPECT_EQ(IconHintText(entry), nullptr) << entry;
+    SetWorldPick(nullptr);
+}
+
+// The hint stays while the player stands still, and a step or a turn puts it away; the next
+// right press brings it back where the player now stands.
+TEST(HudTextTest, AStepOrATurnPutsTheHintAway) {
+    ResetGameStateToStart();
+    InstallCountingToolkit();
+    SetWorldPick(NoBox);
+    LayOutIconSlots();
+    g_windowWidth = 800, g_windowHeight = 600;
+    g_iconOwned[0] = 1, g_iconOwned[4] = 1;
+    for (const char key : {'w', 'a', 's', 'd'}) {
+        OnMouse(GLUT_RIGHT_BUTTON, GLUT_DOWN, 730, 80);
+        EXPECT_FALSE(HintPutAwayByMove()) << key;
+        OnMouse(GLUT_RIGHT_BUTTON, GLUT_UP, 730, 80);
+        EXPECT_FALSE(HintPutAwayByMove()) << key;
+        OnKeyboard(static_cast<unsigned char>(key), 0, 0);
+        OnKeyboardUp(static_cast<unsigned char>(key), 0, 0);
+        EXPECT_TRUE(HintPutAwayByMove()) << key;
+        EXPECT_EQ(g_describeMode, 1) << key;  // the latched press itself is unchanged
+    }
     SetWorldPick(nullptr);
 }
 

@@ -146,23 +146,23 @@ TEST_F(MovementTest, NoStepLeadsOutOfTheHouse) {
 TEST_F(MovementTest, EachStairsActsOnlyOnItsOwnFloor) {
     InitWalkGrid();
     g_walkGrid[16][46] = {kGroundStairsUp, kUpperStairsDown};
-    PlacePlayer(3.1f, 3.0f, -0.9f, 10.0f);
-    g_prevPlayerX = 3.0f;  // the step went +X, into the stairs down
+    PlacePlayer(3.1f, 3.0f, -0.9f, -86.0f);
+    g_prevPlayerX = 3.0f;  // the step went +X, into the stairs down, facing them
     TakeStairsUp();
     TakeStairsDown();
     EXPECT_EQ(PoseNow(),
               (std::vector<float>{10.3f, 0, -2.2f, 3.0f, -0.9f, 104, 3 - 10.3f, 3, -1 - -2.2f}));
-    PlacePlayer(3.1f, 0.0f, -0.9f, 10.0f);
-    g_prevPlayerX = 3.19f;  // the step went -X, into the stairs up
+    PlacePlayer(3.1f, 0.0f, -0.9f, 94.0f);
+    g_prevPlayerX = 3.19f;  // the step went -X, into the stairs up, facing them
     TakeStairsDown();
     TakeStairsUp();
     EXPECT_EQ(PoseNow(),
               (std::vector<float>{4.3f, 3, -0.7f, 3.19f, -0.9f, 48, 3 - 4.3f, 0, -1 - -0.7f}));
 }
 
-// The stairs take a step that goes into them, within 45 degrees of their way (-X up from the
-// hall, +X down from the bedroom); a step that brushes past along the hall, or backs away,
-// does not climb.
+// The stairs take a step forward into them, facing within 45 degrees of their way (-X up from
+// the hall, +X down from the bedroom); a step that brushes past along the hall, or backs onto
+// them (out of the passage behind the bookcase, across the hall), does not climb.
 TEST_F(MovementTest, OnlyAStepIntoTheStairsTakesThem) {
     const struct {
         float x, floorY, z, yaw;
@@ -175,7 +175,7 @@ TEST_F(MovementTest, OnlyAStepIntoTheStairsTakesThem) {
         {9.85f, 0.0f, -0.6f, 50.0f, 'w', true},
         {9.7f, 0.0f, -1.3f, 160.0f, 'w', false},   // up the hall, drifting onto the stairs
         {9.7f, 0.0f, -0.5f, 20.0f, 'w', false},    // down the hall along them
-        {9.85f, 0.0f, -0.6f, -90.0f, 's', true},   // backing into them
+        {9.85f, 0.0f, -0.6f, -90.0f, 's', false},  // backing onto them
         {9.85f, 0.0f, -0.6f, -30.0f, 's', false},  // backing along the hall onto them
         {4.95f, 3.0f, -0.6f, -90.0f, 'w', true},   // into the stairs down
         {4.95f, 3.0f, -0.6f, -50.0f, 'w', true},

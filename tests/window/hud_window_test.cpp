@@ -352,6 +352,7 @@ TEST_F(HudFrameTest, EveryHintIsDrawnOnItsBandUnderTheBar) {
     ASSERT_TRUE(UseHudFontFile(""));
     std::fill(std::begin(g_iconOwned), std::end(g_iconOwned), 1);
     g_describeMode = 1, g_messageIndex = -1;
+    RememberHintPose();  // as the right press does
     DrawFrame();
     const std::vector<Rgb> withoutHint = Frame();
     for (int entry = 0; entry < kIconCount; ++entry) {
