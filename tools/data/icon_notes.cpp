@@ -1,7 +1,9 @@
 // The three notes as the player reads them: a sheet of paper in the note icon's colour, shown
 // at its own pixel size in the middle of the window. 512 by 256 is a power of two (the icon
 // pictures are uploaded without rescaling) and fits the 800 by 600 window with room around it.
-#include <string>  // Required for: std::to_string()
+#include <cstdio>   // Required for: std::fprintf()
+#include <cstdlib>  // Required for: std::exit()
+#include <string>   // Required for: std::to_string()
 
 #include "picture_paint.h"
 #include "picture_parts.h"
@@ -35,8 +37,16 @@ void WriteNote(const std::filesystem::path& file, const story::Note& note, Color
     canvas.FillRect(56, 45, kWidth - 80, 1, Scale(paper, 0.7));
     const int baseline = DrawParagraph(canvas, Fonts().Font(Face::kChinese, 18), 56, 72,
                                        kWidth - 80, 25, note.body.chinese, ink);
-    DrawParagraph(canvas, Fonts().Font(Face::kSans, 14), 56, baseline + 4, kWidth - 80, 19,
-                  note.body.english, Scale(ink, 1.3));
+    const int next = DrawParagraph(canvas, Fonts().Font(Face::kSans, 14), 56, baseline + 4,
+                                   kWidth - 80, 19, note.body.english, Scale(ink, 1.3));
+    // A note whose words run onto its edge reads as cut short: refuse to write it. The last
+    // line's descenders need room above the sheet's border.
+    const int lastBaseline = next - 19;
+    if (lastBaseline > kHeight - 12) {
+        std::fprintf(stderr, "escape-house-data: note \"%s\": its text runs %d pixels past the "
+                     "sheet\n", note.heading.english, lastBaseline - (kHeight - 12));
+        std::exit(1);
+    }
     WriteBmp24(file, canvas);
 }
 

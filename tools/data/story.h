@@ -138,8 +138,8 @@ inline constexpr Note kNotes[3] = {
      {"楼梯脚下的书柜（下楼后向左转）上有一个密码锁。密码就是日历上圈出的“燃气检修”那天："
       "先月份，再日期，共四位数字。日历挂在锅炉房的墙上：跟着门厅里的指示牌走。",
       "The bookcase at the foot of the stairs (turn left as you come down) has a keypad lock. "
-      "The code is the \"gas check\" day circled on the calendar: month first, then day, four "
-      "digits. The calendar hangs in the boiler room: follow the sign in the hall."}},
+      "The code is the \"gas check\" day circled on the calendar, month first, then day. "
+      "The calendar is in the boiler room: follow the sign."}},
     {{"纸条二　保险箱", "NOTE 2 · THE SAFE"},
      {"大门钥匙锁在书柜后面的保险箱里；保险箱的小钥匙插在一楼衣柜的锁上。"
       "面包能帮你多撑一会儿——只要它是新鲜的。",
