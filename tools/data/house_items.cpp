@@ -195,14 +195,15 @@ void BuildNoteOnNightstand(Model& model) {
 
 void BuildHammer(Model& model) {
     // Lying on the cabinet's top at the bottom of its pick box, the handle pointing back into the
-    // room and turned a little from X, the head across it near the wall: from the bed and from the
-    // middle of the room both the long handle and the wide head show, as a T.
+    // room across the middle of the box and turned a little from X, the head across it near the
+    // wall: from the bed and from the middle of the room both the long handle and the wide head
+    // show, as a T.
     const Vec3 box0 = PlaceMin(kHammerBox);
     const double base = box0.y;
     const Vec3 along = Normalized(V(0.985, 0, 0.174));  // from the handle's end to the head
     const Vec3 across = V(-along.z, 0, along.x);        // the head's length
     const Vec3 up = V(0, 1, 0);
-    const Vec3 head = V(4.7565, base + 0.026, -2.0025);  // the middle of the head
+    const Vec3 head = V(4.7565, base + 0.026, -1.986);  // the middle of the head
     // The handle rests on its end and rises into the head's eye.
     const double handleLength = 0.31;
     const Vec3 handleEnd = head - along * handleLength + V(0, -0.014, 0);

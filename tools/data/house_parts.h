@@ -88,7 +88,7 @@ inline constexpr double kHiddenLampX = 11.9, kHiddenLampZ = -0.7;
 // The slender white post that the end of the wall at X 10.9 becomes inside the doorway behind
 // the bookcase, in the middle of that wall's last cell: narrow enough that the safe shows past it
 // from the hall, as the frame of a wide doorway and not a pillar.
-inline constexpr double kDoorPostX = 10.9, kDoorPostZ = -1.1, kDoorPostHalf = 0.025;
+inline constexpr double kDoorPostX = 10.9, kDoorPostZ = -1.1, kDoorPostHalf = 0.02;
 // The wall between the passage side of the hidden room and its alcove is only a parapet, so that
 // the alcove does not close the room in as a dark slot beside the passage.
 inline constexpr double kParapetTop = 0.6;
