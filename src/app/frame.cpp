@@ -5,6 +5,7 @@
 #include <GL/gl.h>  // Required for: glClear(), glPushMatrix(), glViewport(), glRasterPos2i()
 
 #include "app/countdown.h"
+#include "app/frame_rules.h"
 #include "app/scene.h"
 #include "assets/obj_model.h"
 #include "assets/occlusion.h"
@@ -40,11 +41,9 @@ void OnDisplay() {
 
     if (g_startScreenShown || g_endScreenShown) g_screens.Draw(width, height);
 
-    // Runs while a screen is shown too; the restart on the same frame raises the end screen.
-    RunEndingTrigger(g_pickedBox);
-    if (g_gameMode == 0 || g_gameMode == 2) RestartGame();
+    const FrameRulesOutcome rules = RunFrameRules();
 
-    if (!g_startScreenShown && !g_endScreenShown) {
+    if (rules.houseShown) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
         // The house, seen from the player's camera.
@@ -53,7 +52,6 @@ void OnDisplay() {
         DrawSkyAndHouse();
         DrawItems();
         DrawSelectionOutline(g_pickedBox);
-        GrantIcon(g_pickedBox);
         glPopMatrix();
 
         // The HUD corner: 180 by 100 overlay units, one unit a pixel.
@@ -61,10 +59,7 @@ void OnDisplay() {
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
         glOrtho(0, 180, 0, 100, -1, 1);
-        if (g_describeMode == 0) {
-            const int noteSlot = UseIcon(g_messageIndex);
-            if (noteSlot != 0) DrawNotePicture(noteSlot);
-        }
+        if (rules.noteSlot != 0) DrawNotePicture(rules.noteSlot);
         glViewport(width - 180, height - 100, 180, 100);
         DrawIconBar();
         glDisable(GL_DEPTH_TEST);
