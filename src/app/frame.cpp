@@ -6,6 +6,7 @@
 
 #include "app/countdown.h"
 #include "app/frame_rules.h"
+#include "app/game_input.h"
 #include "app/scene.h"
 #include "assets/obj_model.h"
 #include "assets/occlusion.h"
@@ -17,9 +18,11 @@
 #include "gameplay/picking.h"
 #include "gameplay/progress.h"
 #include "gameplay/screens.h"
+#include "hud/hud_font.h"
 #include "hud/hud_text.h"
 #include "hud/icon_bar.h"
 #include "hud/info_picture.h"
+#include "hud/overlay.h"
 #include "platform/toolkit.h"
 #include "world/camera.h"
 
@@ -34,6 +37,25 @@ void DrawSkyAndHouse() {
     g_skybox.DrawBehind(hiding);
     g_houseModel.DrawTransparent(view, hiding);
 }
+
+namespace {
+
+// The house and all over it dimmed, and the word that the game is paused.
+void DrawPausedOver(int width, int height) {
+    BeginOverlay(0, 0, width, height);
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(0.0f, 0.0f, 0.0f, 0.55f);
+    glRectf(-1.0f, -1.0f, 1.0f, 1.0f);
+    glPopAttrib();
+    EndOverlay(width, height);
+    DrawHudTextBlock(LayOutMiddleLine(kPausedLine, width, height), NoticeFont(), width, height);
+}
+
+}  // namespace
 
 void OnDisplay() {
     const int width = g_windowWidth;
@@ -91,6 +113,7 @@ void OnDisplay() {
         DrawItemUseLine(width, height);
         g_infoPicture.HideIfPlayerMoved();
         if (g_infoPicture.shown) g_infoPicture.Draw(width, height);
+        if (g_paused) DrawPausedOver(width, height);
     }
 
     Toolkit().swapBuffers();
