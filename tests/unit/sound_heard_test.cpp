@@ -85,24 +85,26 @@ TEST(SoundHeardTest, TheTunePlaysPausesResumesAndIsSilentWhenMuted) {
         setenv("SDL_DISKAUDIOFILE", out.c_str(), 1);
         setenv("SDL_DISKAUDIODELAY", "1", 1);
         if (!LoadTune(kTune)) _exit(2);
-        long sizes[5] = {};
+        // The device has been writing silence since it opened; the marks count from the play.
+        long sizes[6] = {};
+        sizes[0] = FileSize(out);
         PlayTune();
-        sizes[0] = GrownBy(out, 0, kWait);
-        PauseTune(true);
         sizes[1] = GrownBy(out, sizes[0], kWait);
-        PauseTune(false);
+        PauseTune(true);
         sizes[2] = GrownBy(out, sizes[1], kWait);
+        PauseTune(false);
+        sizes[3] = GrownBy(out, sizes[2], kWait);
         MuteTune(true);
         PlayTune();  // a new game's restart of the tune, while muted
-        sizes[3] = GrownBy(out, sizes[2], kWait);
-        MuteTune(false);
         sizes[4] = GrownBy(out, sizes[3], kWait);
+        MuteTune(false);
+        sizes[5] = GrownBy(out, sizes[4], kWait);
         CloseTune();
         const ssize_t written = write(marks[1], sizes, sizeof sizes);
         _exit(written == static_cast<ssize_t>(sizeof sizes) ? 0 : 3);
     }
     close(marks[1]);
-    long sizes[5] = {};
+    long sizes[6] = {};
     const ssize_t got = read(marks[0], sizes, sizeof sizes);
     close(marks[0]);
     int status = 0;
@@ -113,31 +115,29 @@ TEST(SoundHeardTest, TheTunePlaysPausesResumesAndIsSilentWhenMuted) {
     const std::string heard = ReadAll(out);
     const std::string tune = WaveData(ReadAll(kTune));
     ASSERT_GT(tune.size(), 1000000u);
-    ASSERT_GE(static_cast<long>(heard.size()), sizes[4]);
-    for (int i = 0; i < 5; ++i) EXPECT_GE(sizes[i], (i + 1) * kWait) << i;
+    ASSERT_GE(static_cast<long>(heard.size()), sizes[5]);
+    for (int i = 1; i < 6; ++i) EXPECT_GE(sizes[i], sizes[i - 1] + kWait) << i;
 
-    // Playing: the tune's own samples from its first sound on (the device writes silence until
-    // the tune starts).
-    const long played = sizes[0] - kSlack;
-    ASSERT_GT(played, 0);
-    const std::size_t heardFrom = heard.find_first_not_of('\0');
+    // Playing: the tune's own samples from its first sound on, which comes within the buffers
+    // the device had filled before the play.
+    const std::size_t heardFrom = heard.find_first_not_of('\0', static_cast<std::size_t>(sizes[0]));
     const std::size_t tuneFrom = tune.find_first_not_of('\0');
-    ASSERT_LT(heardFrom, static_cast<std::size_t>(played)) << "nothing heard while playing";
-    const std::size_t length = std::min<std::size_t>(kBuffer, played - heardFrom);
-    EXPECT_TRUE(heard.compare(heardFrom, length, tune, tuneFrom, length) == 0)
+    ASSERT_LT(heardFrom, static_cast<std::size_t>(sizes[0] + kSlack)) << "nothing heard";
+    EXPECT_TRUE(heard.compare(heardFrom, kBuffer, tune, tuneFrom, kBuffer) == 0)
         << "what plays is not the tune";
     // Paused: silence.
-    EXPECT_TRUE(AllSilent(heard, sizes[0] + kSlack, sizes[1])) << "sound while paused";
-    // Resumed: the tune again, from where the pause caught it: some stretch of the tune.
-    const std::string resumed = heard.substr(static_cast<std::size_t>(sizes[1] + kSlack), kBuffer);
+    EXPECT_TRUE(AllSilent(heard, sizes[1] + kSlack, sizes[2])) << "sound while paused";
+    // Resumed: the tune again, from where the pause caught it: a stretch of the tune near the
+    // part already played.
+    const std::string resumed = heard.substr(static_cast<std::size_t>(sizes[2] + kSlack), kBuffer);
     EXPECT_FALSE(AllSilent(resumed, 0, static_cast<long>(resumed.size())));
     const std::size_t where = tune.find(resumed);
     EXPECT_TRUE(where != std::string::npos) << "what plays after the pause is not the tune";
-    EXPECT_LT(where, static_cast<std::size_t>(sizes[0] + kSlack)) << "the tune did not go on "
-                                                                     "from where it paused";
+    EXPECT_LT(where, static_cast<std::size_t>(sizes[2] - sizes[0] + kSlack))
+        << "the tune did not go on from where it paused";
     // Muted, even across a restart of the tune: silence; unmuted: heard again.
-    EXPECT_TRUE(AllSilent(heard, sizes[2] + kSlack, sizes[3])) << "sound while muted";
-    EXPECT_FALSE(AllSilent(heard, sizes[3] + kSlack, sizes[4])) << "no sound once unmuted";
+    EXPECT_TRUE(AllSilent(heard, sizes[3] + kSlack, sizes[4])) << "sound while muted";
+    EXPECT_FALSE(AllSilent(heard, sizes[4] + kSlack, sizes[5])) << "no sound once unmuted";
     std::remove(out.c_str());
 }
 
