@@ -39,7 +39,8 @@ void OnIdle() {
     if (RunKeyRepeats(GameClock())) Toolkit().postRedisplay();
     // The start and end pictures stop the clock: nobody runs out of time before pressing START
     // (which starts the three minutes afresh), and an end picture stays the ending it was.
-    if (g_startScreenShown || g_endScreenShown) {
+    // A paused game's countdown stands still too, and there is nothing to draw until P.
+    if (g_startScreenShown || g_endScreenShown || g_paused) {
         WaitForInputOrRepeat(kClockTicksPerSecond);
         return;
     }

@@ -5,6 +5,8 @@
 #include <GL/gl.h>  // Required for: glClear(), glPushMatrix(), glViewport(), glRasterPos2i()
 
 #include "app/countdown.h"
+#include "app/frame_rules.h"
+#include "app/game_input.h"
 #include "app/scene.h"
 #include "assets/obj_model.h"
 #include "assets/occlusion.h"
@@ -16,9 +18,11 @@
 #include "gameplay/picking.h"
 #include "gameplay/progress.h"
 #include "gameplay/screens.h"
+#include "hud/hud_font.h"
 #include "hud/hud_text.h"
 #include "hud/icon_bar.h"
 #include "hud/info_picture.h"
+#include "hud/overlay.h"
 #include "platform/toolkit.h"
 #include "world/camera.h"
 
@@ -34,17 +38,34 @@ void DrawSkyAndHouse() {
     g_houseModel.DrawTransparent(view, hiding);
 }
 
+namespace {
+
+// The house and all over it dimmed, and the word that the game is paused.
+void DrawPausedOver(int width, int height) {
+    BeginOverlay(0, 0, width, height);
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(0.0f, 0.0f, 0.0f, 0.55f);
+    glRectf(-1.0f, -1.0f, 1.0f, 1.0f);
+    glPopAttrib();
+    EndOverlay(width, height);
+    DrawHudTextBlock(LayOutMiddleLine(kPausedLine, width, height), NoticeFont(), width, height);
+}
+
+}  // namespace
+
 void OnDisplay() {
     const int width = g_windowWidth;
     const int height = g_windowHeight;
 
     if (g_startScreenShown || g_endScreenShown) g_screens.Draw(width, height);
 
-    // Runs while a screen is shown too; the restart on the same frame raises the end screen.
-    RunEndingTrigger(g_pickedBox);
-    if (g_gameMode == 0 || g_gameMode == 2) RestartGame();
+    const FrameRulesOutcome rules = RunFrameRules();
 
-    if (!g_startScreenShown && !g_endScreenShown) {
+    if (rules.houseShown) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
         // The house, seen from the player's camera.
@@ -53,7 +74,6 @@ void OnDisplay() {
         DrawSkyAndHouse();
         DrawItems();
         DrawSelectionOutline(g_pickedBox);
-        GrantIcon(g_pickedBox);
         glPopMatrix();
 
         // The HUD corner: 180 by 100 overlay units, one unit a pixel.
@@ -61,10 +81,7 @@ void OnDisplay() {
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
         glOrtho(0, 180, 0, 100, -1, 1);
-        if (g_describeMode == 0) {
-            const int noteSlot = UseIcon(g_messageIndex);
-            if (noteSlot != 0) DrawNotePicture(noteSlot);
-        }
+        if (rules.noteSlot != 0) DrawNotePicture(rules.noteSlot);
         glViewport(width - 180, height - 100, 180, 100);
         DrawIconBar();
         glDisable(GL_DEPTH_TEST);
@@ -96,6 +113,7 @@ void OnDisplay() {
         DrawItemUseLine(width, height);
         g_infoPicture.HideIfPlayerMoved();
         if (g_infoPicture.shown) g_infoPicture.Draw(width, height);
+        if (g_paused) DrawPausedOver(width, height);
     }
 
     Toolkit().swapBuffers();

@@ -5,6 +5,7 @@
 #include <string>  // Required for: std::string
 
 #include "app/command_line.h"
+#include "app/game_input.h"
 #include "app/scene.h"
 #include "platform/data_path.h"
 #include "platform/heap.h"
@@ -60,6 +61,8 @@ int main(int argc, char** argv) {
     StartReadingSceneAhead();
     CreateGameWindow(&argc, argv);
     InitScene();
+    // Silence and full screen as the player left them.
+    ApplySettingsAtStart();
     RegisterCallbacks();
     // Closing the window comes back here, so the audio device is closed as on every other way out.
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);

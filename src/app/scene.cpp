@@ -9,6 +9,7 @@
 
 #include "app/countdown.h"
 #include "app/frame.h"
+#include "app/game_input.h"
 #include "assets/bmp_reader.h"
 #include "assets/obj_model.h"
 #include "assets/skybox.h"
@@ -152,11 +153,12 @@ void RegisterCallbacks() {
     glutReshapeFunc(OnReshape);
     // Held keys repeat at the game's own steady rate, not at the desktop's.
     glutIgnoreKeyRepeat(1);
-    glutKeyboardFunc(OnKeyboard);
-    glutKeyboardUpFunc(OnKeyboardUp);
-    glutSpecialFunc(OnSpecialKey);
-    glutSpecialUpFunc(OnSpecialKeyUp);
-    glutMouseFunc(OnMouse);
+    glutKeyboardFunc(OnGameKeyboard);
+    glutKeyboardUpFunc(OnGameKeyboardUp);
+    glutSpecialFunc(OnGameSpecialKey);
+    glutSpecialUpFunc(OnGameSpecialKeyUp);
+    glutMouseFunc(OnGameMouse);
+    glutWindowStatusFunc(OnWindowStatus);
     glutIdleFunc(OnIdle);
 }
 

@@ -23,6 +23,8 @@ int g_secondsLeft = 180;
 char g_timeText[6] = "03:00";
 
 std::int8_t g_gameMode = 1;
+bool g_paused = false;
+ClockTicks g_pausedAt = 0;
 
 int g_pickedBox = -1;
 int g_messageIndex = -1;
@@ -47,6 +49,8 @@ void ResetGameStateToStart() {
     g_secondsLeft = 180;
     std::memcpy(g_timeText, "03:00", sizeof g_timeText);
     g_gameMode = 1;
+    g_paused = false;
+    g_pausedAt = 0;
     g_startScreenShown = 0;
     g_endScreenShown = 0;
     g_endingCode = 0;

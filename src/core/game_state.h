@@ -40,6 +40,8 @@ extern char g_timeText[6];       // "03:00": only characters 1, 3 and 4 ever cha
 // ---- Game flow --------------------------------------------------------------------------------
 
 extern std::int8_t g_gameMode;  // 1 playing; 0 losing ending or time-out asked; 2 win asked
+extern bool g_paused;           // the game stands still: countdown, tune, keys, presses (start false)
+extern ClockTicks g_pausedAt;   // clock reading when the pause began (start 0)
 extern std::uint8_t& g_startScreenShown;  // the start picture covers the window (g_screens field)
 extern std::uint8_t& g_endScreenShown;    // an end picture covers the window (g_screens field)
 extern std::uint8_t& g_endingCode;  // 0 time-out, 1 window fall, 2 boiler, 3 win (g_screens field)

@@ -40,7 +40,6 @@ void DrawInView(const obj3dmodel& model) {
 }  // namespace
 
 void DrawItems() {
-    HideTakenItems(g_pickedBox);
     if (g_hammerVisible) DrawInView(g_hammerModel);
     if (g_breadVisible) DrawInView(g_breadModel);
     for (const KeptItem& item : kKeptItems) {

@@ -34,7 +34,8 @@ public:
     // the slots are cleared. True when the combination was accepted on this call.
     bool CheckEntry();
     // Draws the panel for a window of width w and height h: while shown, with the entry so far
-    // (and runs CheckEntry); after an accepted code, with the sign that it was accepted.
+    // (checked by the frame's rules first); after an accepted code, with the sign that it was
+    // accepted.
     void Draw(int w, int h);
     // Panel hidden, entry cleared, bookcase back at 0.
     void Reset();

@@ -64,9 +64,6 @@ void KeypadPanel::Draw(int w, int h) {
     glBindTexture(GL_TEXTURE_2D, textures[0]);
     DrawOverlayQuad(0.0f, 0.0f, 1.0f, 1.0f);
 
-    // Once closed by an accepted code, the panel only shows what was accepted.
-    if (shown) CheckEntry();
-
     for (int i = 0; i < digitCount; ++i) {
         // A blank cell leaves the panel's own dark display showing.
         const int digit = DigitShown(i);

@@ -6,8 +6,8 @@
 void RunEndingTrigger(int pickedBox);
 // Hides a taken hammer or bread (GL-free part of the item drawing).
 void HideTakenItems(int pickedBox);
-// Hides taken items, then draws the hammer, the bread, the notes and keys not yet taken and the
-// bookcase at its offset.
+// Draws the hammer, the bread, the notes and keys not yet taken (HideTakenItems has run) and
+// the bookcase at its offset.
 void DrawItems();
 // An enabled picked box gives its icon (box 2 gives two).
 void GrantIcon(int pickedBox);

@@ -101,6 +101,15 @@ HudTextBlock LayOutBottomLine(const char* text, int w, int /*h*/) {
     return block;
 }
 
+HudTextBlock LayOutMiddleLine(const char* text, int w, int h) {
+    HudTextBlock block = LayOutBottomLine(text, w, h);
+    if (block.count == 0) return block;
+    const int shift = std::max(0, h / 2) - block.lines[0].baseline;
+    block.lines[0].baseline += shift;
+    block.band.y += shift;
+    return block;
+}
+
 namespace {
 
 float g_hintPose[4] = {};  // the player's X, Y, Z and heading at the right press

@@ -45,6 +45,8 @@ HudTextBlock LayOutIconHint(int entry, int w, int h);
 // One line centred across a window w by h, near its bottom, clear of the floor's name and of
 // the pictures that come up in the middle of the window.
 HudTextBlock LayOutBottomLine(const char* text, int w, int h);
+// One line centred in a window w by h, across and up and down: the word over a paused game.
+HudTextBlock LayOutMiddleLine(const char* text, int w, int h);
 // Draws the band, then the lines in the hint colour, over a window w by h; leaves the viewport,
 // the matrices and the colour as it found them.
 void DrawHudTextBlock(const HudTextBlock& block, GlyphRasterizer& font, int w, int h);

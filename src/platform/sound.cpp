@@ -38,6 +38,9 @@ constexpr const char* kMixerLibrary = "libSDL2_mixer-2.0.so.0";
     X(Mix_LoadWAV_RW, loadWave)               \
     X(Mix_PlayChannelTimed, playChannel)      \
     X(Mix_HaltChannel, haltChannel)           \
+    X(Mix_Pause, pauseChannel)                \
+    X(Mix_Resume, resumeChannel)              \
+    X(Mix_Volume, channelVolume)              \
     X(Mix_FreeChunk, freeChunk)               \
     X(Mix_CloseAudio, closeAudio)             \
     X(SDL_TLSCleanup, threadCleanup)
@@ -60,6 +63,9 @@ Mix_Chunk* g_tune = nullptr;
 bool g_audioOpen = false;
 int g_playCount = 0;
 constexpr int kTuneChannel = 0;
+// What the player asked of the tune; a tune that starts or starts again (a new game) keeps it.
+bool g_paused = false;
+bool g_muted = false;
 
 std::mutex g_lock;
 bool g_loading = false;  // a StartTune thread is at work
@@ -188,11 +194,24 @@ void WaitForLoader() {
     if (g_loader.valid()) g_loader.get();
 }
 
-// Starts the tune from its beginning; g_lock held, no thread at work.
+// Gives the tune's channel the volume and the pause the player asked for; g_lock held.
+void ApplyPlayerWishes() {
+    if (g_tune == nullptr) return;
+    g_mixer.channelVolume(kTuneChannel, g_muted ? 0 : MIX_MAX_VOLUME);
+    if (g_paused) {
+        g_mixer.pauseChannel(kTuneChannel);
+    } else {
+        g_mixer.resumeChannel(kTuneChannel);
+    }
+}
+
+// Starts the tune from its beginning; g_lock held, no thread at work. A muted tune plays on
+// without a sound, so that switching it on again comes in where it has got to.
 void PlayLoaded() {
     if (g_tune == nullptr) return;
     g_mixer.haltChannel(kTuneChannel);
     g_mixer.playChannel(kTuneChannel, g_tune, 0, -1);
+    ApplyPlayerWishes();
     ++g_playCount;
 }
 
@@ -234,6 +253,34 @@ void PlayTune() {
     const std::lock_guard<std::mutex> held(g_lock);
     // A tune still loading starts from its beginning once it is loaded anyway.
     if (!g_loading) PlayLoaded();
+}
+
+void PauseTune(bool paused) {
+    const std::lock_guard<std::mutex> held(g_lock);
+    g_paused = paused;
+    if (!g_loading) ApplyPlayerWishes();
+}
+
+void MuteTune(bool muted) {
+    const std::lock_guard<std::mutex> held(g_lock);
+    g_muted = muted;
+    if (!g_loading) ApplyPlayerWishes();
+}
+
+bool TunePaused() {
+    const std::lock_guard<std::mutex> held(g_lock);
+    return g_paused;
+}
+
+bool TuneMuted() {
+    const std::lock_guard<std::mutex> held(g_lock);
+    return g_muted;
+}
+
+bool TuneAudible() {
+    const std::lock_guard<std::mutex> held(g_lock);
+    if (g_loading || g_tune == nullptr || g_muted || g_paused) return false;
+    return g_mixer.channelVolume(kTuneChannel, -1) > 0;
 }
 
 bool TuneReady() {

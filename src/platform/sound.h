@@ -17,6 +17,18 @@ bool LoadTune(const char* path);
 // Stops whatever plays and starts the tune from its beginning, once.
 void PlayTune();
 
+// Pauses the tune where it is, or lets it play on from there. A tune loaded or started again
+// meanwhile starts paused.
+void PauseTune(bool paused);
+// Silences the tune, or lets it be heard again; it plays on meanwhile, and a tune started again
+// (a new game) stays silent while muted.
+void MuteTune(bool muted);
+// What PauseTune and MuteTune last asked for.
+bool TunePaused();
+bool TuneMuted();
+// True while the tune is loaded, neither paused nor muted, and its channel's volume is up.
+bool TuneAudible();
+
 // True while the tune is loaded and an audio device is open.
 bool TuneReady();
 

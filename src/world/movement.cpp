@@ -142,6 +142,16 @@ bool MoveKeyOf(int toolkitKey, MoveKey* key) {
     }
 }
 
+// Releases `move`; only a release that still had repeats to make changes the view, and asks
+// for the frame that shows it.
+void ReleaseAndShow(MoveKey move) {
+    const float x = g_playerX, z = g_playerZ, yaw = g_yaw, floorY = g_playerY;
+    ReleaseMoveKey(move, GameClock());
+    if (x != g_playerX || z != g_playerZ || yaw != g_yaw || floorY != g_playerY) {
+        Toolkit().postRedisplay();
+    }
+}
+
 }  // namespace
 
 // Every key acts in every game state, also behind a start or ending picture; each handled key
@@ -173,13 +183,7 @@ void OnKeyboard(unsigned char key, int, int) {
 
 void OnKeyboardUp(unsigned char key, int, int) {
     MoveKey move;
-    if (!MoveKeyOf(key, &move)) return;
-    const float x = g_playerX, z = g_playerZ, yaw = g_yaw, floorY = g_playerY;
-    ReleaseMoveKey(move, GameClock());
-    // Only a release that still had repeats to make changes the view.
-    if (x != g_playerX || z != g_playerZ || yaw != g_yaw || floorY != g_playerY) {
-        Toolkit().postRedisplay();
-    }
+    if (MoveKeyOf(key, &move)) ReleaseAndShow(move);
 }
 
 void OnSpecialKey(int key, int, int) {
@@ -191,12 +195,7 @@ void OnSpecialKey(int key, int, int) {
 
 void OnSpecialKeyUp(int key, int, int) {
     MoveKey move;
-    if (!MoveKeyOf(kSpecialKeyBase + key, &move)) return;
-    const float x = g_playerX, z = g_playerZ, yaw = g_yaw, floorY = g_playerY;
-    ReleaseMoveKey(move, GameClock());
-    if (x != g_playerX || z != g_playerZ || yaw == g_yaw || floorY != g_playerY) {
-        Toolkit().postRedisplay();
-    }
+    if (MoveKeyOf(kSpecialKeyBase + key, &move)) ReleaseAndShow(move);
 }
 
 void TurnLeft() {

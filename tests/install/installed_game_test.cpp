@@ -372,6 +372,40 @@ TEST_F(InstalledGame, StartsFromTheMenuPlaysWithRealInputAndEnds) {
             }
             EXPECT_TRUE(SameView(view, atStart)) << "taps of A did not turn the view back";
             EXPECT_GE(tapsBack, 3) << "a held D turned no more than a tap";
+            // P dims the house under the word that it is paused; W does nothing then; P again
+            // brings back the same view.
+            const auto brightness = [](const Shot& s) {
+                long sum = 0;
+                for (int y = 150; y < 560; y += 9) {
+                    for (int x = 40; x < 600; x += 7)
+                        sum += s.At(x, y)[0] + s.At(x, y)[1] + s.At(x, y)[2];
+                }
+                return sum;
+            };
+            RunCommand("xdotool key" + target + " p w 2>/dev/null");
+            const Shot paused = CaptureWhen(display, window, [&](const Shot& s) {
+                return brightness(s) < brightness(atStart) * 3 / 4;
+            });
+            EXPECT_LT(brightness(paused), brightness(atStart) * 3 / 4) << "P did not dim the house";
+            RunCommand("xdotool key" + target + " p 2>/dev/null");
+            EXPECT_TRUE(SameView(
+                CaptureWhen(display, window, [&](const Shot& s) { return SameView(s, atStart); }),
+                atStart))
+                << "P again did not bring the same view back (or W moved a paused game)";
+            // M is remembered in the settings file under XDG_CONFIG_HOME, and M again undoes it.
+            const char* configHome = std::getenv("XDG_CONFIG_HOME");
+            ASSERT_NE(configHome, nullptr);
+            const fs::path settings = fs::path(configHome) / "escape-house" / "settings";
+            for (const char* muted : {"muted=1", "muted=0"}) {
+                RunCommand("xdotool key" + target + " m 2>/dev/null");
+                bool written = false;
+                for (int attempt = 0; attempt < 50 && !written; ++attempt) {
+                    written = FileText(settings).find(muted) != std::string::npos;
+                    if (!written) std::this_thread::sleep_for(100ms);
+                }
+                EXPECT_TRUE(written)
+                    << muted << " not in " << settings << ": " << FileText(settings);
+            }
             // Fifteen turns to the right face the hammer on the cabinet; taking it puts its icon
             // in slot 3 of the bar.
             const Shot emptyBar = CaptureWhen(display, window, CountdownShown);

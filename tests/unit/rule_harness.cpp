@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/countdown.h"
+#include "app/frame_rules.h"
 #include "core/game_state.h"
 #include "gameplay/keypad.h"
 #include "gameplay/picking.h"
@@ -47,16 +48,6 @@ void StartRuleHarness() {
     BuildStartUpGrid();
     g_infoPicture.Init();
     g_windowWidth = 800, g_windowHeight = 600;
-}
-
-void RunFrameRules() {
-    RunEndingTrigger(g_pickedBox);
-    if (g_gameMode == 0 || g_gameMode == 2) RestartGame();
-    if (g_startScreenShown || g_endScreenShown) return;
-    HideTakenItems(g_pickedBox);
-    GrantIcon(g_pickedBox);
-    if (g_describeMode == 0) UseIcon(g_messageIndex);
-    if (g_keypadShown) g_keypad.CheckEntry();
 }
 
 void SetBoxUnderCursor(int box) {

@@ -5,9 +5,10 @@
 
 #include "world/walk_grid.h"
 
+#include "app/frame_rules.h"  // RunFrameRules: the frames of this loop run the game's own rules
+
 // Start-up's state (start picture, 800 by 600, manual clock at 1000), stand-in pick and hooks.
 void StartRuleHarness();
-void RunFrameRules();
 
 // What the world pick finds under the cursor (-1: sky).
 void SetBoxUnderCursor(int box);

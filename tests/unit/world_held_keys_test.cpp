@@ -95,6 +95,35 @@ TEST_F(HeldKeysTest, NothingRepeatsAfterTheRelease) {
     EXPECT_EQ(g_yaw, yaw - 4.0f);
 }
 
+// A release that still had repeats to make (a slow frame kept the idle callback away) walks
+// them and asks for a frame; one with nothing left to make asks for none.
+TEST_F(HeldKeysTest, AReleaseShowsTheRepeatsItMade) {
+    for (const bool arrow : {false, true}) {
+        ReleaseAllMoveKeys();
+        UseManualClock(kPressedAt);
+        StandInTheLivingRoom(90.0f);
+        if (arrow) {
+            OnSpecialKey(kSpecialKeyLeft, 0, 0);
+        } else {
+            OnKeyboard('a', 0, 0);
+        }
+        AdvanceManualClock(290);  // repeats due at 200, 240 and 280, not yet made
+        int redisplays = ToolkitCalls().postRedisplay;
+        if (arrow) {
+            OnSpecialKeyUp(kSpecialKeyLeft, 0, 0);
+        } else {
+            OnKeyboardUp('a', 0, 0);
+        }
+        EXPECT_EQ(g_yaw, 90.0f + 4.0f * 4) << arrow;
+        EXPECT_EQ(ToolkitCalls().postRedisplay, redisplays + 1) << arrow;
+        // A tap's release: nothing left to make, no frame.
+        OnKeyboard('a', 0, 0);
+        redisplays = ToolkitCalls().postRedisplay;
+        OnKeyboardUp('a', 0, 0);
+        EXPECT_EQ(ToolkitCalls().postRedisplay, redisplays) << arrow;
+    }
+}
+
 // The arrows press and release like the letters they stand for, through the special-key
 // callbacks; keys that move nothing are ignored by both.
 TEST_F(HeldKeysTest, ArrowKeysAreWSAndAD) {

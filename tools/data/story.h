@@ -40,8 +40,9 @@ inline constexpr Bilingual kGoal = {"找钥匙，读纸条，解开书柜的密�
                                     "Find the keys, read the notes, crack the bookcase lock, "
                                     "and get out alive!"};
 inline constexpr Bilingual kControlsWalk = {
-    "W / S 前进 / 后退　　A / D 左转 / 右转　　空格 回到起点　　Enter 全屏",
-    "W / S  walk     A / D  turn     Space  back to the start     Enter  full screen"};
+    "W / S 前进 / 后退　A / D 左转 / 右转（或方向键）　空格 回到起点　Enter 全屏　P 暂停　M 音乐",
+    "W / S walk   A / D turn (or the arrows)   Space back to the start   Enter full screen   "
+    "P pause   M music"};
 inline constexpr Bilingual kControlsMouse = {
     "左键：拿起东西、使用物品栏里的物品　　右键点物品：看提示",
     "Left click: take things and use items in your bar     Right click an item: a hint"};

@@ -42,12 +42,14 @@
 
 #include "app/countdown.h"
 #include "app/frame.h"
+#include "app/game_input.h"
 #include "assets/targa_image.h"
 #include "core/game_state.h"
 #include "gameplay/picking.h"
 #include "hud/info_picture.h"
 #include "platform/clock.h"
 #include "platform/data_path.h"
+#include "platform/sound.h"
 #include "platform/toolkit.h"
 #include "replay_window.h"
 #include "route.h"
@@ -139,6 +141,8 @@ std::vector<StateEntry> CurrentState() {
     state.push_back({"breadVisible", Number(g_breadVisible)});
     state.push_back({"infoShown", Number(g_infoPicture.shown)});
     state.push_back({"infoCurrent", Number(g_infoPicture.current)});
+    state.push_back({"paused", Number(g_paused ? 1 : 0)});
+    state.push_back({"muted", Number(TuneMuted() ? 1 : 0)});
     return state;
 }
 
@@ -258,16 +262,16 @@ bool ParseKey(const std::string& word, int* key) {
 // The press or the release of `key` through the game's own callbacks.
 void PressKey(int key) {
     if (key >= kSpecialKeyBase) {
-        OnSpecialKey(key - kSpecialKeyBase, 0, 0);
+        OnGameSpecialKey(key - kSpecialKeyBase, 0, 0);
     } else {
-        OnKeyboard(static_cast<unsigned char>(key), 0, 0);
+        OnGameKeyboard(static_cast<unsigned char>(key), 0, 0);
     }
 }
 void ReleaseKey(int key) {
     if (key >= kSpecialKeyBase) {
-        OnSpecialKeyUp(key - kSpecialKeyBase, 0, 0);
+        OnGameSpecialKeyUp(key - kSpecialKeyBase, 0, 0);
     } else {
-        OnKeyboardUp(static_cast<unsigned char>(key), 0, 0);
+        OnGameKeyboardUp(static_cast<unsigned char>(key), 0, 0);
     }
 }
 
@@ -341,8 +345,8 @@ void Run(const std::string& line) {
         if (!ParseInt(args[1], -100000, 100000, &x) || !ParseInt(args[2], -100000, 100000, &y)) {
             BadCommand("bad position " + args[1] + " " + args[2]);
         }
-        OnMouse(button, GLUT_DOWN, static_cast<int>(x), static_cast<int>(y));
-        OnMouse(button, GLUT_UP, static_cast<int>(x), static_cast<int>(y));
+        OnGameMouse(button, GLUT_DOWN, static_cast<int>(x), static_cast<int>(y));
+        OnGameMouse(button, GLUT_UP, static_cast<int>(x), static_cast<int>(y));
     } else if (command == "walk" || command == "face") {
         need(2);
         double x = 0, z = 0;
@@ -369,8 +373,8 @@ void Run(const std::string& line) {
         if (!ProjectToWindowPixel(point, &x, &y)) {
             Fail(1, "clickat: the point is not in view (" + PrintedPose() + ")");
         }
-        OnMouse(button, GLUT_DOWN, x, y);
-        OnMouse(button, GLUT_UP, x, y);
+        OnGameMouse(button, GLUT_DOWN, x, y);
+        OnGameMouse(button, GLUT_UP, x, y);
     } else if (command == "frame") {
         need(0);
         OnDisplay();

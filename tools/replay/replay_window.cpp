@@ -6,10 +6,13 @@
 
 #include <algorithm>  // Required for: std::copy_n()
 #include <cerrno>     // Required for: errno
+#include <chrono>     // Required for: std::chrono::milliseconds
 #include <cstdio>     // Required for: std::rename(), std::remove()
 #include <cstring>    // Required for: std::strerror()
+#include <thread>     // Required for: std::this_thread::sleep_for()
 
 #include "app/frame.h"
+#include "app/game_input.h"
 #include "app/scene.h"
 #include "core/game_state.h"
 #include "gameplay/picking.h"
@@ -82,6 +85,8 @@ void OpenReplayWindow(int* argc, char** argv) {
     PumpWindowEvents();
     InitScene();
     OnReshape(800, 600);
+    // The settings are read, and written on M, Enter and Esc, as the game does.
+    ApplySettingsAtStart();
 }
 
 void HonourPostedRedisplay() {
@@ -94,7 +99,13 @@ void HonourPostedRedisplay() {
 void ResizeReplayWindow(int width, int height) {
     if (width > 0 && height > 0) {
         glutReshapeWindow(width, height);
-        PumpWindowEvents();
+        // The next frame must be drawn into the window at its new size: wait (two seconds at
+        // most) until the server has grown it, or the frame is drawn into the old one.
+        for (int waited = 0; waited < 2000; waited += 5) {
+            PumpWindowEvents();
+            if (glutGet(GLUT_WINDOW_WIDTH) == width && glutGet(GLUT_WINDOW_HEIGHT) == height) break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
     }
     OnReshape(width, height);
 }

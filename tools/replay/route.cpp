@@ -4,6 +4,7 @@
 #include <cmath>  // Required for: std::atan2(), std::hypot()
 #include <queue>  // Required for: std::queue
 
+#include "app/game_input.h"
 #include "core/game_state.h"
 #include "world/movement.h"
 #include "world/walk_grid.h"
@@ -84,8 +85,8 @@ void TurnTowards(float x, float z) {
         const double off = AngleBetween(heading, g_yaw);
         if (std::fabs(off) <= 2.0) return;
         const unsigned char key = off > 0 ? 'a' : 'd';
-        OnKeyboard(key, 0, 0);
-        OnKeyboardUp(key, 0, 0);
+        OnGameKeyboard(key, 0, 0);
+        OnGameKeyboardUp(key, 0, 0);
     }
 }
 
@@ -103,8 +104,8 @@ bool WalkTo(float x, float z, std::string* reason) {
             if (distance < 0.06) break;
             TurnTowards(point.x, point.z);
             const float beforeX = g_playerX, beforeZ = g_playerZ;
-            OnKeyboard('w', 0, 0);
-            OnKeyboardUp('w', 0, 0);
+            OnGameKeyboard('w', 0, 0);
+            OnGameKeyboardUp('w', 0, 0);
             if (g_playerY != floorAtStart) return true;  // the stairs took over
             if (std::hypot(g_playerX - beforeX, g_playerZ - beforeZ) < 0.01) {
                 *reason = "a wall refused the step";
