@@ -1,11 +1,49 @@
 // Hiding by the largest rectangles in view, cell by cell: a box is hidden in a cell when its
-// outline there lies inside one rectangle's outline and the box lies wholly behind that
-// rectangle's plane, deep enough that the depth buffer keeps them apart.
+// outline there lies inside the rectangles that hold it and the box lies wholly behind each of
+// their planes, deep enough that the depth buffer keeps them apart.
 #include "assets/occlusion.h"
 
 #include <algorithm>  // Required for: std::partial_sort(), std::min(), std::max()
 #include <cmath>      // Required for: std::fabs()
 #include <utility>    // Required for: std::pair
+
+namespace {
+
+// The bounding rectangle of a polygon: least x, y, then greatest x, y.
+void Bounds(const ScreenPolygon& polygon, double bounds[4]) {
+    bounds[0] = bounds[2] = polygon.points[0].x;
+    bounds[1] = bounds[3] = polygon.points[0].y;
+    for (const ScreenPoint& p : polygon) {
+        bounds[0] = std::min(bounds[0], p.x);
+        bounds[1] = std::min(bounds[1], p.y);
+        bounds[2] = std::max(bounds[2], p.x);
+        bounds[3] = std::max(bounds[3], p.y);
+    }
+}
+
+bool Overlap(const double a[4], const double b[4]) {
+    return a[0] <= b[2] && b[0] <= a[2] && a[1] <= b[3] && b[1] <= a[3];
+}
+
+// The part of `polygon` inside every edge of the region, margin included.
+ScreenPolygon Inside(const ScreenRegion& region, const ScreenPolygon& polygon) {
+    ScreenPolygon inside = polygon;
+    for (int k = 0; k < region.outline.count && !inside.empty(); ++k) {
+        inside =
+            ClipToHalfPlane(inside, region.edges[k][0], region.edges[k][1], region.edges[k][2]);
+    }
+    return inside;
+}
+
+bool HoldsPoint(const ScreenRegion& region, const ScreenPoint& point) {
+    for (int k = 0; k < region.outline.count; ++k) {
+        const double* edge = region.edges[k];
+        if (edge[0] * point.x + edge[1] * point.y + edge[2] < 0) return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 Occlusion::Occlusion(const ViewVolume& view, const std::vector<WorldRect>& rects, int most)
     : view_(view) {
@@ -17,11 +55,13 @@ Occlusion::Occlusion(const ViewVolume& view, const std::vector<WorldRect>& rects
 
     std::vector<std::pair<double, Cover>> rated;
     for (const WorldRect& rect : rects) {
-        Cover cover{rect, {}};
+        Cover cover{rect, {}, {}};
         if (!view.Outline(rect, kMargin, &cover.region)) continue;
         const double area =
             Area(ClipToRect(cover.region.outline, x_[0], y_[0], x_[kCellsAcross], y_[kCellsUp]));
-        if (area > 0.0) rated.emplace_back(area, cover);
+        if (area <= 0.0) continue;
+        Bounds(cover.region.outline, cover.bounds);
+        rated.emplace_back(area, cover);
     }
     const std::size_t used = std::min<std::size_t>(
         rated.size(), static_cast<std::size_t>(std::max(0, std::min(most, kMostCovers))));
@@ -29,14 +69,31 @@ Occlusion::Occlusion(const ViewVolume& view, const std::vector<WorldRect>& rects
                       [](const auto& a, const auto& b) { return a.first > b.first; });
     for (std::size_t k = 0; k < used; ++k) covers_.push_back(rated[k].second);
 
-    // The cells no rectangle fills, and their bounds.
+    // What holds each cell, and the bounds of the cells nothing holds.
     int first[2] = {kCellsAcross, kCellsUp}, last[2] = {-1, -1};
     for (int r = 0; r < kCellsUp; ++r) {
         for (int c = 0; c < kCellsAcross; ++c) {
             const ScreenPolygon cell = Cell(r, c);
-            bool held = false;
-            for (const Cover& cover : covers_) held = held || cover.region.Holds(cell);
-            if (held) continue;
+            double cellBounds[4];
+            Bounds(cell, cellBounds);
+            int candidates[kMostCovers];
+            int count = 0;
+            for (std::size_t k = 0; k < covers_.size(); ++k) {
+                if (Overlap(covers_[k].bounds, cellBounds)) {
+                    candidates[count++] = static_cast<int>(k);
+                }
+            }
+            Holders& holders = held_[r][c];
+            if (HeldTogether(candidates, count, cell, kMostTogether, &holders)) {
+                for (int h = 0; h < holders.count; ++h) {
+                    const Cover& cover = covers_[static_cast<std::size_t>(holders.cover[h])];
+                    double least = 0.0;
+                    cover.region.DepthRange(Inside(cover.region, cell), &least,
+                                            &holders.greatest[h]);
+                }
+                continue;
+            }
+            holders.count = 0;
             first[0] = std::min(first[0], c);
             first[1] = std::min(first[1], r);
             last[0] = std::max(last[0], c);
@@ -61,6 +118,55 @@ ScreenPolygon Occlusion::Cell(int row, int column) const {
     return cell;
 }
 
+bool Occlusion::HeldTogether(const int* candidates, int count, const ScreenPolygon& part, int most,
+                             Holders* used) const {
+    const auto take = [used](int cover) {
+        for (int h = 0; h < used->count; ++h) {
+            if (used->cover[h] == cover) return true;
+        }
+        if (used->count == kMostHolders) return false;
+        used->cover[used->count++] = cover;
+        return true;
+    };
+    for (int k = 0; k < count; ++k) {
+        if (covers_[static_cast<std::size_t>(candidates[k])].region.Holds(part)) {
+            return take(candidates[k]);
+        }
+    }
+    if (most <= 1) return false;
+    // Every corner must lie in one of them at least.
+    for (const ScreenPoint& corner : part) {
+        bool inOne = false;
+        for (int k = 0; k < count && !inOne; ++k) {
+            inOne = HoldsPoint(covers_[static_cast<std::size_t>(candidates[k])].region, corner);
+        }
+        if (!inOne) return false;
+    }
+    // One of them takes what it holds (by its margin), and the others together what lies
+    // outside each of its edges: every point is then inside one of them by the margin, and the
+    // seams between them are never counted on.
+    for (int k = 0; k < count; ++k) {
+        const ScreenRegion& region = covers_[static_cast<std::size_t>(candidates[k])].region;
+        if (Inside(region, part).empty()) continue;
+        int others[kMostCovers];
+        int left = 0;
+        for (int o = 0; o < count; ++o) {
+            if (o != k) others[left++] = candidates[o];
+        }
+        Holders trial = *used;
+        bool held = take(candidates[k]);
+        for (int edge = 0; edge < region.outline.count && held; ++edge) {
+            const ScreenPolygon outside = ClipToHalfPlane(
+                part, -region.edges[edge][0], -region.edges[edge][1], -region.edges[edge][2]);
+            if (outside.empty()) continue;
+            held = HeldTogether(others, left, outside, most - 1, used);
+        }
+        if (held) return true;
+        *used = trial;
+    }
+    return false;
+}
+
 double Occlusion::Beyond(const Cover& cover, const WorldBox& box) const {
     const int axis = cover.rect.axis;
     const double at = cover.rect.at;
@@ -69,52 +175,92 @@ double Occlusion::Beyond(const Cover& cover, const WorldBox& box) const {
     return toPlane > 0 ? box.min[axis] - at : at - box.max[axis];
 }
 
-bool Occlusion::Deeper(const Cover& cover, double beyond, const ScreenPolygon& part) const {
+bool Occlusion::Deeper(const Cover& cover, double beyond, double greatest) const {
     // A point `beyond` past the plane, seen through a point of the rectangle at clip depth w,
     // lies at w (h + beyond) / h (h the eye's distance from the plane); window depth there is
     // DepthScale (1 / w - 1 / that) = DepthScale beyond / (w (h + beyond)) deeper, least where w
     // is greatest. Points farther beyond lie deeper still.
-    double least = 0.0, greatest = 0.0;
-    cover.region.DepthRange(part, &least, &greatest);
     const double h = std::fabs(cover.rect.at - view_.Eye()[cover.rect.axis]);
     return view_.DepthScale() * beyond / (greatest * (h + beyond)) >= kDepthMargin;
 }
 
+bool Occlusion::Deeper(const Cover& cover, double beyond, const ScreenPolygon& part) const {
+    double least = 0.0, greatest = 0.0;
+    cover.region.DepthRange(part, &least, &greatest);
+    return Deeper(cover, beyond, greatest);
+}
+
 bool Occlusion::Hides(const WorldBox& box) const {
     if (!usable_ || covers_.empty()) return false;
-    // Only rectangles the whole box lies beyond, by how far.
-    std::pair<const Cover*, double> before[kMostCovers];
-    int count = 0;
-    for (const Cover& cover : covers_) {
-        const double beyond = Beyond(cover, box);
-        if (beyond >= kMinimumGap && count < kMostCovers) before[count++] = {&cover, beyond};
+    int budget = kMostParts;
+    // Only the largest faces are worth judging in parts: the lawn reaching from under the floor
+    // to beyond the walls, a wall from under the floor to above the ceiling.
+    float longest = 0.0f;
+    for (int axis = 0; axis < 3; ++axis) longest = std::max(longest, box.max[axis] - box.min[axis]);
+    return HidesPart(box, longest > kSplitFrom ? kDeepestSplit : 0, &budget);
+}
+
+bool Occlusion::HidesPart(const WorldBox& box, int splits, int* budget) const {
+    if (HidesWhole(box)) return true;
+    if (splits == 0 || *budget < 2) return false;
+    // Halves along the longest side.
+    int axis = 0;
+    for (int a = 1; a < 3; ++a) {
+        if (box.max[a] - box.min[a] > box.max[axis] - box.min[axis]) axis = a;
     }
-    if (count == 0) return false;
+    WorldBox low = box, high = box;
+    low.max[axis] = high.min[axis] = box.min[axis] + (box.max[axis] - box.min[axis]) / 2.0f;
+    *budget -= 2;
+    // A part outside the view puts nothing on screen.
+    return (!view_.MayShow(low) || HidesPart(low, splits - 1, budget)) &&
+           (!view_.MayShow(high) || HidesPart(high, splits - 1, budget));
+}
+
+bool Occlusion::HidesWhole(const WorldBox& box) const {
+    // How far the box lies beyond each rectangle (too little when not beyond it).
+    double beyond[kMostCovers];
+    bool anyBeyond = false;
+    for (std::size_t k = 0; k < covers_.size(); ++k) {
+        beyond[k] = Beyond(covers_[k], box);
+        anyBeyond = anyBeyond || beyond[k] >= kMinimumGap;
+    }
+    if (!anyBeyond) return false;
     ScreenPolygon outline;
-    const bool known = view_.Outline(box, &outline);
-    // The outline's bounding rectangle: cells wholly outside it have no part of it.
-    double minX = x_[0], maxX = x_[kCellsAcross], minY = y_[0], maxY = y_[kCellsUp];
-    if (known) {
-        minX = maxX = outline.points[0].x;
-        minY = maxY = outline.points[0].y;
-        for (const ScreenPoint& p : outline) {
-            minX = std::min(minX, p.x);
-            maxX = std::max(maxX, p.x);
-            minY = std::min(minY, p.y);
-            maxY = std::max(maxY, p.y);
-        }
-    }
+    if (!view_.Outline(box, &outline)) return true;  // nothing of it before the near plane
+    double outlineBounds[4];
+    Bounds(outline, outlineBounds);
     for (int r = 0; r < kCellsUp; ++r) {
-        if (y_[r + 1] < minY || y_[r] > maxY) continue;
+        if (y_[r + 1] < outlineBounds[1] || y_[r] > outlineBounds[3]) continue;
         for (int c = 0; c < kCellsAcross; ++c) {
-            if (x_[c + 1] < minX || x_[c] > maxX) continue;
-            const ScreenPolygon part =
-                known ? ClipToRect(outline, x_[c], y_[r], x_[c + 1], y_[r + 1]) : Cell(r, c);
+            if (x_[c + 1] < outlineBounds[0] || x_[c] > outlineBounds[2]) continue;
+            // The rectangles that hold the whole cell, when the box lies beyond each of them.
+            const Holders& holders = held_[r][c];
+            bool hidden = holders.count > 0;
+            for (int h = 0; h < holders.count && hidden; ++h) {
+                const std::size_t k = static_cast<std::size_t>(holders.cover[h]);
+                hidden =
+                    beyond[k] >= kMinimumGap && Deeper(covers_[k], beyond[k], holders.greatest[h]);
+            }
+            if (hidden) continue;
+            // Else the rectangles the box lies beyond that hold its part of the cell.
+            const ScreenPolygon part = ClipToRect(outline, x_[c], y_[r], x_[c + 1], y_[r + 1]);
             if (part.empty()) continue;
-            bool hidden = false;
-            for (int k = 0; k < count && !hidden; ++k) {
-                hidden = before[k].first->region.Holds(part) &&
-                         Deeper(*before[k].first, before[k].second, part);
+            double partBounds[4];
+            Bounds(part, partBounds);
+            int candidates[kMostCovers];
+            int count = 0;
+            for (std::size_t k = 0; k < covers_.size(); ++k) {
+                if (beyond[k] >= kMinimumGap && Overlap(covers_[k].bounds, partBounds)) {
+                    candidates[count++] = static_cast<int>(k);
+                }
+            }
+            Holders partHolders;
+            hidden = HeldTogether(candidates, count, part, kMostTogether, &partHolders);
+            for (int h = 0; h < partHolders.count && hidden; ++h) {
+                const std::size_t k = static_cast<std::size_t>(partHolders.cover[h]);
+                const ScreenPolygon taken =
+                    partHolders.count == 1 ? part : Inside(covers_[k].region, part);
+                hidden = taken.empty() || Deeper(covers_[k], beyond[k], taken);
             }
             if (!hidden) return false;
         }

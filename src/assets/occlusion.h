@@ -1,6 +1,6 @@
 // What a frame's largest opaque rectangles keep from sight, judged on a grid of window cells: a
-// box wholly behind one of them in every cell it covers would only be drawn over, and nothing
-// behind them all (the sky) can show when each cell is filled by one. No GL here.
+// box wholly behind the rectangles that hold the part of it in each cell it covers would only be
+// drawn over, and nothing behind them all (the sky) can show when every cell is held. No GL here.
 #pragma once
 
 #include <vector>  // Required for: std::vector
@@ -10,8 +10,8 @@
 class Occlusion {
 public:
     // The window is cut into this many cells across and up, on whole pixels.
-    static constexpr int kCellsAcross = 8;
-    static constexpr int kCellsUp = 6;
+    static constexpr int kCellsAcross = 16;
+    static constexpr int kCellsUp = 12;
     // How far inside a rectangle's outline (in pixels) whatever it hides must stay: far above
     // what GL's rounding moves an edge (a 256th of a pixel).
     static constexpr double kMargin = 0.1;
@@ -22,6 +22,16 @@ public:
     static constexpr double kMinimumGap = 1e-4;
     // No more rectangles than this are used, whatever is asked.
     static constexpr int kMostCovers = 32;
+    // A cell may be held by this many rectangles together when none holds it alone (where a
+    // wall's panelling meets the paper above it, and the floor below).
+    static constexpr int kMostTogether = 3;
+    // A box not hidden whole is judged in halves, and those in halves, this many times at most,
+    // and in no more parts than this all told: the lawn reaches from under the floor to beyond
+    // the walls, a wall from under the floor to above the ceiling.
+    static constexpr int kDeepestSplit = 8;
+    // Boxes no longer than this on any side are judged whole only.
+    static constexpr float kSplitFrom = 2.0f;
+    static constexpr int kMostParts = 48;
 
     // Hides nothing.
     Occlusion() = default;
@@ -30,35 +40,59 @@ public:
     Occlusion(const ViewVolume& view, const std::vector<WorldRect>& rects, int most);
 
     // Whether every pixel the box could put on screen would fail the depth test: in each cell
-    // of the window its outline reaches, it lies inside one rectangle's outline and wholly
-    // behind that rectangle. A box with a corner at or behind the eye is judged in every cell.
+    // of the window its outline reaches (cut at the near plane), it lies inside one rectangle's
+    // outline, or inside the outlines of the rectangles that hold that whole cell together, and
+    // wholly behind each of them; or else each half of it is hidden so, or lies outside the view.
     bool Hides(const WorldBox& box) const;
-    // Whether one rectangle or another fills each cell: nothing behind them can show.
+    // Whether the rectangles hold every cell: nothing behind them can show.
     bool FillsWindow() const { return filled_; }
     // The pixels (x, y, width, height) of the smallest rectangle of cells that holds every cell
-    // no rectangle fills; false when that is the whole window, or there is none.
+    // the rectangles do not hold; false when that is the whole window, or there is none.
     bool OpenBounds(int rect[4]) const;
 
     // The rectangles in use and their outlines, largest first.
     struct Cover {
         WorldRect rect;
         ScreenRegion region;
+        double bounds[4];  // the outline's least x, y and greatest x, y
     };
     const std::vector<Cover>& Covers() const { return covers_; }
 
 private:
+    // The rectangles that hold a whole cell between them (none when they do not), each with the
+    // greatest clip w it shows within the cell.
+    static constexpr int kMostHolders = 8;
+    struct Holders {
+        int count = 0;
+        int cover[kMostHolders];
+        double greatest[kMostHolders];
+    };
+
     // How far the box lies beyond the cover's plane, away from the eye (negative when not
     // wholly beyond it).
     double Beyond(const Cover& cover, const WorldBox& box) const;
-    // Whether every point of a box `beyond` past the cover's plane, seen within `part` (a piece
-    // of the window inside the cover's outline), lies deeper than the cover there by the margin.
+    // Whether points `beyond` past the cover's plane, seen where the cover shows clip w up to
+    // `greatest`, lie deeper than the cover there by the margin.
+    bool Deeper(const Cover& cover, double beyond, double greatest) const;
+    // The same for whatever lies beyond it within `part` (a piece of the window inside the
+    // cover's outline).
     bool Deeper(const Cover& cover, double beyond, const ScreenPolygon& part) const;
     ScreenPolygon Cell(int row, int column) const;
+    // Hides for `box` whole, or for each of its halves in turn (down to `splits` halvings, while
+    // `budget` parts remain to be judged).
+    bool HidesPart(const WorldBox& box, int splits, int* budget) const;
+    // Hides for the box whole, without halving it.
+    bool HidesWhole(const WorldBox& box) const;
+    // Whether `most` of the covers listed in `candidates` or fewer hold every point of `part`
+    // between them by the margin; the covers they took are added to `used`.
+    bool HeldTogether(const int* candidates, int count, const ScreenPolygon& part, int most,
+                      Holders* used) const;
 
     ViewVolume view_;
     std::vector<Cover> covers_;
     int x_[kCellsAcross + 1] = {};
     int y_[kCellsUp + 1] = {};
+    Holders held_[kCellsUp][kCellsAcross];
     bool usable_ = false;
     bool filled_ = false;
     int open_[4] = {};

@@ -12,7 +12,8 @@ double Cross(const ScreenPoint& o, const ScreenPoint& a, const ScreenPoint& b) {
     return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
 }
 
-// The part of `polygon` where a x + b y + c >= 0.
+}  // namespace
+
 ScreenPolygon ClipToHalfPlane(const ScreenPolygon& polygon, double a, double b, double c) {
     ScreenPolygon kept;
     for (int i = 0; i < polygon.count; ++i) {
@@ -28,8 +29,6 @@ ScreenPolygon ClipToHalfPlane(const ScreenPolygon& polygon, double a, double b, 
     }
     return kept;
 }
-
-}  // namespace
 
 double Area(const ScreenPolygon& polygon) {
     double twice = 0.0;
@@ -153,30 +152,56 @@ ScreenPoint ViewVolume::ToWindow(const double clip[4]) const {
 
 bool ViewVolume::Outline(const WorldBox& box, ScreenPolygon* hull) const {
     if (viewport_[2] <= 0 || viewport_[3] <= 0) return false;
-    ScreenPoint corners[8];
+    // The corners in clip coordinates, and how far each lies before the near plane (z + w).
+    double corners[8][4];
+    double before[8];
+    bool cut = false;
     for (int corner = 0; corner < 8; ++corner) {
         const double point[3] = {corner & 1 ? box.max[0] : box.min[0],
                                  corner & 2 ? box.max[1] : box.min[1],
                                  corner & 4 ? box.max[2] : box.min[2]};
-        double clip[4];
-        ToClip(point, clip);
-        if (!(clip[3] > 1e-6)) return false;
-        corners[corner] = ToWindow(clip);
+        ToClip(point, corners[corner]);
+        before[corner] = corners[corner][2] + corners[corner][3];
+        cut = cut || before[corner] < 0;
     }
+    // What GL can draw of the box is its part before the near plane: its corners there, and
+    // where its edges cross the plane.
+    ScreenPoint points[8 + 12];
+    int count = 0;
+    for (int corner = 0; corner < 8; ++corner) {
+        if (before[corner] < 0) continue;
+        if (!(corners[corner][3] > 1e-6)) return false;
+        points[count++] = ToWindow(corners[corner]);
+    }
+    if (cut) {
+        for (int from = 0; from < 8; ++from) {
+            for (int axis = 0; axis < 3; ++axis) {
+                const int to = from | (1 << axis);
+                if (to == from || (before[from] < 0) == (before[to] < 0)) continue;
+                const double t = before[from] / (before[from] - before[to]);
+                double crossing[4];
+                for (int i = 0; i < 4; ++i) {
+                    crossing[i] = corners[from][i] + t * (corners[to][i] - corners[from][i]);
+                }
+                if (!(crossing[3] > 1e-6)) return false;
+                points[count++] = ToWindow(crossing);
+            }
+        }
+    }
+    if (count == 0) return false;
     // The convex hull, lower then upper chain (Andrew's monotone chain).
-    std::sort(std::begin(corners), std::end(corners),
-              [](const ScreenPoint& a, const ScreenPoint& b) {
-                  return a.x < b.x || (a.x == b.x && a.y < b.y);
-              });
-    ScreenPoint chain[16];
+    std::sort(points, points + count, [](const ScreenPoint& a, const ScreenPoint& b) {
+        return a.x < b.x || (a.x == b.x && a.y < b.y);
+    });
+    ScreenPoint chain[2 * (8 + 12)];
     int k = 0;
-    for (int i = 0; i < 8; ++i) {
-        while (k >= 2 && Cross(chain[k - 2], chain[k - 1], corners[i]) <= 0) --k;
-        chain[k++] = corners[i];
+    for (int i = 0; i < count; ++i) {
+        while (k >= 2 && Cross(chain[k - 2], chain[k - 1], points[i]) <= 0) --k;
+        chain[k++] = points[i];
     }
-    for (int i = 6, lower = k + 1; i >= 0; --i) {
-        while (k >= lower && Cross(chain[k - 2], chain[k - 1], corners[i]) <= 0) --k;
-        chain[k++] = corners[i];
+    for (int i = count - 2, lower = k + 1; i >= 0; --i) {
+        while (k >= lower && Cross(chain[k - 2], chain[k - 1], points[i]) <= 0) --k;
+        chain[k++] = points[i];
     }
     hull->count = 0;
     for (int i = 0; i < k - 1; ++i) hull->push_back(chain[i]);

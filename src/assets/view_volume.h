@@ -24,9 +24,10 @@ struct ScreenPoint {
     double x, y;
 };
 // A convex polygon of the window, held without the heap: a box's outline has at most six
-// corners, a rectangle's four, and cutting one to a rectangle adds at most one a side.
+// corners (a dozen once cut at the near plane), a rectangle's five, and cutting one polygon to
+// another adds at most one a side.
 struct ScreenPolygon {
-    static constexpr int kMost = 16;
+    static constexpr int kMost = 32;
     ScreenPoint points[kMost];
     int count = 0;
 
@@ -53,6 +54,8 @@ struct ScreenRegion {
     void DepthRange(const ScreenPolygon& polygon, double* least, double* greatest) const;
 };
 
+// The part of convex `polygon` where a x + b y + c >= 0 (empty if none): one point more at most.
+ScreenPolygon ClipToHalfPlane(const ScreenPolygon& polygon, double a, double b, double c);
 // The part of convex `polygon` inside the rectangle from x0, y0 to x1, y1 (empty if none).
 ScreenPolygon ClipToRect(const ScreenPolygon& polygon, double x0, double y0, double x1, double y1);
 // The area a polygon encloses, whichever way it is wound.
@@ -76,8 +79,9 @@ public:
 
     // The viewport this volume was made with (all zero when none was given).
     const int* Viewport() const { return viewport_; }
-    // The box's outline in the window: the convex hull of its corners. False (nothing written)
-    // when a corner lies at or behind the eye, where the outline is no longer the hull.
+    // The box's outline in the window: the convex hull of its corners, or of its part before
+    // the near plane when it reaches behind it (all GL can draw of it). False (nothing written)
+    // when none of it lies before the near plane.
     bool Outline(const WorldBox& box, ScreenPolygon* hull) const;
     // The rectangle in the window as GL draws it, cut at the near plane, every edge moved
     // `margin` pixels inwards. False when nothing of it lies beyond the near plane, some of it

@@ -14,6 +14,8 @@ void OpenTestWindow();
 void OpenGameWindow();
 // The game state, keypad, screens, grid and info picture as start-up leaves them; 800 by 600.
 void ResetGameForTest();
+// The window at another size, once the X server has made it so, and the game told.
+void ResizeGameWindow(int width, int height);
 void DrawFrame();
 // Rows bottom first; PixelAt counts y from the top as the mouse does.
 std::vector<Rgb> ReadWindowPixels(int* width, int* height);

@@ -2,9 +2,10 @@
 // own camera (30 degrees up, 800 by 600, near 0.02, far 100) looking down -z from the origin.
 #include <gtest/gtest.h>
 
-#include <cmath>   // Required for: std::tan()
-#include <string>  // Required for: std::string
-#include <vector>  // Required for: std::vector
+#include <algorithm>  // Required for: std::min()
+#include <cmath>      // Required for: std::tan()
+#include <string>     // Required for: std::string
+#include <vector>     // Required for: std::vector
 
 #include "assets/obj_model.h"
 #include "assets/occlusion.h"
@@ -68,8 +69,15 @@ TEST(ScreenOutlineTest, BoxesAndRectanglesLandWhereThePerspectivePutsThem) {
         EXPECT_NEAR(moved.points[k].x, hull.points[k].x + 40, 1e-9);
         EXPECT_NEAR(moved.points[k].y, hull.points[k].y + 60, 1e-9);
     }
-    // A box reaching behind the eye has no outline.
-    EXPECT_FALSE(view.Outline(WorldBox{{-1, -1, -1}, {1, 1, 1}}, &hull));
+    // A box reaching behind the eye has the outline of its part before the near plane: a rod
+    // from z -10 to 1, x 0.5 to 0.6, begins on screen where its far end lands.
+    ASSERT_TRUE(view.Outline(WorldBox{{0.5f, -0.05f, -10}, {0.6f, 0.05f, 1}}, &hull));
+    double minX = 1e9;
+    for (const ScreenPoint& p : hull) minX = std::min(minX, p.x);
+    EXPECT_NEAR(minX, 400.0 + 400.0 * f / (4.0 / 3.0) * 0.5 / 10.0, 1e-3);
+    EXPECT_GT(hull.count, 3);
+    // A box wholly behind it has none.
+    EXPECT_FALSE(view.Outline(WorldBox{{-1, -1, 1}, {1, 1, 2}}, &hull));
 
     // A rectangle at z -10, x and y from -1 to 1: 4 corners, its centre held, a point 0.05
     // pixels inside an edge not held with a margin of 0.1, one 0.2 inside held.
@@ -164,10 +172,10 @@ TEST(OcclusionTest, TwoHalvesHideWhatLiesBehindEitherButNotAcrossTheirSeam) {
     EXPECT_TRUE(halves.Hides(WorldBox{{1, -1, -10}, {3, 1, -9}}));
     EXPECT_FALSE(halves.Hides(WorldBox{{-1, -1, -10}, {1, 1, -9}}));
     EXPECT_FALSE(halves.FillsWindow());
-    // The sky may show only in the two columns of cells beside the seam.
+    // The sky may show only in the two columns of cells (50 pixels wide) beside the seam.
     int open[4] = {};
     ASSERT_TRUE(halves.OpenBounds(open));
-    EXPECT_EQ(std::vector<int>(open, open + 4), (std::vector<int>{300, 0, 200, 600}));
+    EXPECT_EQ(std::vector<int>(open, open + 4), (std::vector<int>{350, 0, 100, 600}));
     EXPECT_FALSE(Occlusion(view, {FacingRect(-5, -20, 20, -20, 20)}, 16).OpenBounds(open));
     EXPECT_FALSE(Occlusion().OpenBounds(open));
     // Walls that overlap on screen share the work cell by cell: A (z -5, to x 0.1) holds the
@@ -176,10 +184,43 @@ TEST(OcclusionTest, TwoHalvesHideWhatLiesBehindEitherButNotAcrossTheirSeam) {
     const Occlusion overlapping(
         view, {FacingRect(-5, -20, 0.1f, -20, 20), FacingRect(-6, -0.1f, 20, -20, 20)}, 16);
     EXPECT_TRUE(overlapping.Hides(WorldBox{{-1, -1, -10}, {1, 1, -9}}));
+    // Halves that overlap by 0.2 hold the cells across their seam together: a box behind both,
+    // across the seam, is hidden, and the sky shows nowhere.
+    const Occlusion lapping(
+        view, {FacingRect(-5, -20, 0.1f, -20, 20), FacingRect(-5, -0.1f, 20, -20, 20)}, 16);
+    EXPECT_TRUE(lapping.Hides(WorldBox{{-1, -1, -10}, {1, 1, -9}}));
+    EXPECT_FALSE(lapping.Hides(WorldBox{{-1, -1, -10}, {1, 1, -4}}));
+    EXPECT_TRUE(lapping.FillsWindow());
+    // Three that lap round a corner (a wall's paper above its panelling, and a door beside):
+    // the cell at the corner is held by the three together.
+    const Occlusion corner(
+        view,
+        {FacingRect(-5, -20, 0.1f, -20, 20), FacingRect(-5, -0.1f, 20, -20, 0.1f),
+         FacingRect(-5, -0.1f, 20, -0.1f, 20)},
+        16);
+    EXPECT_TRUE(corner.Hides(WorldBox{{-1, -1, -10}, {1, 1, -9}}));
+    EXPECT_TRUE(corner.FillsWindow());
     // Only the larger of two rectangles is used when one is allowed.
     const Occlusion one(view, {FacingRect(-5, -20, 0, -20, 20), FacingRect(-5, 0, 1, -1, 1)}, 1);
     ASSERT_EQ(one.Covers().size(), 1u);
     EXPECT_EQ(one.Covers()[0].rect.max[0], 0.0f);
+}
+
+// A wall seen through the one in front, reaching below the floor and above the ceiling: no one
+// rectangle hides it whole, but each of its parts lies behind the floor, the wall or the ceiling.
+TEST(OcclusionTest, ABoxNoRectangleHidesWholeIsHiddenInParts) {
+    const ViewVolume view = Camera();
+    const std::vector<WorldRect> room = {FacingRect(-5, -20, 20, -1, 1),
+                                         WorldRect{1, -1, {-20, -20}, {20, 0}},
+                                         WorldRect{1, 1, {-20, -20}, {20, 0}}};
+    const Occlusion hiding(view, room, 16);
+    EXPECT_TRUE(hiding.Hides(WorldBox{{-0.1f, -3, -5.3f}, {0.1f, 3, -5.2f}}));
+    // Not when part of it comes in front of the wall, nor when nothing hides the part above.
+    EXPECT_FALSE(hiding.Hides(WorldBox{{-0.1f, -3, -5.3f}, {0.1f, 3, -4.8f}}));
+    const Occlusion noCeiling(view, {room[0], room[1]}, 16);
+    EXPECT_FALSE(noCeiling.Hides(WorldBox{{-0.1f, -3, -5.3f}, {0.1f, 3, -5.2f}}));
+    // A box no longer than kSplitFrom is judged whole only.
+    EXPECT_FALSE(hiding.Hides(WorldBox{{-0.5f, -0.5f, -5.3f}, {0.5f, 1.4f, -5.2f}}));
 }
 
 // Quads of two triangles each, in the order given; a pair is a rectangle when it covers one.
