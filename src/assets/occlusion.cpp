@@ -128,26 +128,34 @@ bool Occlusion::HeldTogether(const int* candidates, int count, const ScreenPolyg
         used->cover[used->count++] = cover;
         return true;
     };
+    // Which of them hold each corner: one that holds them all holds the part.
+    bool holdsCorner[kMostCovers] = {};
+    bool everyCornerHeld = true;
     for (int k = 0; k < count; ++k) {
-        if (covers_[static_cast<std::size_t>(candidates[k])].region.Holds(part)) {
-            return take(candidates[k]);
+        const ScreenRegion& region = covers_[static_cast<std::size_t>(candidates[k])].region;
+        bool all = true;
+        for (const ScreenPoint& corner : part) {
+            const bool held = HoldsPoint(region, corner);
+            holdsCorner[k] = holdsCorner[k] || held;
+            all = all && held;
         }
+        if (all) return take(candidates[k]);
     }
     if (most <= 1) return false;
-    // Every corner must lie in one of them at least.
     for (const ScreenPoint& corner : part) {
         bool inOne = false;
         for (int k = 0; k < count && !inOne; ++k) {
             inOne = HoldsPoint(covers_[static_cast<std::size_t>(candidates[k])].region, corner);
         }
-        if (!inOne) return false;
+        everyCornerHeld = everyCornerHeld && inOne;
     }
-    // One of them takes what it holds (by its margin), and the others together what lies
-    // outside each of its edges: every point is then inside one of them by the margin, and the
-    // seams between them are never counted on.
+    if (!everyCornerHeld) return false;
+    // One of them that holds a corner takes what it holds (by its margin), and the others
+    // together what lies outside each of its edges: every point is then inside one of them by
+    // the margin, and the seams between them are never counted on.
     for (int k = 0; k < count; ++k) {
+        if (!holdsCorner[k]) continue;
         const ScreenRegion& region = covers_[static_cast<std::size_t>(candidates[k])].region;
-        if (Inside(region, part).empty()) continue;
         int others[kMostCovers];
         int left = 0;
         for (int o = 0; o < count; ++o) {
@@ -173,6 +181,13 @@ double Occlusion::Beyond(const Cover& cover, const WorldBox& box) const {
     const double toPlane = at - view_.Eye()[axis];
     if (toPlane == 0.0) return -1.0;
     return toPlane > 0 ? box.min[axis] - at : at - box.max[axis];
+}
+
+double Occlusion::Before(const Cover& cover, const WorldBox& box) const {
+    const int axis = cover.rect.axis;
+    const double at = cover.rect.at;
+    const double toPlane = at - view_.Eye()[axis];
+    return toPlane > 0 ? at - box.max[axis] : box.min[axis] - at;
 }
 
 bool Occlusion::Deeper(const Cover& cover, double beyond, double greatest) const {
@@ -201,8 +216,9 @@ bool Occlusion::Hides(const WorldBox& box) const {
 }
 
 bool Occlusion::HidesPart(const WorldBox& box, int splits, int* budget) const {
-    if (HidesWhole(box)) return true;
-    if (splits == 0 || *budget < 2) return false;
+    bool partsMayBe = false;
+    if (HidesWhole(box, &partsMayBe)) return true;
+    if (!partsMayBe || splits == 0 || *budget < 2) return false;
     // Halves along the longest side.
     int axis = 0;
     for (int a = 1; a < 3; ++a) {
@@ -216,7 +232,8 @@ bool Occlusion::HidesPart(const WorldBox& box, int splits, int* budget) const {
            (!view_.MayShow(high) || HidesPart(high, splits - 1, budget));
 }
 
-bool Occlusion::HidesWhole(const WorldBox& box) const {
+bool Occlusion::HidesWhole(const WorldBox& box, bool* partsMayBe) const {
+    *partsMayBe = false;
     // How far the box lies beyond each rectangle (too little when not beyond it).
     double beyond[kMostCovers];
     bool anyBeyond = false;
@@ -262,7 +279,18 @@ bool Occlusion::HidesWhole(const WorldBox& box) const {
                     partHolders.count == 1 ? part : Inside(covers_[k].region, part);
                 hidden = taken.empty() || Deeper(covers_[k], beyond[k], taken);
             }
-            if (!hidden) return false;
+            if (!hidden) {
+                // Its parts may yet be hidden when rectangles hold the cell and it reaches
+                // beyond one that comes into it; not where nothing holds the cell (the sky may
+                // show there), nor when it lies before them all (a wall that is itself one of
+                // them, a table before it).
+                for (std::size_t k = 0; k < covers_.size() && holders.count > 0 && !*partsMayBe;
+                     ++k) {
+                    *partsMayBe =
+                        Overlap(covers_[k].bounds, partBounds) && Before(covers_[k], box) < 0.0;
+                }
+                return false;
+            }
         }
     }
     return true;

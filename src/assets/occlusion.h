@@ -71,6 +71,9 @@ private:
     // How far the box lies beyond the cover's plane, away from the eye (negative when not
     // wholly beyond it).
     double Beyond(const Cover& cover, const WorldBox& box) const;
+    // How far the box lies before the cover's plane, on the eye's side (negative when not
+    // wholly before it).
+    double Before(const Cover& cover, const WorldBox& box) const;
     // Whether points `beyond` past the cover's plane, seen where the cover shows clip w up to
     // `greatest`, lie deeper than the cover there by the margin.
     bool Deeper(const Cover& cover, double beyond, double greatest) const;
@@ -81,8 +84,8 @@ private:
     // Hides for `box` whole, or for each of its halves in turn (down to `splits` halvings, while
     // `budget` parts remain to be judged).
     bool HidesPart(const WorldBox& box, int splits, int* budget) const;
-    // Hides for the box whole, without halving it.
-    bool HidesWhole(const WorldBox& box) const;
+    // Hides for the box whole, without halving it; when not, whether its parts may yet be.
+    bool HidesWhole(const WorldBox& box, bool* partsMayBe) const;
     // Whether `most` of the covers listed in `candidates` or fewer hold every point of `part`
     // between them by the margin; the covers they took are added to `used`.
     bool HeldTogether(const int* candidates, int count, const ScreenPolygon& part, int most,

@@ -31,6 +31,17 @@ struct ScreenPolygon {
     ScreenPoint points[kMost];
     int count = 0;
 
+    ScreenPolygon() = default;
+    // Only the points in use are copied: polygons are copied often while cut, and are small.
+    ScreenPolygon(const ScreenPolygon& other) : count(other.count) {
+        for (int i = 0; i < count; ++i) points[i] = other.points[i];
+    }
+    ScreenPolygon& operator=(const ScreenPolygon& other) {
+        count = other.count;
+        for (int i = 0; i < count; ++i) points[i] = other.points[i];
+        return *this;
+    }
+
     bool empty() const { return count == 0; }
     void push_back(const ScreenPoint& point) {
         if (count < kMost) points[count++] = point;
