@@ -66,6 +66,7 @@ void OnDisplay() {
     const FrameRulesOutcome rules = RunFrameRules();
 
     if (rules.houseShown) {
+        FinishScene();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
         // The house, seen from the player's camera.
@@ -118,4 +119,5 @@ void OnDisplay() {
 
     Toolkit().swapBuffers();
     StartSceneTune();
+    FinishScene();
 }

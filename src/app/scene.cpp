@@ -12,6 +12,7 @@
 #include "app/game_input.h"
 #include "assets/bmp_reader.h"
 #include "assets/obj_model.h"
+#include "assets/picture_texture.h"
 #include "assets/skybox.h"
 #include "assets/targa_image.h"
 #include "core/game_state.h"
@@ -71,6 +72,9 @@ const char* const kSkyFiles[6] = {"Data/Picture/otop.tga",   "Data/Picture/dn.tg
                                   "Data/Picture/oleft.tga",  "Data/Picture/oright.tga"};
 constexpr const char* kTuneFile = "Data/BGM.wav";
 
+// Set once InitScene has read every model.
+bool g_sceneLoaded = false;
+
 }  // namespace
 
 void StartReadingSceneAhead() {
@@ -107,6 +111,8 @@ void CreateGameWindow(int* argc, char** argv) {
 }
 
 void InitScene() {
+    // The pictures the start picture never shows with are read now and uploaded by FinishScene.
+    HoldPictureUploads();
     glClearColor(0, 0, 0, 0);
     glEnable(GL_DEPTH_TEST);
     // The only modelview matrix the game ever uses: cameras and overlays go on the projection
@@ -116,9 +122,10 @@ void InitScene() {
 
     LoadIconBar();
 
+    // The models' textures and lists wait for the first frame: see FinishScene.
     for (const SceneModel& entry : kModels) {
         entry.model->LoadObj(DataPath(entry.dataSetBasePath).c_str());
-        entry.model->BuildLists();
+        obj3dmodel::SetDrawingState();
     }
 
     g_skybox.SetSize(60.0f);
@@ -138,7 +145,23 @@ void InitScene() {
 
     g_infoPicture.Init();
     g_infoPicture.Load();
+    g_sceneLoaded = true;
     // The tune comes last, once the first frame is up: see StartSceneTune.
+}
+
+void FinishScene() {
+    static bool finished = false;
+    // A frame drawn before the start-up (a test's window) finds nothing to finish yet.
+    if (finished || !g_sceneLoaded) return;
+    finished = true;
+    // Whatever the loaders left bound stays so.
+    GLint boundTexture = 0, unpackAlignment = 4;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &boundTexture);
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &unpackAlignment);
+    for (const SceneModel& entry : kModels) entry.model->CompileLists();
+    UploadHeldPictures();
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(boundTexture));
+    glPixelStorei(GL_UNPACK_ALIGNMENT, unpackAlignment);
 }
 
 void StartSceneTune() {

@@ -87,8 +87,11 @@ obj3dmodel::~obj3dmodel() {
 }
 
 void obj3dmodel::BuildLists() {
-    if (!piecesPlanned) PlanPieces();
+    SetDrawingState();
+    CompileLists();
+}
 
+void obj3dmodel::SetDrawingState() {
     glEnable(GL_LIGHTING);
     glEnable(GL_LIGHT1);
     glLightfv(GL_LIGHT1, GL_DIFFUSE, kWhite);
@@ -98,6 +101,14 @@ void obj3dmodel::BuildLists() {
     glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
     // BMP rows are padded to 4 bytes, exactly what this alignment reads.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glEnable(GL_TEXTURE_2D);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+}
+
+void obj3dmodel::CompileLists() {
+    if (listBase != 0) return;
+    if (!piecesPlanned) PlanPieces();
 
     textureNames = new unsigned int[bitmaps.size()];
     glGenTextures(static_cast<GLsizei>(bitmaps.size()), textureNames);
@@ -110,13 +121,10 @@ void obj3dmodel::BuildLists() {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-        glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
         // OpenGL keeps its own copy; the model's is not needed again.
         delete[] bitmap.pixels;
         bitmap.pixels = nullptr;
     }
-    glEnable(GL_TEXTURE_2D);
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
 
     listBase = glGenLists(static_cast<GLsizei>(2 + opaquePieces.size() + transparentPieces.size()));
     unsigned int next = listBase + 2;
@@ -156,6 +164,7 @@ Occlusion obj3dmodel::Hiding(const ViewVolume& view) const {
 }
 
 void obj3dmodel::DrawOpaque(const ViewVolume& view, const Occlusion& hiding) const {
+    if (listBase == 0) return;
     // waiting[i]: -1 left out, else how many earlier pieces drawn that it may tie with are
     // still to be drawn.
     const std::size_t count = opaquePieces.size();

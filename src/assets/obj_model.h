@@ -129,8 +129,14 @@ public:
 
     // Uploads the textures and compiles the display lists: one per piece, the opaque list that
     // calls every opaque piece in face order and the transparent list that calls the
-    // transparent ones with blending on.
+    // transparent ones with blending on. SetDrawingState, then CompileLists.
     void BuildLists();
+    // The state every model is drawn in, global and the same for all: the scene's one light,
+    // colour material, texturing that replaces the lit colour, the rows of BMP pixels.
+    static void SetDrawingState();
+    // The textures and lists alone, once: the start-up sets the state when it reads the model
+    // and compiles it once the first frame (the start picture, which shows none of it) is up.
+    void CompileLists();
     // Sorts the faces into opaque and transparent and cuts both into pieces, with the opaque
     // ones' ties and rectangles: what BuildLists compiles, done once the model is read (on the
     // thread that reads it ahead). No GL.

@@ -35,7 +35,8 @@ bool SkyBox::Load(const char* top, const char* bottom, const char* front, const 
     const char* const paths[6] = {top, bottom, front, back, left, right};
     CTargaImage image;
     // A picture that cannot be read gets a placeholder and a warning; the sky is drawn anyway.
-    for (int slot = 0; slot < 6; ++slot) BuildPictureTexture(image, paths[slot], &textures[slot]);
+    for (int slot = 0; slot < 6; ++slot)
+        BuildPictureTexture(image, paths[slot], &textures[slot], true);
     return true;
 }
 

@@ -147,6 +147,13 @@ bool CTargaImage::LoadMemory(const std::uint8_t* bytes, std::size_t size) {
     return true;
 }
 
+std::uint8_t* CTargaImage::TakePixels() {
+    std::uint8_t* const taken = pixels_;
+    pixels_ = nullptr;
+    FreeData();
+    return taken;
+}
+
 void CTargaImage::FreeData() {
     delete[] pixels_;
     pixels_ = nullptr;

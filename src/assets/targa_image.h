@@ -26,6 +26,8 @@ public:
     bool LoadMemory(const std::uint8_t* bytes, std::size_t size);
     // Releases the pixels and leaves the image empty (0 by 0).
     void FreeData();
+    // Hands the pixels over (to be released with delete[]) and leaves the image empty.
+    std::uint8_t* TakePixels();
     // Turns rows stored top first into rows bottom first.
     bool FlipRows();
     // Turns the file's B, G, R (A) into R, G, B (A).

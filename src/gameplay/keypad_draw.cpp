@@ -19,7 +19,7 @@ const char* const KeypadPanel::kPictureFiles[10] = {
 void KeypadPanel::LoadPictures() {
     CTargaImage image;
     for (int picture = 0; picture < 10; ++picture) {
-        BuildPictureTexture(image, kPictureFiles[picture], &textures[picture]);
+        BuildPictureTexture(image, kPictureFiles[picture], &textures[picture], true);
     }
 }
 

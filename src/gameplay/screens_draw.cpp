@@ -15,7 +15,8 @@ const char* const Screens::kPictureFiles[5] = {
 void Screens::LoadPictures() {
     CTargaImage image;
     for (int picture = 0; picture < 5; ++picture) {
-        BuildPictureTexture(image, kPictureFiles[picture], &textures[picture]);
+        // The end pictures wait for the start-up to finish; the start picture is the first frame.
+        BuildPictureTexture(image, kPictureFiles[picture], &textures[picture], picture != 0);
     }
 }
 

@@ -35,7 +35,7 @@ InfoPicture::~InfoPicture() {
 bool InfoPicture::Load() {
     CTargaImage image;
     for (int i = 0; i < kInfoPictureCount; ++i) {
-        BuildPictureTexture(image, g_infoPicturePaths[i], &textures[i]);
+        BuildPictureTexture(image, g_infoPicturePaths[i], &textures[i], true);
     }
     return true;
 }

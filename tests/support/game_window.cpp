@@ -71,6 +71,7 @@ void OpenGameWindow() {
     ResetDataRoot();
     UseManualClock(0);
     InitScene();
+    FinishScene();
     EXPECT_EQ(std::vector<int>(std::begin(g_iconOwned), std::end(g_iconOwned)),
               std::vector<int>({1, 0, 0, 0, 0, 0, 0, 0, 0, 0}))
         << "start-up owns only the bar's background";

@@ -288,6 +288,7 @@ void BenchFrames(const BenchCounts& counts, const std::vector<BenchSize>& sizes,
     for (int i = 0; i < 8; ++i) glutMainLoopEvent();
     UseManualClock(0);
     InitScene();
+    FinishScene();
     // The tune playing, as in the game, but loaded before any frame is timed.
     // (The first frame's start of it then finds it there.)
     LoadTune(DataPath("Data/BGM.wav").c_str());

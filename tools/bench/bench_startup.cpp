@@ -15,6 +15,7 @@
 
 #include "app/scene.h"
 #include "assets/obj_model.h"
+#include "assets/picture_texture.h"
 #include "assets/skybox.h"
 #include "bench.h"
 #include "core/game_state.h"
@@ -39,7 +40,7 @@ const char* const kSteps[] = {
     "HUD font (fontconfig, FreeType)",
     "icon bar (13 BMP)",
     "house_main: OBJ, MTL and textures read",
-    "house_main: textures and display lists",
+    "house_main: drawing state (lists after the first frame)",
     "the seven other models",
     "sky box (6 Targa)",
     "keypad panel (10 Targa)",
@@ -70,7 +71,8 @@ void PresentAndReport() {
 void LoadModelTimed(obj3dmodel& model, const char* base, int readStep) {
     model.LoadObj(DataPath(base).c_str());
     if (readStep >= 0) Stamp(readStep);
-    model.BuildLists();
+    // As the game's start-up: the textures and lists wait for the first frame.
+    obj3dmodel::SetDrawingState();
     if (readStep >= 0) Stamp(readStep + 1);
 }
 
@@ -145,6 +147,8 @@ void RunStartupChild(const std::string& mode, double started) {
         InitScene();
     } else {
         Stamp(1);
+        // As InitScene: the pictures the start picture does not need are uploaded after it.
+        HoldPictureUploads();
         glClearColor(0, 0, 0, 0);
         glEnable(GL_DEPTH_TEST);
         glMatrixMode(GL_MODELVIEW);
