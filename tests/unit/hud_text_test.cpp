@@ -228,7 +228,7 @@ TEST(HudTextTest, ThePressLinesAreCentredInsideTheWindowUnderThePictures) {
     const ScreenArea window{0, 0, 800, 600};
     const int floorLabelRight = 8 + HudFont().TextWidth("楼下 DOWNSTAIRS");
     // Nothing to unlock, the wrong lock, the hammer's miss, a place already emptied (note 1's
-    // table once the note is in the bar).
+    // table once the note is in the bar), a press on no place.
     ResetGameStateToStart();
     g_iconOwned[7] = 1;
     for (const char* text :

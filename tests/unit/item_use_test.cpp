@@ -21,6 +21,7 @@ namespace {
 const char* const kKeyLine = ItemUseLine(HeldItem::kKey1, -1);   // nothing to unlock
 const char* const kLockLine = ItemUseLine(HeldItem::kKey1, 12);  // the wrong lock
 const char* const kHammerLine = ItemUseLine(HeldItem::kHammer, -1);
+const char* const kNothingHereLine = ItemUseLine(HeldItem::kNothing, -1);
 // With nothing in hand, a press on the table upstairs once note 1 is in the bar. (Called in the
 // tests: the state at start-up is checked in this program too.)
 const char* TakenLine() {
@@ -36,6 +37,7 @@ TEST(ItemUseTest, TheLinesSayInBothLanguagesWhatWentWrong) {
         {kLockLine, "This key does not fit this lock"},
         {kHammerLine, "The hammer cannot break this"},
         {TakenLine(), "You already took what was here"},
+        {kNothingHereLine, "Nothing to take here"},
     };
     for (const auto& [line, english] : lines) {
         ASSERT_NE(line, nullptr) << english;
@@ -56,18 +58,18 @@ TEST(ItemUseTest, EachItemIsSilentOnlyWhereItWorks) {
     struct Case {
         HeldItem held;
         const char* name;
-        std::vector<int> silent;     // the boxes with no line
-        std::vector<int> otherLock;  // the boxes with `lockLine`; -1 and the rest get `line`
+        std::vector<int> silent;  // the boxes with no line
+        std::vector<int> second;  // the boxes with `secondLine`; the rest get `line`
         const char* line;
-        const char* lockLine;
+        const char* secondLine;
     };
     const Case cases[] = {
         {HeldItem::kNothing,
          "nothing",
-         {-1, 2, 3, 4, 6, 10, 11, 12, 13, 14, 15, 16},
-         {},
+         {2, 3, 4, 6, 10, 11, 12, 13, 14, 15, 16},
+         {-1},
          kTakenLine,
-         nullptr},
+         kNothingHereLine},
         {HeldItem::kKey1, "key 1", {2, 15}, {10, 12}, kKeyLine, kLockLine},
         {HeldItem::kKey2, "key 2", {10, 15}, {2, 12}, kKeyLine, kLockLine},
         {HeldItem::kKey3, "key 3", {12, 15}, {2, 10}, kKeyLine, kLockLine},
@@ -78,9 +80,9 @@ TEST(ItemUseTest, EachItemIsSilentOnlyWhereItWorks) {
     };
     for (const Case& c : cases) {
         for (int box = -1; box < kPickBoxCount; ++box) {
-            const char* expected = holds(c.silent, box)      ? nullptr
-                                   : holds(c.otherLock, box) ? c.lockLine
-                                                             : c.line;
+            const char* expected = holds(c.silent, box)   ? nullptr
+                                   : holds(c.second, box) ? c.secondLine
+                                                          : c.line;
             EXPECT_EQ(ItemUseLine(c.held, box), expected) << c.name << " on box " << box;
         }
     }
