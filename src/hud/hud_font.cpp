@@ -90,6 +90,8 @@ GlyphRasterizer& HudFontOfSize(int pixelHeight) {
     if (pixelHeight == kCountdownFontPixelHeight) return CountdownFont();
     if (pixelHeight == kNoticeFontPixelHeight) return NoticeFont();
     const int size = pixelHeight < 1 ? 1 : pixelHeight;
+    // Finding the HUD font first: opening it starts the kept faces afresh.
+    const std::string& fontFile = HudFontFile();
     for (auto it = g_otherSizes.begin(); it != g_otherSizes.end(); ++it) {
         if (it->first != size) continue;
         g_otherSizes.splice(g_otherSizes.begin(), g_otherSizes, it);
@@ -100,7 +102,7 @@ GlyphRasterizer& HudFontOfSize(int pixelHeight) {
                                std::forward_as_tuple());
     GlyphRasterizer& face = g_otherSizes.front().second;
     // The HUD font's warnings cover this face too: it is the same file.
-    if (!HudFontFile().empty()) face.Open(g_hudFontFile, size);
+    if (!fontFile.empty()) face.Open(fontFile, size);
     return face;
 }
 

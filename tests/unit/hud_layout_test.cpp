@@ -28,7 +28,7 @@ struct WindowSize {
 };
 // The sizes a player meets: a small window, and full screen on the common screens.
 constexpr WindowSize kSizes[] = {{640, 480}, {1280, 720}, {1920, 1080}, {2560, 1440}};
-// The note pictures of the game's data: 510 by 250.
+// Note pictures of 510 by 250 (the data set has 512 by 256).
 constexpr int kNoteWidth = 510, kNoteHeight = 250;
 
 std::string Describe(const ScreenArea& a) {
