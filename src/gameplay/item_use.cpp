@@ -30,6 +30,9 @@ constexpr int kHammerTargets[] = {4, 13, 14};
 constexpr const char* kWrongLockLine = "钥匙不对　This key does not fit this lock";
 constexpr const char* kNoLockLine = "这里没有要开的锁　Nothing to unlock here";
 constexpr const char* kHammerLine = "锤子砸不开这里　The hammer cannot break this";
+// With nothing in hand, a second press on a place already emptied: without a word it looks like
+// a missed press, and the player tries it again.
+constexpr const char* kTakenLine = "已经拿走了　You already took what was here";
 
 const char* g_lineShown = nullptr;
 ClockTicks g_lineUntil = 0;
@@ -65,7 +68,8 @@ HeldItem ItemInHand() {
 }
 
 const char* ItemUseLine(HeldItem held, int box) {
-    if (held == HeldItem::kNothing || WorksOn(held, box)) return nullptr;
+    if (held == HeldItem::kNothing) return PlaceEmptied(box) ? kTakenLine : nullptr;
+    if (WorksOn(held, box)) return nullptr;
     // The panel that opens, or the item taken, shows the press was not lost.
     if (box == kKeypadPickBox || GrantWouldGiveIcon(box)) return nullptr;
     if (held == HeldItem::kHammer) return kHammerLine;

@@ -36,7 +36,9 @@ inline constexpr PickBox g_pickBoxes[kPickBoxTotal] = {
     // 15 the keypad on the bookcase, at eye height: the stairs land the player 0.6 from it, too
     // close to see anything higher
     {{10.76, 0.9, -0.6}, {10.82, 1.0, -0.5}},
-    {{0.29, 1.99, -2.67}, {0.39, 2.29, -2.36}},    // 16 the calendar
+    // 16 the calendar, flat on the boiler room's west wall at the height of the eye: anything
+    // higher is cut off at the top of the view from the doorway and from the middle of the room
+    {{0.17, 1.0, -2.74}, {0.2, 1.46, -2.28}},
 };
 // clang-format on
 

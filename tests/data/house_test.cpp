@@ -1,6 +1,7 @@
 // The generated models and pictures through the game's own readers, and the house as the player
 // meets it: walls where they are seen, no crack, things in sight, each place picked where seen.
-#include <GL/gl.h>  // Required for: glClear(), glPushMatrix()
+#include <GL/gl.h>   // Required for: glClear(), glPushMatrix(), glReadPixels()
+#include <GL/glu.h>  // Required for: gluUnProject()
 #include <gtest/gtest.h>
 #include <unistd.h>  // Required for: getpid()
 
@@ -680,7 +681,7 @@ INSTANTIATE_TEST_SUITE_P(WhereThePlayerComesIn, InSightFrom, testing::ValuesIn(k
 // the fresh bread. The eye stands at X, 1 above the ground floor, and at every cell centre from
 // Z first to Z last; the yaw is the stairs' landing's, square to the sign, along +X, or (NAN)
 // towards the target.
-enum class Sought { kBoilerDoorway, kBoilerDoor, kBoilerLamp, kSafe, kBread };
+enum class Sought { kBoilerDoorway, kBoilerDoor, kBoilerLamp, kSafe, kBread, kCalendar };
 
 SightTarget SoughtTarget(Sought sought) {
     using Part = SightTarget::Part;
@@ -698,6 +699,8 @@ SightTarget SoughtTarget(Sought sought) {
             return Target(false, 10);
         case Sought::kBread:
             return Target(false, 8);
+        case Sought::kCalendar:
+            return Target(false, 16);
     }
     return {};
 }
@@ -722,6 +725,18 @@ const FoundFrom kFoundFrom[] = {
     // The first cells past the slid bookcase, walking in along +X, and turned to the safe.
     {"SafeSteppingIn", Sought::kSafe, 11.1, -0.9, -0.3, -90.0, true, 0.5},
     {"SafeTurnedToIt", Sought::kSafe, 11.1, -0.9, -0.3, NAN, true, 0.5},
+    // Still in the hall, in front of the doorway looking in along +X: the whole safe.
+    {"SafeFromTheHallInFrontOfTheDoorway", Sought::kSafe, 10.2, -0.8, -0.4, -90.0, true, 0.95},
+    // At a slant, turned to it: from the bookcase's end (Z -1.6) the slid bookcase itself hides
+    // the safe's north third; a step nearer, the slender post in the doorway covers at most a
+    // little of it.
+    {"SafeFromTheHallAtASlant", Sought::kSafe, 10.0, -1.6, -1.6, NAN, true, 0.6},
+    {"SafeFromTheHallAtASlantNearer", Sought::kSafe, 10.0, -1.4, -1.0, NAN, true, 0.7},
+    // The calendar, whole, from the boiler room's doorway and from the middle of the room south
+    // of the boiler, turned to it: nothing cut off at the top of the view, nothing in front.
+    {"CalendarFromTheDoorway", Sought::kCalendar, 5.0, -0.9, -0.3, NAN, false, 1.0},
+    {"CalendarFromInsideTheDoorway", Sought::kCalendar, 4.6, -0.9, -0.3, NAN, false, 1.0},
+    {"CalendarFromTheMiddleOfTheRoom", Sought::kCalendar, 2.5, -1.9, -0.5, NAN, false, 1.0},
     // Across the kitchen's doorway, walking in along +X.
     {"BreadFromTheKitchenDoorway", Sought::kBread, 7.3, -7.9, -6.7, -90.0, false, 0.5},
 };
@@ -754,6 +769,76 @@ TEST_P(SeenWithoutSearching, FromEveryEye) {
 
 INSTANTIATE_TEST_SUITE_P(WhereThePlayerLooks, SeenWithoutSearching, testing::ValuesIn(kFoundFrom),
                          [](const testing::TestParamInfo<FoundFrom>& info) {
+                             return std::string(info.param.what);
+                         });
+
+// From the hall, the room behind the slid bookcase reads as a lit room and not as a dark door:
+// what a view from the hall shows of the room through the doorway is on average much brighter
+// than what the same view shows of the hall around it. Each pixel is told apart by the point of
+// the house it shows (the depth under it, un-projected); the doorway's own frame counts for
+// neither.
+struct LitRoomView {
+    const char* what;
+    double x, z, yaw;
+};
+
+// clang-format off
+const LitRoomView kLitRoomViews[] = {
+    {"BesideTheBookcaseLookingIn", 10.0, -1.6, -140.0},
+    {"FromTheFootOfTheStairs", 9.4, -1.9, -130.0},
+    {"AcrossTheHall", 7.0, -2.2, -104.0},
+};
+// clang-format on
+
+void PrintTo(const LitRoomView& view, std::ostream* out) {
+    *out << view.what;
+}
+
+class HiddenRoomFromTheHall : public testing::TestWithParam<LitRoomView> {};
+
+TEST_P(HiddenRoomFromTheHall, IsBrighterThanTheHallAroundIt) {
+    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display (run ./test)";
+    const LitRoomView& view = GetParam();
+    OpenGameWindow();
+    ResetGameForTest();
+    g_bookcaseOffset = kBookcaseOpenOffset;
+    g_yaw = static_cast<float>(view.yaw);
+    g_playerX = static_cast<float>(view.x), g_playerY = 0.0f,
+    g_playerZ = static_cast<float>(view.z);
+    g_posX = 3.0f - g_playerX, g_posY = 3.0f - g_playerY, g_posZ = -1.0f - g_playerZ;
+    DrawFrame();
+    const CameraMatrices camera = ReadCameraMatrices();
+    int width = 0, height = 0;
+    const std::vector<Rgb> pixels = ReadWindowPixels(&width, &height);
+    std::vector<float> depth(static_cast<size_t>(width) * height);
+    glReadPixels(0, 0, width, height, GL_DEPTH_COMPONENT, GL_FLOAT, depth.data());
+    double sum[2] = {0.0, 0.0};
+    int count[2] = {0, 0};  // the room, the hall
+    // Rows bottom first; the floor's name at the foot and the bar at the top right stay out.
+    for (int y = 40; y < height; y += 2) {
+        for (int x = 0; x < width; x += 2) {
+            if (x >= width - 190 && y >= height - 110) continue;
+            const size_t at = static_cast<size_t>(y) * width + x;
+            if (depth[at] >= 1.0f) continue;
+            GLdouble wx = 0, wy = 0, wz = 0;
+            gluUnProject(x + 0.5, y + 0.5, depth[at], camera.modelview, camera.projection,
+                         camera.viewport, &wx, &wy, &wz);
+            const int side = wx > 11.05 && wz > -1.95 ? 0 : (wx < 10.75 ? 1 : -1);
+            if (side < 0) continue;
+            const Rgb& p = pixels[at];
+            sum[side] += 0.299 * p.r + 0.587 * p.g + 0.114 * p.b;
+            ++count[side];
+        }
+    }
+    ASSERT_GT(count[0], 2000) << "too little of the room in view";
+    ASSERT_GT(count[1], 2000) << "too little of the hall in view";
+    const double room = sum[0] / count[0], hall = sum[1] / count[1];
+    EXPECT_GT(room, 1.2 * hall) << "mean brightness of the room " << room << ", of the hall "
+                                << hall;
+}
+
+INSTANTIATE_TEST_SUITE_P(ThroughTheDoorway, HiddenRoomFromTheHall, testing::ValuesIn(kLitRoomViews),
+                         [](const testing::TestParamInfo<LitRoomView>& info) {
                              return std::string(info.param.what);
                          });
 

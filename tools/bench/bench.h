@@ -56,23 +56,37 @@ void BenchStartup(const BenchCounts& counts, const std::string& self, std::vecto
 // The child's side: runs the start-up and reports its steps on stdout, `started` being the
 // parent's clock reading just before it started the child. Never returns.
 [[noreturn]] void RunStartupChild(const std::string& mode, double started);
-// Frames from five poses, bare frames, text and pick (bench_frames.cpp). With `shotFolder` set,
-// each pose's frame is also written there as a PNG. *renderer gets the GL renderer's name.
-void BenchFrames(const BenchCounts& counts, const std::string& shotFolder,
-                 std::vector<BenchRow>* rows, std::string* renderer);
+// A window size the frames are measured at.
+struct BenchSize {
+    int width = 800;
+    int height = 600;
+};
+// What a frame may take for 60 frames a second.
+inline constexpr double kSixtiethOfASecond = 1.0 / 60.0;
+// "1920x1080".
+std::string SizeName(const BenchSize& size);
+// The file a pose's frame at a size is written to: "pose3.png" at 800 by 600 (the name older
+// benchmarks write), "pose3-1920x1080.png" at other sizes.
+std::string PoseShotName(int pose, int width, int height);
+// Frames from five poses, bare frames, text and pick at each size in turn (bench_frames.cpp).
+// With `shotFolder` set, each pose's frame is also written there as a PNG. *renderer gets the GL
+// renderer's name.
+void BenchFrames(const BenchCounts& counts, const std::vector<BenchSize>& sizes,
+                 const std::string& shotFolder, std::vector<BenchRow>* rows, std::string* renderer);
 // The real game's CPU time while nothing happens (bench_idle.cpp). `game` is the game binary.
 void BenchIdle(const BenchCounts& counts, const std::string& game, std::vector<BenchRow>* rows);
 
 // Before and after (bench_compare.cpp). The rows another build's benchmark prints for one
 // section, run from its own folder (shots written to `shotFolder` when not empty); the GL
 // renderer it names goes to *renderer when given.
+// `sizeOption` ("--size 1920x1080") is passed on when not empty.
 std::vector<BenchRow> RunOtherBench(const std::string& bench, const std::string& section,
                                     bool quick, const std::string& shotFolder,
-                                    std::string* renderer = nullptr);
-// One row per pose comparing the PNGs of two shot folders; true when every pose is the same
-// picture (mean difference at most 1 level, no channel more than 3 levels away).
+                                    const std::string& sizeOption, std::string* renderer = nullptr);
+// One row per pose and size comparing the PNGs of two shot folders; true when every pose is the
+// same picture (mean difference at most 1 level, no channel more than 3 levels away).
 bool CompareShots(const std::string& beforeFolder, const std::string& afterFolder,
-                  std::vector<BenchRow>* rows);
+                  const std::vector<BenchSize>& sizes, std::vector<BenchRow>* rows);
 
 // Wrappers round the reference libraries, so their large headers stay in one file
 // (bench_reference.cpp).

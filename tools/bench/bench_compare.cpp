@@ -47,54 +47,60 @@ std::string CellText(const std::string& cell, bool name) {
 }  // namespace
 
 bool CompareShots(const std::string& beforeFolder, const std::string& afterFolder,
-                  std::vector<BenchRow>* rows) {
+                  const std::vector<BenchSize>& sizes, std::vector<BenchRow>* rows) {
     bool same = true;
-    for (int pose = 1; pose <= 5; ++pose) {
-        const std::string name = "/pose" + std::to_string(pose) + ".png";
-        Picture before, after;
-        BenchRow row;
-        row.what = "Picture, pose " + std::to_string(pose) + ": mean, largest difference";
-        row.goal = "mean <= 1/255, largest <= 3";
-        if (!ReadPicture(beforeFolder + name, &before) ||
-            !ReadPicture(afterFolder + name, &after) || before.width != after.width ||
-            before.height != after.height) {
-            row.reference = "not compared";
-            row.verdict = Verdict(false);
-            rows->push_back(row);
-            same = false;
-            continue;
-        }
-        double sum = 0.0;
-        int largest = 0;
-        long off = 0;  // pixels with a channel more than 3 levels away
-        for (std::size_t i = 0; i < before.rgb.size(); i += 3) {
-            int pixelLargest = 0;
-            for (int channel = 0; channel < 3; ++channel) {
-                const int difference = std::abs(before.rgb[i + channel] - after.rgb[i + channel]);
-                sum += difference;
-                if (difference > pixelLargest) pixelLargest = difference;
+    for (const BenchSize& size : sizes) {
+        for (int pose = 1; pose <= 5; ++pose) {
+            const std::string name = "/" + PoseShotName(pose, size.width, size.height);
+            const std::string at =
+                size.width == 800 && size.height == 600 ? "" : " at " + SizeName(size);
+            Picture before, after;
+            BenchRow row;
+            row.what = "Picture, pose " + std::to_string(pose) + at + ": mean, largest difference";
+            row.goal = "mean <= 1/255, largest <= 3";
+            if (!ReadPicture(beforeFolder + name, &before) ||
+                !ReadPicture(afterFolder + name, &after) || before.width != after.width ||
+                before.height != after.height) {
+                row.reference = "not compared";
+                row.verdict = Verdict(false);
+                rows->push_back(row);
+                same = false;
+                continue;
             }
-            if (pixelLargest > 3) ++off;
-            if (pixelLargest > largest) largest = pixelLargest;
+            double sum = 0.0;
+            int largest = 0;
+            long off = 0;  // pixels with a channel more than 3 levels away
+            for (std::size_t i = 0; i < before.rgb.size(); i += 3) {
+                int pixelLargest = 0;
+                for (int channel = 0; channel < 3; ++channel) {
+                    const int difference =
+                        std::abs(before.rgb[i + channel] - after.rgb[i + channel]);
+                    sum += difference;
+                    if (difference > pixelLargest) pixelLargest = difference;
+                }
+                if (pixelLargest > 3) ++off;
+                if (pixelLargest > largest) largest = pixelLargest;
+            }
+            const double mean = sum / static_cast<double>(before.rgb.size());
+            char text[96];
+            std::snprintf(text, sizeof text, "%.3f, %d (%ld px > 3)", mean, largest, off);
+            row.reference = text;
+            row.verdict = Verdict(mean <= 1.0 && largest <= 3);
+            same = same && mean <= 1.0 && largest <= 3;
+            rows->push_back(row);
         }
-        const double mean = sum / static_cast<double>(before.rgb.size());
-        char text[96];
-        std::snprintf(text, sizeof text, "%.3f, %d (%ld px > 3)", mean, largest, off);
-        row.reference = text;
-        row.verdict = Verdict(mean <= 1.0 && largest <= 3);
-        same = same && mean <= 1.0 && largest <= 3;
-        rows->push_back(row);
     }
     return same;
 }
 
 std::vector<BenchRow> RunOtherBench(const std::string& bench, const std::string& section,
                                     bool quick, const std::string& shotFolder,
-                                    std::string* renderer) {
+                                    const std::string& sizeOption, std::string* renderer) {
     std::vector<BenchRow> rows;
     const std::string folder = bench.substr(0, bench.find_last_of('/') + 1);
     std::string command = "cd '" + folder + "' && '" + bench + "' --only " + section;
     if (quick) command += " --quick";
+    if (!sizeOption.empty()) command += " " + sizeOption;
     if (!shotFolder.empty()) command += " --shots '" + shotFolder + "'";
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return rows;

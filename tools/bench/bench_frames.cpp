@@ -1,13 +1,15 @@
-// Frames of the house at 800 by 600 from five fixed poses: the whole frame against a bare one
-// (clear and swap only, what any frame costs at least), the part the HUD texts take of it once
-// their glyphs are cached, and the pick the mouse callback makes on the frame's depth buffer.
-// Every timed piece ends with glFinish, so what the renderer queued is paid for where it was
-// queued.
+// Frames of the house from five fixed poses at each window size asked for: the whole frame against
+// a bare one (clear and swap only, what any frame costs at least), the part the HUD texts take of
+// it once their glyphs are cached, and the pick the mouse callback makes on the frame's depth
+// buffer. Every timed piece ends with glFinish, so what the renderer queued is paid for where it
+// was queued.
 #include <GL/freeglut.h>  // Required for: glutMainLoopEvent(), glutSwapBuffers()
 #include <png.h>          // Required for: png_image_write_to_file()
 
 #include <algorithm>  // Required for: std::copy_n()
+#include <chrono>     // Required for: std::chrono::milliseconds
 #include <cstdio>     // Required for: std::snprintf(), std::fprintf()
+#include <thread>     // Required for: std::this_thread::sleep_for()
 
 #include "app/frame.h"
 #include "app/scene.h"
@@ -26,8 +28,9 @@
 
 namespace {
 
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
+// The window's size while a size's frames are measured.
+int g_width = 800;
+int g_height = 600;
 
 struct Pose {
     const char* name;
@@ -63,14 +66,14 @@ void Present() {
 std::vector<unsigned char> g_capture;  // top row first
 
 void CaptureAndPresent() {
-    std::vector<unsigned char> bottomFirst(static_cast<std::size_t>(kWidth) * kHeight * 3);
+    std::vector<unsigned char> bottomFirst(static_cast<std::size_t>(g_width) * g_height * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, bottomFirst.data());
+    glReadPixels(0, 0, g_width, g_height, GL_RGB, GL_UNSIGNED_BYTE, bottomFirst.data());
     g_capture.resize(bottomFirst.size());
-    const std::size_t rowBytes = static_cast<std::size_t>(kWidth) * 3;
-    for (int row = 0; row < kHeight; ++row) {
-        std::copy_n(&bottomFirst[rowBytes * static_cast<std::size_t>(kHeight - 1 - row)], rowBytes,
+    const std::size_t rowBytes = static_cast<std::size_t>(g_width) * 3;
+    for (int row = 0; row < g_height; ++row) {
+        std::copy_n(&bottomFirst[rowBytes * static_cast<std::size_t>(g_height - 1 - row)], rowBytes,
                     &g_capture[rowBytes * static_cast<std::size_t>(row)]);
     }
     Present();
@@ -82,10 +85,10 @@ void WriteShot(const std::string& folder, int pose) {
     Toolkit().swapBuffers = Present;
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
-    image.width = kWidth;
-    image.height = kHeight;
+    image.width = static_cast<png_uint_32>(g_width);
+    image.height = static_cast<png_uint_32>(g_height);
     image.format = PNG_FORMAT_RGB;
-    const std::string path = folder + "/pose" + std::to_string(pose + 1) + ".png";
+    const std::string path = folder + "/" + PoseShotName(pose + 1, g_width, g_height);
     if (png_image_write_to_file(&image, path.c_str(), 0, g_capture.data(), 0, nullptr) == 0) {
         std::fprintf(stderr, "escape-house-bench: cannot write %s\n", path.c_str());
     }
@@ -98,7 +101,7 @@ void InHudCorner(const std::function<void()>& draw) {
     glPushMatrix();
     glLoadIdentity();
     glOrtho(0, 180, 0, 100, -1, 1);
-    glViewport(kWidth - 180, kHeight - 100, 180, 100);
+    glViewport(g_width - 180, g_height - 100, 180, 100);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
     glBindTexture(GL_TEXTURE_2D, 0);
@@ -106,36 +109,47 @@ void InHudCorner(const std::function<void()>& draw) {
     draw();
     glEnable(GL_LIGHTING);
     glEnable(GL_DEPTH_TEST);
-    glViewport(0, 0, kWidth, kHeight);
+    glViewport(0, 0, g_width, g_height);
     glPopMatrix();
+}
+
+// The window grown (or shrunk) to the size, waited for until the server has done it (two
+// seconds at most), so that no frame is drawn into the old one; then the game's reshape.
+void SizeWindow(const BenchSize& size) {
+    glutReshapeWindow(size.width, size.height);
+    for (int waited = 0; waited < 2000; waited += 5) {
+        glutMainLoopEvent();
+        if (glutGet(GLUT_WINDOW_WIDTH) == size.width &&
+            glutGet(GLUT_WINDOW_HEIGHT) == size.height) {
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    g_width = size.width;
+    g_height = size.height;
+    OnReshape(size.width, size.height);
 }
 
 }  // namespace
 
-void BenchFrames(const BenchCounts& counts, const std::string& shotFolder,
-                 std::vector<BenchRow>* rows, std::string* renderer) {
-    int argc = 1;
-    char name[] = "escape-house-bench";
-    char* argv[] = {name, nullptr};
-    CreateGameWindow(&argc, argv);
-    // The frames are drawn here, not on the toolkit's events.
-    glutDisplayFunc([] {});
-    glutReshapeFunc([](int, int) {});
-    for (int i = 0; i < 8; ++i) glutMainLoopEvent();
-    UseManualClock(0);
-    InitScene();
-    // The tune playing, as in the game, but loaded before any frame is timed.
-    // (The first frame's start of it then finds it there.)
-    LoadTune(DataPath("Data/BGM.wav").c_str());
-    PlayTune();
-    OnReshape(kWidth, kHeight);
-    *renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-    Toolkit().swapBuffers = Present;
-    Toolkit().postRedisplay = [] {};
-    // In the house, as after the start button.
-    g_startScreenShown = 0;
-    g_endScreenShown = 0;
+std::string PoseShotName(int pose, int width, int height) {
+    // The 800 by 600 frames keep their old names, so that older benchmarks compare with these.
+    const std::string size = width == 800 && height == 600
+                                 ? ""
+                                 : "-" + std::to_string(width) + "x" + std::to_string(height);
+    return "pose" + std::to_string(pose) + size + ".png";
+}
 
+std::string SizeName(const BenchSize& size) {
+    return std::to_string(size.width) + "x" + std::to_string(size.height);
+}
+
+namespace {
+
+void BenchFramesAtSize(const BenchCounts& counts, const BenchSize& size,
+                       const std::string& shotFolder, std::vector<BenchRow>* rows) {
+    // The rows at 800 by 600 keep their old names, so that older benchmarks join them.
+    const std::string at = size.width == 800 && size.height == 600 ? "" : " at " + SizeName(size);
     std::vector<double> fullFrames, countdownTexts, hintTexts, picks, skies, houses;
     for (int p = 0; p < 5; ++p) {
         Place(kPoses[p]);
@@ -157,10 +171,13 @@ void BenchFrames(const BenchCounts& counts, const std::string& shotFolder,
         fullFrames.push_back(fullSeconds);
 
         BenchRow row;
-        row.what = "Frame 800x600, pose " + std::to_string(p + 1) + " (" + kPoses[p].name + ")";
+        row.what = "Frame " + SizeName(size) + ", pose " + std::to_string(p + 1) + " (" +
+                   kPoses[p].name + ")";
         row.ours = FormatSeconds(fullSeconds);
         row.reference = FormatSeconds(bareSeconds) + " bare";
         row.ratio = FormatRatio(fullSeconds / bareSeconds);
+        row.goal = "<= 16.7 ms (60 a second)";
+        row.verdict = Verdict(fullSeconds <= kSixtiethOfASecond);
         rows->push_back(row);
 
         // The two largest layers alone, in the frame's camera: what a frame's time goes to.
@@ -206,7 +223,12 @@ void BenchFrames(const BenchCounts& counts, const std::string& shotFolder,
         hintTexts.push_back(hint > finishOnly ? hint - finishOnly : 0.0);
 
         // The pick as a left press at the centre and at four other points finds it.
-        const int points[5][2] = {{400, 300}, {200, 150}, {600, 150}, {200, 450}, {600, 450}};
+        const int w = size.width, h = size.height;
+        const int points[5][2] = {{w / 2, h / 2},
+                                  {w / 4, h / 4},
+                                  {3 * w / 4, h / 4},
+                                  {w / 4, 3 * h / 4},
+                                  {3 * w / 4, 3 * h / 4}};
         for (const auto& point : points) {
             picks.push_back(
                 MedianSeconds(counts.pickRuns / 5 + 1, [&] { PickWorld(point[0], point[1]); }));
@@ -215,10 +237,10 @@ void BenchFrames(const BenchCounts& counts, const std::string& shotFolder,
 
     const double frame = Median(fullFrames);
     const struct {
-        const char* what;
+        std::string what;
         double seconds;
-    } layers[] = {{"  of a frame: the sky box", Median(skies)},
-                  {"  of a frame: the house model (display lists)", Median(houses)}};
+    } layers[] = {{"  of a frame" + at + ": the sky box", Median(skies)},
+                  {"  of a frame" + at + ": the house model (display lists)", Median(houses)}};
     for (const auto& part : layers) {
         BenchRow row;
         row.what = part.what;
@@ -230,7 +252,7 @@ void BenchFrames(const BenchCounts& counts, const std::string& shotFolder,
     const double countdown = Median(countdownTexts);
     const double hint = Median(hintTexts);
     BenchRow text;
-    text.what = "Text in a frame: the countdown (glyphs cached)";
+    text.what = "Text in a frame" + at + ": the countdown (glyphs cached)";
     text.ours = FormatSeconds(countdown);
     text.reference = FormatSeconds(frame) + " frame";
     text.ratio = FormatPercent(countdown / frame);
@@ -238,7 +260,7 @@ void BenchFrames(const BenchCounts& counts, const std::string& shotFolder,
     text.verdict = Verdict(countdown / frame < 0.05);
     rows->push_back(text);
     BenchRow both;
-    both.what = "Text in a frame: countdown and a hint (right press)";
+    both.what = "Text in a frame" + at + ": countdown and a hint (right press)";
     both.ours = FormatSeconds(countdown + hint);
     both.reference = FormatSeconds(frame) + " frame";
     both.ratio = FormatPercent((countdown + hint) / frame);
@@ -246,7 +268,38 @@ void BenchFrames(const BenchCounts& counts, const std::string& shotFolder,
     both.verdict = Verdict((countdown + hint) / frame < 0.05);
     rows->push_back(both);
     BenchRow pick;
-    pick.what = "Pick: depth read and un-project (25 presses)";
+    pick.what = "Pick" + at + ": depth read and un-project (25 presses)";
     pick.ours = FormatSeconds(Median(picks));
     rows->push_back(pick);
+}
+
+}  // namespace
+
+void BenchFrames(const BenchCounts& counts, const std::vector<BenchSize>& sizes,
+                 const std::string& shotFolder, std::vector<BenchRow>* rows,
+                 std::string* renderer) {
+    int argc = 1;
+    char name[] = "escape-house-bench";
+    char* argv[] = {name, nullptr};
+    CreateGameWindow(&argc, argv);
+    // The frames are drawn here, not on the toolkit's events.
+    glutDisplayFunc([] {});
+    glutReshapeFunc([](int, int) {});
+    for (int i = 0; i < 8; ++i) glutMainLoopEvent();
+    UseManualClock(0);
+    InitScene();
+    // The tune playing, as in the game, but loaded before any frame is timed.
+    // (The first frame's start of it then finds it there.)
+    LoadTune(DataPath("Data/BGM.wav").c_str());
+    PlayTune();
+    *renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    Toolkit().swapBuffers = Present;
+    Toolkit().postRedisplay = [] {};
+    // In the house, as after the start button.
+    g_startScreenShown = 0;
+    g_endScreenShown = 0;
+    for (const BenchSize& size : sizes) {
+        SizeWindow(size);
+        BenchFramesAtSize(counts, size, shotFolder, rows);
+    }
 }

@@ -610,11 +610,6 @@ const Surface& CrateWood() {
     return s;
 }
 
-const Surface& MeterBox() {
-    static const Surface s = Plain("meterbox", Color{150, 156, 150});
-    return s;
-}
-
 const Surface& Brass() {
     static const Surface s = Plain("key_brass", Color{222, 180, 72});
     return s;

@@ -34,7 +34,6 @@ const Surface& BoilerPaint();
 const Surface& DangerSign();
 const Surface& BurnerPanel();
 const Surface& CrateWood();
-const Surface& MeterBox();
 const Surface& Brass();
 const Surface& ClockFace();
 

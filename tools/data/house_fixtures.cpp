@@ -253,16 +253,71 @@ void StairTread(Model& model, const Surface& surface, double x0, double x1, doub
             V(0, 0, kStairNorth - kStairSouth), WorldUv(0.5));
 }
 
+// The side and the underside of the flight are panelled: sage-green painted tongue-and-groove
+// boards with a white skirting board, the boards a tenth of a unit wide. The picture covers one
+// storey, from the floor (v = 0) to the hall's ceiling (v = 1), and half a unit across; close up
+// it fills the view and still reads as the panelled side of a staircase.
+const Surface& StairPanelling() {
+    static const Surface surface = MakeSurface("stair_panel", 128, 512, [](Canvas& canvas) {
+        modelpaint::FillPattern(
+            canvas,
+            [](double x, double y) {
+                const double u = x / 128.0 * 0.5, height = (1.0 - y / 512.0) * kGroundCeiling;
+                const Color white{236, 232, 220};
+                if (height < 0.14) {
+                    if (height > 0.12) return Scale(white, 0.78);  // the skirting's rounded top
+                    if (height < 0.01) return Scale(white, 0.7);
+                    return white;
+                }
+                if (height < 0.15) return Color{70, 74, 62};  // the shadow line above it
+                // The grain of the boards shows faintly through the paint.
+                const double grain = Fbm(u * 40, height * 1.5, 3, 20, 0, 273U);
+                Color paint =
+                    Scale(Color{164, 184, 146},
+                          0.93 + 0.08 * Fbm(u * 8, height * 2, 3, 4, 0, 271U) + 0.06 * grain);
+                const double board = std::fmod(u, 0.1) / 0.1;
+                if (board < 0.06)
+                    paint = Scale(paint, 0.62);  // the groove
+                else if (board < 0.12)
+                    paint = Scale(paint, 1.12);  // the bead beside it
+                else if (board > 0.96)
+                    paint = Scale(paint, 0.85);
+                return paint;
+            },
+            1);
+    });
+    return surface;
+}
+
+// Brightness of the panelling: the hall's lamp hangs in front of it.
+constexpr double kPanelShade = 0.86, kPanelUndersideShade = 0.62;
+
 // The flight's side facing the hall (-Z): the quadrilateral under one step.
-void StairSide(Model& model, const Surface& surface, double x0, double x1, double bottom0,
-               double bottom1, double top) {
+void StairSide(Model& model, double x0, double x1, double bottom0, double bottom1, double top) {
     const Vec3 n{0, 0, -1};
-    const int material = model.MaterialFacing(surface, n);
+    const int material = model.ShadedMaterial(StairPanelling(), kPanelShade);
     auto corner = [&](double x, double y) {
-        return MeshVertex{V(x, y, kStairNorth), -x / 0.5, y / 0.5, n};
+        return MeshVertex{V(x, y, kStairNorth), -x / 0.5, y / kGroundCeiling, n};
     };
     model.AddQuad(material, corner(x1, bottom1), corner(x0, bottom0), corner(x0, top),
                   corner(x1, top));
+}
+
+// The end of the block under the landing, facing the hall's west part (-X), panelled like the side.
+void StairBlockEnd(Model& model, double x, double top) {
+    const Vec3 n{-1, 0, 0};
+    const int material = model.ShadedMaterial(StairPanelling(), kPanelShade);
+    auto corner = [&](double y, double z) {
+        return MeshVertex{V(x, y, z), z / 0.5, y / kGroundCeiling, n};
+    };
+    model.AddQuad(material, corner(0.0, kStairNorth), corner(0.0, kStairSouth),
+                  corner(top, kStairSouth), corner(top, kStairNorth));
+}
+
+// An underside of the landing or of the upper flight: the boards run across it.
+MeshVertex UndersideCorner(Vec3 position, Vec3 normal) {
+    return MeshVertex{position, position.x / 0.5, (1.2 + position.z - kStairNorth) / kGroundCeiling,
+                      normal};
 }
 
 void Rail(Model& model, const Surface& surface, Vec3 from, Vec3 to, double width, double height) {
@@ -275,8 +330,6 @@ void Rail(Model& model, const Surface& surface, Vec3 from, Vec3 to, double width
 void BuildStairs(Model& model) {
     const Surface& tread = OakSurface();
     const Surface& riserFace = DarkWoodSurface();
-    const Surface& riser = TrimSurface();
-    const Surface& side = TrimSurface();
     // The lower flight, on its solid block.
     for (int step = 1; step <= 10; ++step) {
         const double x1 = kStairStart - kRun * (step - 1);
@@ -285,14 +338,34 @@ void BuildStairs(Model& model) {
         StairQuadX(model, riserFace, x1, top - kRise, top, 1);
         StairTread(model, tread, x0, x1, top);
         const double sideStart = std::max(x0, kLandingEast);
-        StairSide(model, side, sideStart, x1, 0.0, 0.0, top);
+        StairSide(model, sideStart, x1, 0.0, 0.0, top);
     }
-    // The landing's edge over the hall and the end of the block below it.
-    StairSide(model, side, kLandingWest, kLandingEast, kLandingUnderside, kLandingUnderside,
+    // The string along the lower flight's side, an oak board whose top runs just above the
+    // nosings and whose foot meets the inner corners of the steps: from the hall the side reads
+    // as a staircase's, a panelled wall under a sloping string. It stays within the cells of the
+    // flight (the hall's free cells end at Z -1.2).
+    {
+        const Vec3 foot = V(kStairStart, 0.0, kStairNorth - 0.025);
+        const Vec3 along = V(-kRun * 9.0, kRise * 9.0, 0.0);
+        const Vec3 depth = V(0, 0, 0.025);
+        const Vec3 up = V(0, kRise + 0.03, 0);
+        AddRect(model, OakSurface(), foot, along, up, WorldUv(0.5), kPanelShade);
+        AddRect(model, OakSurface(), foot + up, along, depth, WorldUv(0.5), kPanelShade);
+    }
+    // The landing's edge over the hall, the end of the block below it and the landing's underside.
+    StairSide(model, kLandingWest, kLandingEast, kLandingUnderside, kLandingUnderside,
               kLandingHeight);
-    StairQuadX(model, side, kLandingEast, 0.0, kLandingUnderside, -1);
-    AddRect(model, riser, V(kLandingWest, kLandingUnderside, kStairNorth),
-            V(kLandingEast - kLandingWest, 0, 0), V(0, 0, kStairSouth - kStairNorth), WorldUv(0.5));
+    StairBlockEnd(model, kLandingEast, kLandingUnderside);
+    {
+        const Vec3 n{0, -1, 0};
+        const int material = model.ShadedMaterial(StairPanelling(), kPanelUndersideShade);
+        auto corner = [&](double x, double z) {
+            return UndersideCorner(V(x, kLandingUnderside, z), n);
+        };
+        model.AddQuad(material, corner(kLandingWest, kStairNorth),
+                      corner(kLandingEast, kStairNorth), corner(kLandingEast, kStairSouth),
+                      corner(kLandingWest, kStairSouth));
+    }
     // The upper flight, with a sloping underside up to the hall ceiling.
     auto underside = [](double x) {
         return kLandingUnderside +
@@ -304,15 +377,13 @@ void BuildStairs(Model& model) {
         const double top = kLandingHeight + kRise * step;
         StairQuadX(model, riserFace, x1, top - kRise, top, 1);
         StairTread(model, tread, x0, x1, top);
-        StairSide(model, side, x0, x1, underside(x0), underside(x1), top);
+        StairSide(model, x0, x1, underside(x0), underside(x1), top);
     }
     {
         const Vec3 n =
             Normalized(V(-(kGroundCeiling - kLandingUnderside), -(kLandingWest - 6.6), 0));
-        const int material = model.MaterialFacing(riser, n);
-        auto corner = [&](double x, double z) {
-            return MeshVertex{V(x, underside(x), z), x / 0.5, z / 0.5, n};
-        };
+        const int material = model.ShadedMaterial(StairPanelling(), kPanelUndersideShade);
+        auto corner = [&](double x, double z) { return UndersideCorner(V(x, underside(x), z), n); };
         model.AddQuad(material, corner(kLandingWest, kStairNorth),
                       corner(kLandingWest, kStairSouth), corner(6.6, kStairSouth),
                       corner(6.6, kStairNorth));
@@ -555,6 +626,50 @@ void BuildBoilerRoomDoorway(Model& model) {
             V(0, 0.28, 0), FitUv());
 }
 
+// The doorway behind the bookcase -----------------------------------------------------------
+// Once the bookcase has slid, the way into the hidden room must read as a doorway into a lit room,
+// never as a closed door: the opening is lined in white (the shell), the end of the wall at X 10.9
+// in the middle of it is a slender white post, a white head runs over it on both faces, and a
+// lamp over the safe lights the room's far wall.
+
+// A box in white trim whose faces all show the same brightness, lit from both rooms.
+void FrameBox(Model& model, Vec3 min, Vec3 max, unsigned faces) {
+    const BoxFace order[6] = {kFacePlusX,  kFaceMinusX, kFacePlusY,
+                              kFaceMinusY, kFacePlusZ,  kFaceMinusZ};
+    for (BoxFace face : order) {
+        if (faces & face)
+            AddBoxFace(model, TrimSurface(), min, max, face, WorldUv(0.5), kFrameLight);
+    }
+}
+
+void BuildHiddenRoomDoorway(Model& model) {
+    FrameBox(model, V(kDoorPostX - kDoorPostHalf, kGroundFloor, kDoorPostZ - kDoorPostHalf),
+             V(kDoorPostX + kDoorPostHalf, kPassageTop, kDoorPostZ + kDoorPostHalf),
+             kAllFaces & ~kFaceMinusY & ~kFacePlusY);
+    // The heads stand on the lintel's faces above head height (the hall's free cells end at
+    // X 10.8, the room's begin at 11.0), over the closed bookcase too.
+    const double head = 0.1;
+    FrameBox(model, V(10.805, kPassageTop, -1.4), V(10.83, kPassageTop + head, -0.17),
+             kAllFaces & ~kFacePlusX);
+    FrameBox(model, V(10.97, kPassageTop, -1.4), V(11.025, kPassageTop + head, -0.17),
+             kAllFaces & ~kFaceMinusX);
+    // A brass picture light over the safe, its glowing glass bar lit all round, within the
+    // wall's cells (the room's free cells end at X 12.8).
+    const double lampY = SafeFrameBlock().max.y + 0.1;
+    const double lampNorth = -0.76, lampSouth = -0.44, front = 12.804;
+    const Surface& glow = MakePlainSurface("lamp_glow", Color{255, 244, 206});
+    for (BoxFace face : {kFaceMinusX, kFacePlusY, kFaceMinusY, kFacePlusZ, kFaceMinusZ}) {
+        AddBoxFace(model, glow, V(front + 0.004, lampY - 0.022, lampNorth),
+                   V(kEastWallFace, lampY + 0.022, lampSouth), face, WorldUv(0.5), 1.0);
+    }
+    for (double z : {lampNorth - 0.014, lampSouth}) {
+        AddBox(model, BrassSurface(), V(front, lampY - 0.03, z),
+               V(kEastWallFace, lampY + 0.03, z + 0.014), WorldUv(0.5), kAllFaces & ~kFacePlusX);
+    }
+    AddBox(model, BrassSurface(), V(front + 0.006, lampY + 0.022, -0.61),
+           V(kEastWallFace, lampY + 0.12, -0.59), WorldUv(0.5), kAllFaces & ~kFacePlusX);
+}
+
 }  // namespace
 
 void BuildFixtures(Model& model) {
@@ -564,12 +679,13 @@ void BuildFixtures(Model& model) {
     for (int i = 0; i < count; ++i) BuildWindow(model, windows[i], glass);
     BuildFrontDoor(model);
     BuildBoilerRoomDoorway(model);
+    BuildHiddenRoomDoorway(model);
     BuildStairs(model);
     PendantLamp(model, 7.6, -2.8, kGroundCeiling, 0.55);                   // hall
     PendantLamp(model, 3.2, -7.3, kGroundCeiling, 0.55);                   // living room
     PendantLamp(model, 8.9, -7.3, kGroundCeiling, 0.5);                    // kitchen
     PendantLamp(model, kBoilerLampX, kBoilerLampZ, kGroundCeiling, 0.45);  // boiler room
-    PendantLamp(model, 11.9, -0.7, kGroundCeiling, 0.5);                   // hidden room
+    PendantLamp(model, kHiddenLampX, kHiddenLampZ, kGroundCeiling, 0.5);   // hidden room
     PendantLamp(model, 2.45, -2.5, kUpperCeiling, 0.8);  // upstairs, over the table
     BuildGarden(model);
 }

@@ -154,15 +154,16 @@ void BuildBoiler(Model& model) {
 }
 
 void BuildCalendar(Model& model) {
-    // A grey meter box high on the boiler room's west wall, the calendar hanging on its door
-    // (pick box 16).
+    // The calendar hangs flat on the boiler room's west wall at the height of the eye (pick box
+    // 16), where it is seen whole from the doorway and from anywhere south of the boiler: a stiff
+    // card backing with the month's sheet on it. Both stay within the wall's cells (the room's
+    // free cells begin at X 0.2), so nothing stands out into the way along the wall.
     const Vec3 box0 = PlaceMin(kCalendarBox), box1 = PlaceMax(kCalendarBox);
-    const double front = box0.x + 0.04;  // the calendar's face, 0.17 off the wall
-    const Vec3 sheet0 = V(front, box0.y, box0.z + 0.01),
-               sheet1 = V(front + 0.004, box1.y, box1.z - 0.01);
-    AddBox(model, MeterBox(), V(0.17, sheet0.y - 0.11, sheet0.z - 0.06),
-           V(front, sheet1.y + 0.15, sheet1.z + 0.06), WorldUv(0.5), kAllFaces & ~kFaceMinusX);
-    AddBoxFace(model, Calendar(), sheet0, sheet1, kFacePlusX, FitUv());
+    const double front = box1.x - 0.006;
+    AddBox(model, MakePlainSurface("calendar_card", Color{120, 36, 32}), V(box0.x, box0.y, box0.z),
+           V(front - 0.002, box1.y, box1.z), WorldUv(0.5), kAllFaces & ~kFaceMinusX);
+    AddBoxFace(model, Calendar(), V(front - 0.002, box0.y + 0.012, box0.z + 0.012),
+               V(front, box1.y - 0.012, box1.z - 0.012), kFacePlusX, FitUv());
 }
 
 void BuildSideboardAndRadio(Model& model) {

@@ -21,20 +21,25 @@ using modelpaint::FillBox;
 using modelpaint::Scale;
 using modelpaint::StrokeLine;
 
-// The hammer's handle is painted red and its head bright steel, so that it stands out from the
-// oak of the cabinet it lies on.
+// The hammer: a handle of pale ash, and a forged head of dark steel, three times as long as the
+// handle is wide, with a bright striking face: a hammer at a glance, not a torch.
 const Surface& HandleWood() {
     static const Surface s = MakeSurface("handle", 64, 64, [](Canvas& c) {
         modelpaint::FillPattern(c, [](double x, double y) {
-            return modelpaint::WoodGrain(y / 64, x / 64 * 2, Color{206, 44, 34}, Color{150, 28, 22},
-                                         501U, 1, 2);
+            return modelpaint::WoodGrain(y / 64, x / 64 * 2, Color{236, 204, 146},
+                                         Color{190, 146, 90}, 501U, 1, 2);
         });
     });
     return s;
 }
 
 const Surface& HammerHead() {
-    static const Surface s = MakePlainSurface("hammer_head", Color{176, 184, 196});
+    static const Surface s = MakePlainSurface("hammer_head", Color{104, 110, 122});
+    return s;
+}
+
+const Surface& HammerFace() {
+    static const Surface s = MakePlainSurface("hammer_face", Color{214, 220, 228});
     return s;
 }
 
@@ -189,23 +194,32 @@ void BuildNoteOnNightstand(Model& model) {
 }
 
 void BuildHammer(Model& model) {
-    // Lying on the cabinet's top at the bottom of its pick box: the handle across the cabinet
-    // (along Z), so that from the room it shows side on, the head at its north end.
-    const Vec3 box0 = PlaceMin(kHammerBox), box1 = PlaceMax(kHammerBox);
-    const double base = box0.y, x = (box0.x + box1.x) / 2;
-    const double headZ0 = box0.z + 0.005, headZ1 = headZ0 + 0.055;
-    AddBox(model, HandleWood(), V(x - 0.024, base + 0.004, headZ1),
-           V(x + 0.024, base + 0.046, box1.z - 0.005), WorldUv(0.3));
+    // Lying on the cabinet's top at the bottom of its pick box, the handle pointing back into the
+    // room across the middle of the box and turned a little from X, the head across it near the
+    // wall: from the bed and from the middle of the room both the long handle and the wide head
+    // show, as a T.
+    const Vec3 box0 = PlaceMin(kHammerBox);
+    const double base = box0.y;
+    const Vec3 along = Normalized(V(0.985, 0, 0.174));  // from the handle's end to the head
+    const Vec3 across = V(-along.z, 0, along.x);        // the head's length
+    const Vec3 up = V(0, 1, 0);
+    const Vec3 head = V(4.7565, base + 0.026, -1.986);  // the middle of the head
+    // The handle rests on its end and rises into the head's eye.
+    const double handleLength = 0.31;
+    const Vec3 handleEnd = head - along * handleLength + V(0, -0.014, 0);
+    const Vec3 handleMiddle = (handleEnd + head) * 0.5;
+    const Vec3 handleAxis = (head - handleEnd) * 0.5;
+    AddTiltedBox(model, HandleWood(), handleMiddle, handleAxis,
+                 Normalized(Cross(across, handleAxis)) * 0.012, across * 0.013, WorldUv(0.3));
+    // The head: its body across the handle, the round poll with its bright face on one side,
+    // the claw split in two on the other.
     const Surface& steel = HammerHead();
-    AddBox(model, steel, V(x - 0.06, base, headZ0), V(x + 0.07, base + 0.055, headZ1),
-           WorldUv(0.5));
-    AddCylinder(model, steel, V(x + 0.07, base + 0.0275, (headZ0 + headZ1) / 2), V(0.04, 0, 0),
-                0.027, 12, false, true);
-    // The claw, split in two and curving back.
+    AddTiltedBox(model, steel, head, across * 0.05, up * 0.025, along * 0.02, WorldUv(0.5));
+    AddCylinder(model, steel, head + across * 0.05, across * 0.02, 0.021, 12, false, false);
+    AddCylinder(model, HammerFace(), head + across * 0.07, across * 0.004, 0.021, 12, false, true);
     for (double side : {-1.0, 1.0}) {
-        const Vec3 centre = V(x - 0.095, base + 0.03, (headZ0 + headZ1) / 2 + side * 0.013);
-        AddTiltedBox(model, steel, centre, V(0.035, -0.006, 0), V(0.008, 0.02, 0), V(0, 0, 0.009),
-                     WorldUv(0.5));
+        AddTiltedBox(model, steel, head - across * 0.07 + along * (side * 0.011) + V(0, -0.006, 0),
+                     across * 0.02, up * 0.016, along * 0.006, WorldUv(0.5));
     }
 }
 

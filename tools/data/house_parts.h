@@ -78,6 +78,17 @@ inline Block SafeDoorBlock() {
     return Block{{12.801, frame.min.y + 0.05, frame.min.z + 0.05},
                  {12.815, frame.max.y - 0.05, frame.max.z - 0.05}};
 }
+// The brightness of the hidden room's walls and ceiling, lit by its lamps: more than any wall of
+// the hall in front of it, so that from the hall it reads as a lit room, not as a dark door.
+inline constexpr double kHiddenRoomLight = 1.0;
+// The brightness of the white frame of the doorway behind the bookcase, lit from both sides.
+inline constexpr double kFrameLight = 0.95;
+// The hidden room's lamp hangs over the middle of the room.
+inline constexpr double kHiddenLampX = 11.9, kHiddenLampZ = -0.7;
+// The slender white post that the end of the wall at X 10.9 becomes inside the doorway behind
+// the bookcase, in the middle of that wall's last cell: narrow enough that the safe shows past it
+// from the hall, as the frame of a wide doorway and not a pillar.
+inline constexpr double kDoorPostX = 10.9, kDoorPostZ = -1.1, kDoorPostHalf = 0.02;
 // The wall between the passage side of the hidden room and its alcove is only a parapet, so that
 // the alcove does not close the room in as a dark slot beside the passage.
 inline constexpr double kParapetTop = 0.6;

@@ -38,6 +38,9 @@ struct Edit {
     // Below 0 the reveal is shaded by the direction each face turns to; otherwise every face of
     // it shows this brightness, as if a lamp inside lit it.
     double revealShade = -1.0;
+    // Whether the floor inside the opening takes the reveal too (a threshold) or stays the
+    // room's floor.
+    bool revealOnFloor = true;
 };
 
 // The bookcase pocket's ceiling, just above the bookcase.
@@ -137,6 +140,10 @@ std::vector<Edit> Edits() {
     auto carveIn = [&](Room room, Vec3 min, Vec3 max) {
         edits.push_back(Edit{false, Box{min, max}, nullptr, true, room});
     };
+    auto carveFramed = [&](Vec3 min, Vec3 max) {
+        edits.push_back(
+            Edit{false, Box{min, max}, &TrimSurface(), false, Room::kOutside, kFrameLight, false});
+    };
 
     // Backing behind openings that cut right through a wall.
     add(V(8.0, -0.1, -9.85), V(10.4, kGroundCeiling, -9.17));  // kitchen counter recess
@@ -151,11 +158,11 @@ std::vector<Edit> Edits() {
 
     // Lintels over doorways and the header between the living room and the hall.
     add(V(kBoilerDoorWestX, kBoilerDoorTop, kBoilerDoorNorthZ),
-        V(kBoilerDoorEastX, kGroundCeiling, kBoilerDoorSouthZ));  // boiler room to hall
-    add(V(4.83, 5.1, -1.03), V(4.97, kUpperCeiling, -0.17));      // upstairs to the stairwell
-    add(V(7.23, 2.3, -8.03), V(7.37, kGroundCeiling, -6.57));     // living room to kitchen
-    add(V(5.2, 2.5, -5.2), V(7.23, kGroundCeiling, -4.8));        // living room to hall
-    add(V(10.83, kPassageTop, -1.03), V(10.97, kGroundCeiling, -0.17));  // over the passage
+        V(kBoilerDoorEastX, kGroundCeiling, kBoilerDoorSouthZ));        // boiler room to hall
+    add(V(4.83, 5.1, -1.03), V(4.97, kUpperCeiling, -0.17));            // upstairs to the stairwell
+    add(V(7.23, 2.3, -8.03), V(7.37, kGroundCeiling, -6.57));           // living room to kitchen
+    add(V(5.2, 2.5, -5.2), V(7.23, kGroundCeiling, -4.8));              // living room to hall
+    add(V(10.83, kPassageTop, -1.4), V(10.97, kGroundCeiling, -0.17));  // over the passage
 
     // Windows.
     for (const WindowOpening& window : kWindows) carve(window.min, window.max, &TrimSurface());
@@ -184,12 +191,13 @@ std::vector<Edit> Edits() {
           &DarkWoodSurface());
     // Where the bookcase slides to: a pocket in the wall at X 10.9, under a ceiling low enough
     // that the wall still shows above it (these cells stop the player while the bookcase is
-    // closed). Where it stands closed, round the end of the wall at X 10.9 and down into the
-    // outer wall, the opening reaches above head height: those cells are walked once it is open.
+    // closed).
     carveIn(Room::kLivingRoom, V(10.595, kGroundFloor, -2.75), V(11.0, kPocketTop, -1.4));
-    carveIn(Room::kLivingRoom, V(10.595, kGroundFloor, -1.4), V(11.0, kPassageTop, -1.2));
-    carveIn(Room::kLivingRoom, V(10.595, kGroundFloor, -1.2), V(10.83, kPassageTop, -1.03));
-    carveIn(Room::kLivingRoom, V(10.595, kGroundFloor, -1.03), V(11.0, kPassageTop, 0.1));
+    // Where it stands closed, from the pocket past the end of the wall at X 10.9 and into the
+    // outer wall, one doorway above head height, walked once it is open: lined in white like the
+    // boiler room's, so that from the hall it reads as a way into a room. The floor runs on
+    // through it; the end of the wall becomes a slender white post (the fittings).
+    carveFramed(V(10.595, kGroundFloor, -1.4), V(11.0, kPassageTop, 0.1));
     // The slot at the far end of the pocket that takes the bookcase's end board once it slides.
     carveIn(Room::kLivingRoom, V(10.82, kGroundFloor, -2.92), V(11.03, kPassageTop, -2.7));
     // The upstairs east wall stands further back, so that the picture hangs at X 4.9.
@@ -326,8 +334,10 @@ private:
 
     FaceStyle StyleFor(Vec3 normal, double planeCoordinate, Vec3 emptyCentre) const {
         FaceStyle style;
+        const bool floorFace = normal.y > 0.5 && std::fabs(planeCoordinate - kGroundFloor) < 1e-6;
         for (const Edit& edit : edits_) {
-            if (!edit.add && edit.reveal != nullptr && edit.box.Contains(emptyCentre)) {
+            if (!edit.add && edit.reveal != nullptr && edit.box.Contains(emptyCentre) &&
+                (edit.revealOnFloor || !floorFace)) {
                 style.surface = edit.reveal;
                 style.shade = edit.revealShade;
             }
@@ -365,7 +375,7 @@ private:
                 style.surface = &GroundCeilingSurface();
                 style.uv = FaceStyle::Uv::kAtlas;
                 style.atlas = kGroundAtlas;
-                style.shade = 0.76;
+                style.shade = room == Room::kHiddenRoom ? kHiddenRoomLight : 0.76;
             } else if (std::fabs(planeCoordinate - kUpperCeiling) < 1e-6) {
                 style.surface = &UpperCeilingSurface();
                 style.uv = FaceStyle::Uv::kAtlas;
@@ -391,6 +401,9 @@ private:
         style.surface = &WallSurface(room);
         style.uv = FaceStyle::Uv::kWall;
         style.repeat = WallRepeat(room);
+        // The hidden room is lit by its own lamps, every wall alike: brighter than the hall it
+        // is seen from.
+        if (room == Room::kHiddenRoom) style.shade = kHiddenRoomLight;
         const bool upper = emptyCentre.y > kUpperFloor;
         style.base = upper ? kUpperFloor : kGroundFloor;
         style.height = upper ? kUpperCeiling - kUpperFloor : kGroundCeiling - kGroundFloor;
@@ -519,14 +532,13 @@ Room RoomAt(double x, double y, double z) {
             column += dColumn;
         }
     }
-    // Rooms are told apart by the centre of the cell the point belongs to. The strip just inside
-    // the passage (X 11.0 to 11.2) still belongs to the hall: seen from the hall past the
-    // bookcase, it must not give the hidden room away.
+    // Rooms are told apart by the centre of the cell the point belongs to. The hidden room
+    // begins right behind the wall at X 10.9, at the frame of its doorway.
     const double cellX = (row - 0.5) * kCell, cellZ = -10.0 + (column - 0.5) * kCell;
     if (y < kGroundCeiling) {
         if (Plan().Outside(row, column)) return Room::kOutside;
         if (cellX < 4.85 && cellZ > -5.0) return Room::kBoilerRoom;
-        if (cellX > 11.2 && cellZ > -2.1) return Room::kHiddenRoom;
+        if (cellX > 11.0 && cellZ > -2.1) return Room::kHiddenRoom;
         if (cellX > 7.4 && cellZ < -5.0) return Room::kKitchen;
         return Room::kLivingRoom;
     }

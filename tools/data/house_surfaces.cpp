@@ -102,14 +102,27 @@ Color KitchenWall(double u, double height) {
 }
 
 Color HiddenWall(double u, double height) {
-    // Dark panelling: boards a sixth of a unit wide, a rail at waist height.
-    const double board = std::fmod(u, 1.0 / 6.0) * 6.0;
-    Color wood = modelpaint::WoodGrain(u * 2.0 + 0.3 * std::floor(u * 6.0), height * 0.5,
-                                       Color{108, 70, 44}, Color{62, 38, 22}, 51U, 0, 0);
-    if (board < 0.06) wood = Scale(wood, 0.55);
-    if (height > 0.88 && height < 0.95) wood = Scale(Color{120, 82, 52}, 1.0);
-    if (height < 0.1) wood = Scale(wood, 0.7);
-    return wood;
+    // A small lit study: primrose paper with fine white stripes above a white dado rail, white
+    // boarded wainscot below it. Pale and plainly wallpaper, unlike any door of the house.
+    Color color;
+    if (Skirting(height, 0.12, &color)) return color;
+    if (height > 2.82) return Color{240, 238, 230};  // cornice
+    const Color white{240, 238, 230};
+    if (height < 0.86) {
+        const double board = std::fmod(u, 0.125) / 0.125;
+        Color paint = white;
+        if (board < 0.05) paint = Scale(paint, 0.8);
+        return paint;
+    }
+    if (height < 0.92) return height < 0.88 ? Scale(white, 0.82) : white;  // the dado rail
+    Color paper{250, 234, 170};
+    const double across = std::fmod(u, 0.1);
+    if (across < 0.006) paper = Color{255, 250, 236};
+    // A small leaf between the stripes, staggered from one stripe to the next.
+    const double stagger = std::fmod(u, 0.2) < 0.1 ? 0.0 : 0.09;
+    const double fu = across - 0.05, fv = std::fmod(height + stagger, 0.18) - 0.09;
+    if (std::fabs(fu) * 1.6 + std::fabs(fv) < 0.016) paper = Color{214, 176, 96};
+    return Scale(paper, 0.96 + 0.05 * Fbm(u * 8, height * 2, 3, 4, 0, 51U));
 }
 
 Color BedroomWall(double u, double height) {
@@ -199,16 +212,41 @@ bool RugColor(const Rug& rug, double x, double z, Color* color) {
 constexpr Rug kGroundRugs[] = {
     {7.95, -3.35, 10.3, -1.75, {150, 46, 40}, {60, 40, 70}, {214, 170, 90}},   // hall, sofa
     {2.0, -8.35, 4.3, -6.7, {56, 84, 120}, {170, 150, 110}, {210, 200, 170}},  // living room
-    {11.3, -0.95, 12.5, -0.35, {90, 60, 40}, {40, 30, 24}, {170, 120, 60}},    // hidden room
+    {11.3, -0.95, 12.5, -0.35, {176, 70, 48}, {70, 50, 84}, {226, 186, 104}},  // hidden room
 };
 constexpr Rug kUpperRugs[] = {
     {1.75, -3.7, 3.3, -1.4, {110, 130, 80}, {70, 60, 40}, {220, 200, 150}},
 };
 
+// The hall's boards, which run on through the doorway behind the bookcase into the hidden room.
+Color HallBoards(double x, double z) {
+    return modelpaint::Floorboards(x, z, 0.14, 1.1, Color{176, 124, 76}, Color{112, 70, 38}, 99U);
+}
+
+// The warm pool of light a lamp throws on the floor round the point below it.
+Color LampPool(Color floor, double x, double z, double lampX, double lampZ, double spread,
+               double strength) {
+    const double dx = x - lampX, dz = z - lampZ;
+    return Mix(floor, Color{255, 236, 190}, strength * std::exp(-(dx * dx + dz * dz) / spread));
+}
+
 Color GroundFloorAt(double x, double z) {
+    // The threshold of the doorway behind the bookcase, under the wall's line: pale oak with a
+    // dark edge on both sides, seen from across the hall where the floor runs on into the room.
+    if (x > 10.83 && x < 10.97 && z > -1.4 && z < -0.17) {
+        const double edge = std::min(x - 10.83, 10.97 - x);
+        const Color oak =
+            modelpaint::WoodGrain(z * 2.0, x * 6.0, Color{222, 190, 136}, Color{186, 146, 96}, 98U);
+        return edge < 0.012 ? Color{90, 60, 36} : oak;
+    }
     for (const Rug& rug : kGroundRugs) {
         Color color;
-        if (RugColor(rug, x, z, &color)) return color;
+        if (RugColor(rug, x, z, &color)) {
+            if (RoomAt(x, 0.01, z) == Room::kHiddenRoom) {
+                return LampPool(color, x, z, kHiddenLampX, kHiddenLampZ, 1.2, 0.35);
+            }
+            return color;
+        }
     }
     switch (RoomAt(x, 0.01, z)) {
         case Room::kBoilerRoom: {
@@ -226,11 +264,9 @@ Color GroundFloorAt(double x, double z) {
             return modelpaint::Tiles(x, z, 0.3, Color{226, 220, 204}, Color{150, 60, 48},
                                      Color{120, 116, 108}, true, 95U);
         case Room::kHiddenRoom:
-            return modelpaint::Floorboards(x, z, 0.16, 1.3, Color{110, 76, 50}, Color{60, 40, 26},
-                                           97U);
+            return LampPool(HallBoards(x, z), x, z, kHiddenLampX, kHiddenLampZ, 1.2, 0.5);
         default:
-            return modelpaint::Floorboards(x, z, 0.14, 1.1, Color{176, 124, 76}, Color{112, 70, 38},
-                                           99U);
+            return HallBoards(x, z);
     }
 }
 
@@ -295,8 +331,6 @@ double WallRepeat(Room room) {
     switch (room) {
         case Room::kKitchen:
             return 0.6;
-        case Room::kHiddenRoom:
-            return 1.0;
         default:
             return 0.5;
     }
@@ -306,7 +340,7 @@ const Surface& WallSurface(Room room) {
     static const Surface living = WallFinish("wall_living", 0.5, LivingWall);
     static const Surface boiler = WallFinish("wall_boiler", 0.5, BoilerWall);
     static const Surface kitchen = WallFinish("wall_kitchen", 0.6, KitchenWall);
-    static const Surface hidden = WallFinish("wall_hidden", 1.0, HiddenWall);
+    static const Surface hidden = WallFinish("wall_hidden", 0.5, HiddenWall);
     static const Surface bedroom = WallFinish("wall_bedroom", 0.5, BedroomWall);
     static const Surface stairwell = WallFinish("wall_stairs", 0.5, StairwellWall);
     switch (room) {
