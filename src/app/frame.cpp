@@ -23,6 +23,7 @@
 #include "hud/icon_bar.h"
 #include "hud/info_picture.h"
 #include "hud/overlay.h"
+#include "hud/overlay_layout.h"
 #include "platform/toolkit.h"
 #include "world/camera.h"
 
@@ -52,7 +53,30 @@ void DrawPausedOver(int width, int height) {
     glRectf(-1.0f, -1.0f, 1.0f, 1.0f);
     glPopAttrib();
     EndOverlay(width, height);
-    DrawHudTextBlock(LayOutMiddleLine(kPausedLine, width, height), NoticeFont(), width, height);
+    DrawHudTextBlock(LayOutMiddleLine(kPausedLine, width, height), width, height);
+}
+
+// The countdown in the HUD corner, and the floor in the window's lower-left corner, at whole
+// window pixels in the window's one-unit-a-pixel projection: the font is rendered at the
+// layout's sizes, so the texts come out sharp at any scale.
+void DrawHudCornerTexts(const OverlayLayout& layout) {
+    if (layout.windowWidth <= 0 || layout.windowHeight <= 0) return;
+    glViewport(0, 0, layout.windowWidth, layout.windowHeight);
+    glLoadIdentity();
+    glOrtho(0, layout.windowWidth, 0, layout.windowHeight, -1, 1);
+    // Set before the raster position, which latches it: the countdown is drawn in it.
+    glColor3f(1.0f, 0.8f, 0.6f);
+    glRasterPos2i(layout.countdownX, layout.countdownBaseline);
+    DrawHudText(g_timeText, HudFontOfSize(layout.countdownFontPixels));
+    // A dark copy just down and right keeps the floor's name readable on any wall.
+    GlyphRasterizer& font = HudFontOfSize(layout.hudFontPixels);
+    const int shadow = layout.floorShadowOffset;
+    glColor3f(0.0f, 0.0f, 0.0f);
+    glRasterPos2i(layout.floorLabelX + shadow, layout.floorLabelBaseline - shadow);
+    DrawHudText(FloorLabelText(), font);
+    glColor3f(1.0f, 0.8f, 0.6f);
+    glRasterPos2i(layout.floorLabelX, layout.floorLabelBaseline);
+    DrawHudText(FloorLabelText(), font);
 }
 
 }  // namespace
@@ -77,43 +101,35 @@ void OnDisplay() {
         DrawSelectionOutline(g_pickedBox);
         glPopMatrix();
 
-        // The HUD corner: 180 by 100 overlay units, one unit a pixel.
+        // Everything over the house stands where the layout puts it at this window's scale; the
+        // mouse callback reads presses through the same layout.
+        const OverlayLayout layout = LayOutOverlays(width, height);
+        // The HUD corner: the bar's 180 by 100 overlay units over the corner's pixels.
         glPushMatrix();
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
-        glOrtho(0, 180, 0, 100, -1, 1);
-        if (rules.noteSlot != 0) DrawNotePicture(rules.noteSlot);
-        glViewport(width - 180, height - 100, 180, 100);
-        DrawIconBar();
+        glOrtho(0, kHudCornerWidth, 0, kHudCornerHeight, -1, 1);
+        if (rules.noteSlot != 0) DrawNotePicture(rules.noteSlot, layout);
+        const ScreenArea& corner = layout.hudCorner;
+        glViewport(corner.x, corner.y, corner.width, corner.height);
+        DrawIconBar(layout);
         glDisable(GL_DEPTH_TEST);
         glDisable(GL_LIGHTING);
         glBindTexture(GL_TEXTURE_2D, 0);
-        // Set before the raster position, which latches it: the countdown is drawn in it.
-        glColor3f(1.0f, 0.8f, 0.6f);
-        glRasterPos2i(kCountdownX, kCountdownY);
-        DrawCountdownText(g_timeText);
-        // The floor, in the lower-left corner: a dark copy a pixel down and right keeps it
-        // readable on any wall.
-        glViewport(0, 0, 180, 100);
-        glColor3f(0.0f, 0.0f, 0.0f);
-        glRasterPos2i(9, 7);
-        DrawHudText(FloorLabelText());
-        glColor3f(1.0f, 0.8f, 0.6f);
-        glRasterPos2i(8, 8);
-        DrawHudText(FloorLabelText());
+        DrawHudCornerTexts(layout);
         glEnable(GL_LIGHTING);
         glEnable(GL_DEPTH_TEST);
         glViewport(0, 0, width, height);
         glPopMatrix();
 
-        if (g_keypad.InView()) g_keypad.Draw(width, height);
+        if (g_keypad.InView()) g_keypad.Draw(layout);
         // Answers to the last press, over the panel: the hint under the bar, and the word that
         // the item in hand did nothing where it landed.
         if (g_describeMode == 1 && !HintPutAwayByMove())
             DrawIconHint(g_messageIndex, width, height);
         DrawItemUseLine(width, height);
         g_infoPicture.HideIfPlayerMoved();
-        if (g_infoPicture.shown) g_infoPicture.Draw(width, height);
+        if (g_infoPicture.shown) g_infoPicture.Draw(layout);
         if (g_paused) DrawPausedOver(width, height);
     }
 

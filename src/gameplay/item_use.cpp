@@ -30,6 +30,12 @@ constexpr int kHammerTargets[] = {4, 13, 14};
 constexpr const char* kWrongLockLine = "钥匙不对　This key does not fit this lock";
 constexpr const char* kNoLockLine = "这里没有要开的锁　Nothing to unlock here";
 constexpr const char* kHammerLine = "锤子砸不开这里　The hammer cannot break this";
+// With nothing in hand, a second press on a place already emptied: without a word it looks like
+// a missed press, and the player tries it again.
+constexpr const char* kTakenLine = "已经拿走了　You already took what was here";
+// With nothing in hand, a press that lands on no place at all (a wall, a bed, a missed lock):
+// players took silence for a press the game had not noticed.
+constexpr const char* kNothingHereLine = "这里没有可拿的东西　Nothing to take here";
 
 const char* g_lineShown = nullptr;
 ClockTicks g_lineUntil = 0;
@@ -65,7 +71,11 @@ HeldItem ItemInHand() {
 }
 
 const char* ItemUseLine(HeldItem held, int box) {
-    if (held == HeldItem::kNothing || WorksOn(held, box)) return nullptr;
+    if (held == HeldItem::kNothing) {
+        if (box < 0) return kNothingHereLine;
+        return PlaceEmptied(box) ? kTakenLine : nullptr;
+    }
+    if (WorksOn(held, box)) return nullptr;
     // The panel that opens, or the item taken, shows the press was not lost.
     if (box == kKeypadPickBox || GrantWouldGiveIcon(box)) return nullptr;
     if (held == HeldItem::kHammer) return kHammerLine;

@@ -1,6 +1,6 @@
-// The word a press gives when the item in hand does nothing where it lands: without it a player
-// cannot tell a wrong place from a missed one, and tries the same place again. No OpenGL here;
-// item_use_draw.cpp writes the line over the house.
+// The word a press gives when the item in hand does nothing where it lands, or when it finds
+// nothing to take: without it a player cannot tell a wrong place from a missed one, and tries the
+// same place again. No OpenGL here; item_use_draw.cpp writes the line over the house.
 #pragma once
 
 #include "platform/clock.h"
@@ -22,8 +22,9 @@ inline constexpr ClockTicks kItemUseLineTicks = 2000;
 HeldItem ItemInHand();
 // The line a left press on the house with `held` in hand shows when it lands on pick box `box`
 // (-1 where no place lies): nullptr where the item works (its own lock, the hammer's windows and
-// the boiler), where the press answers by itself (it takes something, or opens the keypad), and
-// with nothing in hand.
+// the boiler) and where the press answers by itself (it takes something, or opens the keypad).
+// With nothing in hand, a press on no place at all, or on a place whose things are all in the bar
+// already, gets a line.
 const char* ItemUseLine(HeldItem held, int box);
 
 // Keeps the line of a left press on the house, for kItemUseLineTicks from now; a press with

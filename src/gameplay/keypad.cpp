@@ -11,21 +11,6 @@
 
 namespace {
 
-// Keys in panel pixels: three columns 89 wide from x = -184, rows 65 high, the close key under
-// the middle column. Neighbouring keys share their edges.
-constexpr KeypadPanel::Cell kCells[10] = {
-    {-95, -73, -6, -8},     // 0 close
-    {-184, 122, -95, 187},  // 1
-    {-95, 122, -6, 187},    // 2
-    {-6, 122, 83, 187},     // 3
-    {-184, 57, -95, 122},   // 4
-    {-95, 57, -6, 122},     // 5
-    {-6, 57, 83, 122},      // 6
-    {-184, -8, -95, 57},    // 7
-    {-95, -8, -6, 57},      // 8
-    {-6, -8, 83, 57},       // 9
-};
-
 constexpr int kCloseKey = 0;
 // The panel covers the bookcase as it slides: a word says what happened and where to go, or a
 // player who was standing back sees only that the bookcase has gone.
@@ -42,7 +27,7 @@ constexpr std::uint8_t kPressesBeforeDigits = 2;
 }  // namespace
 
 void KeypadPanel::Init() {
-    std::copy(std::begin(kCells), std::end(kCells), cells);
+    std::copy(std::begin(kKeypadKeys), std::end(kKeypadKeys), cells);
     verdict = Verdict::kNone;
     std::fill(std::begin(refusedDigits), std::end(refusedDigits), 0);
     shown = 0;
@@ -54,9 +39,7 @@ void KeypadPanel::Init() {
 }
 
 // On a shared edge the lower index wins, so the close key owns the top of its cell.
-int KeypadPanel::HitTest(int x, int y) const {
-    const float px = static_cast<float>(x);
-    const float py = static_cast<float>(y);
+int KeypadPanel::HitTest(float px, float py) const {
     for (int cell = 0; cell < 10; ++cell) {
         const Cell& c = cells[cell];
         if (px >= c.xMin && px <= c.xMax && py >= c.yMin && py <= c.yMax) return cell;
@@ -76,7 +59,7 @@ void KeypadPanel::EnterDigit(int hit) {
     }
 }
 
-void KeypadPanel::HandlePress(int x, int y) {
+void KeypadPanel::HandlePress(float x, float y) {
     shown = 1;
     const int hit = HitTest(x, y);
     if (pressCount < kPressesBeforeDigits) ++pressCount;
@@ -131,12 +114,6 @@ int KeypadPanel::DigitShown(int cell) const {
     const int digit = digits[cell + 1];
     if (digit >= 1 && digit <= 9) return digit;
     return ShowsRefusal() ? refusedDigits[cell] : 0;
-}
-
-// The panel's 600 by 800 viewport sits 800 pixels left of the window's right edge and 900
-// below its top; the panel is the viewport's upper-right quarter.
-ScreenArea KeypadPanel::Area(int w, int h) {
-    return {w - 800 + 300, h - 900 + 400, 300, 400};
 }
 
 void KeypadPanel::Reset() {

@@ -4,7 +4,7 @@
 
 #include <cstdint>  // Required for: std::uint8_t
 
-#include "hud/overlay.h"
+#include "hud/overlay_layout.h"
 #include "platform/clock.h"
 
 // The pick box of the keypad on the bookcase: picking it opens the panel.
@@ -14,9 +14,7 @@ inline constexpr float kBookcaseOpenOffset = -1.5f;
 
 class KeypadPanel {
 public:
-    struct Cell {
-        float xMin, yMin, xMax, yMax;  // panel coordinates
-    };
+    using Cell = PanelRect;  // panel coordinates
 
     // Cells, flags and entry to their start values.
     void Init();
@@ -24,19 +22,19 @@ public:
     void LoadPictures();
     static const char* const kPictureFiles[10];  // data-set paths: the panel, digits 1 to 9
     // The first cell (0 close, 1-9 digits) holding the panel point, bounds included; -1 none.
-    int HitTest(int x, int y) const;
+    int HitTest(float x, float y) const;
     // Takes a hit result; only 1 to 9 enter a digit.
     void EnterDigit(int hit);
     // A left press at panel point (x, y) while shown or on the keypad's pick box.
-    void HandlePress(int x, int y);
+    void HandlePress(float x, float y);
     // Stores the last digit into slot digitCount and checks the combination (GL-free part of
     // the draw): accepted, the bookcase slides and the passage opens; refused with four digits,
     // the slots are cleared. True when the combination was accepted on this call.
     bool CheckEntry();
-    // Draws the panel for a window of width w and height h: while shown, with the entry so far
+    // Draws the panel where the window's layout puts it: while shown, with the entry so far
     // (checked by the frame's rules first); after an accepted code, with the sign that it was
     // accepted.
-    void Draw(int w, int h);
+    void Draw(const OverlayLayout& layout);
     // Panel hidden, entry cleared, bookcase back at 0.
     void Reset();
     // Whether the panel still shows, for a moment after the code was accepted, that it was.
@@ -48,8 +46,6 @@ public:
     // The digit the display shows in its cell 0 to 3 now, 0 for a blank cell: the entry so far,
     // and the refused four for the moment the refusal shows; emptied slots stay blank.
     int DigitShown(int cell) const;
-    // Where Draw puts the panel in a window of width w and height h.
-    static ScreenArea Area(int w, int h);
 
     Cell cells[10] = {};
     float bookcaseOffset = 0.0f;  // shared as g_bookcaseOffset

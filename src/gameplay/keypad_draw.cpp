@@ -5,8 +5,10 @@
 #include "assets/picture_texture.h"
 #include "assets/targa_image.h"
 #include "gameplay/keypad.h"
+#include "hud/hud_font.h"
 #include "hud/hud_text.h"
 #include "hud/overlay.h"
+#include "hud/overlay_layout.h"
 
 const char* const KeypadPanel::kPictureFiles[10] = {
     "Data/Picture/clock.tga", "Data/Picture/num_1.tga", "Data/Picture/num_2.tga",
@@ -39,8 +41,8 @@ constexpr VerdictLook kRefused = {
     0.085f, {1.0f, 0.2f, 0.15f}, {0.4f, 0.06f, 0.05f}, {1.0f, 0.7f, 0.65f}, "密码错误  WRONG CODE"};
 
 // The verdict on the code, in the panel's -1..1 space: its status lamp lit, and a band with the
-// news over the "enter four digits" caption.
-void DrawVerdict(const VerdictLook& look) {
+// news over the "enter four digits" caption, in the HUD font at the window's scale.
+void DrawVerdict(const VerdictLook& look, GlyphRasterizer& font) {
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_LIGHTING);
@@ -50,17 +52,18 @@ void DrawVerdict(const VerdictLook& look) {
     glRectf(0.08f, 0.735f, 0.92f, 0.8f);
     glColor3fv(look.text);
     glRasterPos2f(0.2f, 0.752f);
-    DrawHudText(look.words);
+    DrawHudText(look.words, font);
     glPopAttrib();
 }
 
 }  // namespace
 
-// A 600 by 800 viewport whose upper-right quarter is the panel; the digit row sits 60 pixels in
-// from the panel's left edge and 40 below its top, 45 by 40 pixels a digit.
-void KeypadPanel::Draw(int w, int h) {
-    const ScreenArea panel = Area(w, h);
-    BeginOverlay(panel.x - 300, panel.y - 400, 600, 800);
+// A viewport twice the panel's size whose upper-right quarter is the panel; the digit row sits
+// a fifth of the panel's width in from its left edge and a tenth of its height below its top,
+// 0.15 by 0.1 of it a digit (60 and 40 pixels in, 45 by 40 a digit, at 800 by 600).
+void KeypadPanel::Draw(const OverlayLayout& layout) {
+    const ScreenArea& panel = layout.keypadPanel;
+    BeginOverlay(panel.x - panel.width, panel.y - panel.height, 2 * panel.width, 2 * panel.height);
     glBindTexture(GL_TEXTURE_2D, textures[0]);
     DrawOverlayQuad(0.0f, 0.0f, 1.0f, 1.0f);
 
@@ -71,9 +74,10 @@ void KeypadPanel::Draw(int w, int h) {
         glBindTexture(GL_TEXTURE_2D, textures[digit]);
         DrawOverlayQuad(0.2f + 0.15f * i, 0.8f, 0.35f + 0.15f * i, 0.9f);
     }
-    if (ShowsAcceptance()) DrawVerdict(kAccepted);
-    if (ShowsRefusal()) DrawVerdict(kRefused);
+    GlyphRasterizer& font = HudFontOfSize(layout.hudFontPixels);
+    if (ShowsAcceptance()) DrawVerdict(kAccepted, font);
+    if (ShowsRefusal()) DrawVerdict(kRefused, font);
 
     LeaveOverlayColourAndRaster();
-    EndOverlay(w, h);
+    EndOverlay(layout.windowWidth, layout.windowHeight);
 }

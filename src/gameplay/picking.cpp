@@ -11,14 +11,11 @@
 #include "hud/hud_text.h"
 #include "hud/icon_bar.h"
 #include "hud/info_picture.h"
+#include "hud/overlay_layout.h"
 #include "platform/clock.h"
 #include "platform/toolkit.h"
 
 namespace {
-
-// The keypad panel's origin: 300 pixels left of the right edge, 400 below the top.
-constexpr int kKeypadOriginLeft = 300;
-constexpr int kKeypadOriginDown = 400;
 
 WorldPickFunction g_worldPick = PickWorld;
 
@@ -34,15 +31,16 @@ int WindowPercent(int pixel, int windowSize) {
 }
 
 bool PressLandsOnOverlay(int x, int y) {
-    const int w = g_windowWidth;
     const int h = g_windowHeight;
     if (g_startScreenShown || g_endScreenShown) return true;
-    if (IconBarArea(w, h).HoldsPress(x, y, h)) return true;
+    const OverlayLayout layout = LayOutOverlays(g_windowWidth, h);
+    // The bar's background: the part of the HUD corner that covers the house.
+    if (layout.iconEntries[0].HoldsPress(x, y, h)) return true;
     const int noteSlot = OpenNoteSlot();
-    if (noteSlot != 0 && NotePictureArea(noteSlot).HoldsPress(x, y, h)) return true;
-    if (g_keypad.InView() && KeypadPanel::Area(w, h).HoldsPress(x, y, h)) return true;
+    if (noteSlot != 0 && layout.NotePicture(noteSlot).HoldsPress(x, y, h)) return true;
+    if (g_keypad.InView() && layout.keypadPanel.HoldsPress(x, y, h)) return true;
     return g_infoPicture.shown && g_infoPicture.current >= 0 &&
-           InfoPicture::Area(w, h).HoldsPress(x, y, h);
+           layout.infoPicture.HoldsPress(x, y, h);
 }
 
 // Overlays never write depth, so the depth under a press on one still holds the house behind
@@ -59,11 +57,11 @@ void OnMouse(int button, int state, int x, int y) {
     if (!g_keypadShown && g_keypad.ShowsAcceptance())
         g_keypad.verdict = KeypadPanel::Verdict::kNone;
 
+    // The bar and the keypad read the press where the frame drew them, at the window's scale.
+    const OverlayLayout layout = LayOutOverlays(g_windowWidth, g_windowHeight);
     g_messageIndex = -1;
     g_describeMode = 0;
-    if (x >= g_windowWidth - kHudCornerWidth && y <= kHudCornerHeight) {
-        g_messageIndex = IconBarHitTest(x - g_windowWidth + kHudCornerWidth, kHudCornerHeight - y);
-    }
+    if (layout.InHudCorner(x, y)) g_messageIndex = IconBarHitTest(layout.BarX(x), layout.BarY(y));
 
     if (button == GLUT_LEFT_BUTTON) {
         g_pickedBox = onOverlay ? -1 : g_worldPick(x, y);
@@ -72,7 +70,7 @@ void OnMouse(int button, int state, int x, int y) {
         // A game started from a picture starts without the last game's word.
         if (g_startScreenShown || g_endScreenShown) ClearItemUseLine();
         if (g_keypadShown || g_pickedBox == kKeypadPickBox) {
-            g_keypad.HandlePress(x - g_windowWidth + kKeypadOriginLeft, kKeypadOriginDown - y);
+            g_keypad.HandlePress(layout.PanelX(x), layout.PanelY(y));
         }
         const int percentX = WindowPercent(x, g_windowWidth);
         const int percentY = WindowPercent(y, g_windowHeight);

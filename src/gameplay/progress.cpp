@@ -76,6 +76,11 @@ bool GrantWouldGiveIcon(int pickedBox) {
     return icon != 0 && g_iconOwned[icon] == 0;
 }
 
+bool PlaceEmptied(int pickedBox) {
+    if (!IsEnabledBox(pickedBox) || GrantWouldGiveIcon(pickedBox)) return false;
+    return pickedBox == kCabinetBox || (pickedBox < kPickBoxCount - 1 && g_boxIcon[pickedBox] != 0);
+}
+
 int UseIcon(int icon) {
     if (icon < 1 || icon >= kIconCount || g_iconOwned[icon] != 1) return 0;
     switch (icon) {

@@ -13,6 +13,9 @@ void DrawItems();
 void GrantIcon(int pickedBox);
 // Whether a press on the box now gives an icon not yet owned: GrantIcon would change the bar.
 bool GrantWouldGiveIcon(int pickedBox);
+// Whether the box is an open place that gives icons and all of them are in the bar now: a press
+// there takes nothing because it was taken before.
+bool PlaceEmptied(int pickedBox);
 // Uses an owned icon. Returns the note slot (7, 8 or 9) whose large picture this frame shows,
 // 0 when none.
 int UseIcon(int icon);

@@ -1,7 +1,10 @@
 // Finding and opening the HUD font, and telling the player once when it cannot write Chinese.
 #include "hud/hud_font.h"
 
-#include <cstdio>  // Required for: std::fprintf()
+#include <cstdio>   // Required for: std::fprintf()
+#include <list>     // Required for: std::list
+#include <tuple>    // Required for: std::forward_as_tuple()
+#include <utility>  // Required for: std::pair, std::piecewise_construct
 
 #include "hud/hud_text.h"
 #include "platform/glyphs.h"
@@ -11,6 +14,9 @@ namespace {
 GlyphRasterizer g_hudFont;
 GlyphRasterizer g_countdownFont;
 GlyphRasterizer g_noticeFont;
+// Faces of other sizes, the one used last first.
+std::list<std::pair<int, GlyphRasterizer>> g_otherSizes;
+constexpr std::size_t kMostOtherSizes = 12;
 std::string g_hudFontFile;
 bool g_hudFontTried = false;
 
@@ -20,6 +26,7 @@ bool OpenAndCheck(const std::string& fontFile) {
     g_hudFontFile.clear();
     g_countdownFont.Close();
     g_noticeFont.Close();
+    g_otherSizes.clear();
     if (fontFile.empty()) {
         g_hudFont.Close();
         std::fprintf(stderr,
@@ -76,6 +83,27 @@ GlyphRasterizer& NoticeFont() {
         g_noticeFont.Open(g_hudFontFile, kNoticeFontPixelHeight);
     }
     return g_noticeFont;
+}
+
+GlyphRasterizer& HudFontOfSize(int pixelHeight) {
+    if (pixelHeight == kHudFontPixelHeight) return HudFont();
+    if (pixelHeight == kCountdownFontPixelHeight) return CountdownFont();
+    if (pixelHeight == kNoticeFontPixelHeight) return NoticeFont();
+    const int size = pixelHeight < 1 ? 1 : pixelHeight;
+    // Finding the HUD font first: opening it starts the kept faces afresh.
+    const std::string& fontFile = HudFontFile();
+    for (auto it = g_otherSizes.begin(); it != g_otherSizes.end(); ++it) {
+        if (it->first != size) continue;
+        g_otherSizes.splice(g_otherSizes.begin(), g_otherSizes, it);
+        return g_otherSizes.front().second;
+    }
+    if (g_otherSizes.size() >= kMostOtherSizes) g_otherSizes.pop_back();
+    g_otherSizes.emplace_front(std::piecewise_construct, std::forward_as_tuple(size),
+                               std::forward_as_tuple());
+    GlyphRasterizer& face = g_otherSizes.front().second;
+    // The HUD font's warnings cover this face too: it is the same file.
+    if (!fontFile.empty()) face.Open(fontFile, size);
+    return face;
 }
 
 bool UseHudFontFile(const std::string& fontFile) {

@@ -9,8 +9,9 @@
 
 class GlyphRasterizer;
 
-// Pixel height of the font's em square: CJK characters come out 12 to 13 pixels high, like the
-// default UI font of a Chinese desktop.
+// Pixel height of the font's em square in an 800 by 600 window (larger windows scale it, see
+// overlay_layout.h): CJK characters come out 12 to 13 pixels high, like the default UI font of a
+// Chinese desktop.
 inline constexpr int kHudFontPixelHeight = 13;
 // The countdown's smaller size: five characters of it must fit, with room to spare, into the
 // well that the bar has for them right of its upper row.
@@ -31,6 +32,11 @@ ReadAheadJob FindHudFontAhead();
 GlyphRasterizer& CountdownFont();
 // The HUD font's face at the notice size, opened on first use.
 GlyphRasterizer& NoticeFont();
+// The HUD font's face rendered at `pixelHeight` (1 at least), opened on first use: text in a
+// window larger or smaller than 800 by 600 is rendered at its own size, never a magnified or
+// shrunk bitmap. The three sizes above are the faces above; a dozen other sizes are kept, the
+// one used longest ago closed first, so a face stays valid for the frame that asked for it.
+GlyphRasterizer& HudFontOfSize(int pixelHeight);
 // Opens `fontFile` as the HUD font instead of fontconfig's choice (an empty name goes back to
 // fontconfig). Returns whether the font can write every hint text; warns once if not.
 bool UseHudFontFile(const std::string& fontFile);

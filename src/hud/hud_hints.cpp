@@ -6,6 +6,7 @@
 #include "hud/hud_font.h"
 #include "hud/hud_text.h"
 #include "hud/icon_bar.h"
+#include "hud/overlay_layout.h"
 #include "platform/glyphs.h"
 
 // One per bar entry; the two breads share a text, and so do the three keys.
@@ -34,18 +35,10 @@ const char* FloorLabelText() {
 
 namespace {
 
-// The hint's lines keep this far from the window's right edge, and the band this far round them
-// across and up and down.
-constexpr int kHintRightMargin = 8;
-constexpr int kBandPaddingAcross = 6;
-constexpr int kBandPadding = 4;
-// The line that answers a press stands this high over the window's bottom edge: above the
-// floor's name, below the info picture (which starts at a tenth of the window's height).
-constexpr int kBottomLineBaseline = 36;
-
 // The band round a block's lines: the union of their ink areas and the font's full line heights,
-// grown by the padding.
-ScreenArea BandAround(const HudTextBlock& block, GlyphRasterizer& font) {
+// grown by the layout's padding.
+ScreenArea BandAround(const HudTextBlock& block, const OverlayLayout& layout) {
+    GlyphRasterizer& font = *block.font;
     int left = 1 << 30, right = -(1 << 30), bottom = 1 << 30, top = -(1 << 30);
     for (int i = 0; i < block.count; ++i) {
         const PlacedLine& line = block.lines[i];
@@ -57,8 +50,8 @@ ScreenArea BandAround(const HudTextBlock& block, GlyphRasterizer& font) {
         top = std::max({top, line.baseline + font.Ascender(), ink.y + ink.height});
     }
     if (block.count == 0) return {0, 0, 0, 0};
-    return {left - kBandPaddingAcross, bottom - kBandPadding, right - left + 2 * kBandPaddingAcross,
-            top - bottom + 2 * kBandPadding};
+    return {left - layout.bandPaddingAcross, bottom - layout.bandPadding,
+            right - left + 2 * layout.bandPaddingAcross, top - bottom + 2 * layout.bandPadding};
 }
 
 }  // namespace
@@ -74,30 +67,35 @@ ScreenArea InkArea(const PlacedLine& line, GlyphRasterizer& font) {
 HudTextBlock LayOutIconHint(int entry, int w, int h) {
     HudTextBlock block{};
     const IconHint* hint = IconHintText(entry);
-    GlyphRasterizer& font = HudFont();
+    const OverlayLayout layout = LayOutOverlays(w, h);
+    GlyphRasterizer& font = HudFontOfSize(layout.hudFontPixels);
     if (hint == nullptr || !font.IsOpen()) return block;
-    const int lineHeight = font.Ascender() - font.Descender() + 2;
-    // The first line's tallest characters start just under the HUD corner.
-    const int firstBaseline = h - kHudCornerHeight - kBandPadding - 2 - font.Ascender();
+    const int lineHeight = font.Ascender() - font.Descender() + layout.hintLineGap;
+    // The first line's tallest characters start just under the HUD corner, its band clear of it.
+    const int firstBaseline = h - layout.hudCorner.height - layout.bandPadding -
+                              layout.hintGapUnderCorner - font.Ascender();
     const char* const texts[2] = {hint->chinese, hint->english};
     for (int i = 0; i < 2; ++i) {
         // A window too narrow for the line cuts its end, never its start.
-        const int x = std::max(0, w - kHintRightMargin - font.TextWidth(texts[i]));
+        const int x = std::max(0, w - layout.hintRightMargin - font.TextWidth(texts[i]));
         block.lines[i] = {texts[i], x, firstBaseline - i * lineHeight};
     }
     block.count = 2;
-    block.band = BandAround(block, font);
+    block.font = &font;
+    block.band = BandAround(block, layout);
     return block;
 }
 
-HudTextBlock LayOutBottomLine(const char* text, int w, int /*h*/) {
+HudTextBlock LayOutBottomLine(const char* text, int w, int h) {
     HudTextBlock block{};
-    GlyphRasterizer& font = NoticeFont();
+    const OverlayLayout layout = LayOutOverlays(w, h);
+    GlyphRasterizer& font = HudFontOfSize(layout.noticeFontPixels);
     if (text == nullptr || text[0] == '\0' || !font.IsOpen()) return block;
     const int x = std::max(0, (w - font.TextWidth(text)) / 2);
-    block.lines[0] = {text, x, kBottomLineBaseline};
+    block.lines[0] = {text, x, layout.bottomLineBaseline};
     block.count = 1;
-    block.band = BandAround(block, font);
+    block.font = &font;
+    block.band = BandAround(block, layout);
     return block;
 }
 

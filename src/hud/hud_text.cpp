@@ -24,10 +24,6 @@ void DrawHudText(const char* text) {
     DrawHudText(text, HudFont());
 }
 
-void DrawCountdownText(const char* text) {
-    DrawHudText(text, CountdownFont());
-}
-
 void DrawHudText(const char* text, GlyphRasterizer& font) {
     if (text == nullptr || text[0] == '\0') return;
     GLint valid = GL_FALSE;
@@ -79,8 +75,8 @@ void DrawHudText(const char* text, GlyphRasterizer& font) {
     glPopAttrib();
 }
 
-void DrawHudTextBlock(const HudTextBlock& block, GlyphRasterizer& font, int w, int h) {
-    if (block.count == 0 || w <= 0 || h <= 0) return;
+void DrawHudTextBlock(const HudTextBlock& block, int w, int h) {
+    if (block.count == 0 || block.font == nullptr || w <= 0 || h <= 0) return;
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT | GL_VIEWPORT_BIT);
     // On the projection stack, like every overlay; one unit a pixel of the whole window.
     glPushMatrix();
@@ -102,12 +98,12 @@ void DrawHudTextBlock(const HudTextBlock& block, GlyphRasterizer& font, int w, i
     glColor3f(1.0f, 0.8f, 0.6f);
     for (int i = 0; i < block.count; ++i) {
         glRasterPos2i(block.lines[i].x, block.lines[i].baseline);
-        DrawHudText(block.lines[i].text, font);
+        DrawHudText(block.lines[i].text, *block.font);
     }
     glPopMatrix();
     glPopAttrib();
 }
 
 void DrawIconHint(int entry, int w, int h) {
-    DrawHudTextBlock(LayOutIconHint(entry, w, h), HudFont(), w, h);
+    DrawHudTextBlock(LayOutIconHint(entry, w, h), w, h);
 }

@@ -35,21 +35,24 @@ struct PlacedLine {
 struct HudTextBlock {
     PlacedLine lines[2];
     int count;
-    ScreenArea band;  // empty when there is no line
+    ScreenArea band;        // empty when there is no line
+    GlyphRasterizer* font;  // the face the lines were measured with, and are drawn in
 };
 // The pixels the line inks in `font`, from the window's lower-left corner (empty for no ink).
 ScreenArea InkArea(const PlacedLine& line, GlyphRasterizer& font);
+// The lines below are laid out at the window's scale (overlay_layout.h), in the HUD font
+// rendered at that scale's size.
 // The hint of an owned entry in a window w by h: Chinese over English, each right-aligned to
-// the window's right edge, just under the bar. No lines for an entry without a hint.
+// the window's right edge, just under the HUD corner. No lines for an entry without a hint.
 HudTextBlock LayOutIconHint(int entry, int w, int h);
 // One line centred across a window w by h, near its bottom, clear of the floor's name and of
 // the pictures that come up in the middle of the window.
 HudTextBlock LayOutBottomLine(const char* text, int w, int h);
 // One line centred in a window w by h, across and up and down: the word over a paused game.
 HudTextBlock LayOutMiddleLine(const char* text, int w, int h);
-// Draws the band, then the lines in the hint colour, over a window w by h; leaves the viewport,
-// the matrices and the colour as it found them.
-void DrawHudTextBlock(const HudTextBlock& block, GlyphRasterizer& font, int w, int h);
+// Draws the band, then the lines in the hint colour and the block's font, over a window w by h;
+// leaves the viewport, the matrices and the colour as it found them.
+void DrawHudTextBlock(const HudTextBlock& block, int w, int h);
 
 // The floor the player is on, written in the window's lower-left corner so that the stairs,
 // which carry the player up or down at a step, never leave them wondering where they are.
@@ -61,8 +64,6 @@ const char* FloorLabelText();
 void DrawHudText(const char* text);
 // The same in the given font.
 void DrawHudText(const char* text, GlyphRasterizer& font);
-// The countdown text, in the countdown's size of the HUD font.
-void DrawCountdownText(const char* text);
 // The hint of an owned entry (0 to 9) under the bar of a window w by h; nothing for -1 or an
 // entry not owned.
 void DrawIconHint(int entry, int w, int h);

@@ -64,12 +64,12 @@ constexpr float kInHandColour[3] = {1.0f, 0.85f, 0.2f};  // yellow
 constexpr float kRaisedColour[3] = {1.0f, 0.45f, 0.1f};  // orange: waiting for the blow
 
 // A bright frame just outside the slot, so the player sees what is in hand.
-void OutlineSlot(int slot, const float (&colour)[3]) {
+void OutlineSlot(int slot, const float (&colour)[3], float lineWidth) {
     const float(&quad)[4][2] = g_iconRects[slot];
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LINE_BIT);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_LIGHTING);
-    glLineWidth(2.0f);
+    glLineWidth(lineWidth);
     glColor3fv(colour);
     glBegin(GL_LINE_LOOP);
     glVertex2f(quad[0][0] - 0.5f, quad[0][1] - 0.5f);
@@ -82,7 +82,7 @@ void OutlineSlot(int slot, const float (&colour)[3]) {
 
 }  // namespace
 
-void DrawIconBar() {
+void DrawIconBar(const OverlayLayout& layout) {
     glDisable(GL_DEPTH_TEST);
     // The background first, so the slots cover it.
     for (int entry = 0; entry < kIconBarEntryCount; ++entry) {
@@ -91,10 +91,10 @@ void DrawIconBar() {
     if (HammerRaised()) {
         // The raised hammer has left the inventory, but stays in view until it strikes.
         DrawSlotPicture(kHammerSlot);
-        OutlineSlot(kHammerSlot, kRaisedColour);
+        OutlineSlot(kHammerSlot, kRaisedColour, layout.slotOutlineWidth);
     }
     const int inHand = SlotInHand();
-    if (inHand != 0) OutlineSlot(inHand, kInHandColour);
+    if (inHand != 0) OutlineSlot(inHand, kInHandColour, layout.slotOutlineWidth);
     glEnable(GL_DEPTH_TEST);
 }
 
@@ -113,28 +113,10 @@ void DrawIconPicture(int picture) {
     glEnd();
 }
 
-ScreenArea NotePictureArea(int slot) {
-    if (slot < kFirstNoteSlot || slot > kLastNoteSlot) return {0, 0, 0, 0};
-    const int picture = slot + kNotePictureOffset;
-    // At the picture's own pixel size, centred; a picture larger than the window gets negative
-    // offsets and is cropped by it.
-    return {(g_windowWidth - g_iconWidth[picture]) / 2,
-            (g_windowHeight - g_iconHeight[picture]) / 2, g_iconWidth[picture],
-            g_iconHeight[picture]};
-}
-
 int OpenNoteSlot() {
     if (g_describeMode != 0) return 0;
     if (g_messageIndex < kFirstNoteSlot || g_messageIndex > kLastNoteSlot) return 0;
     return g_iconOwned[g_messageIndex] == 1 ? g_messageIndex : 0;
-}
-
-ScreenArea IconBarArea(int w, int h) {
-    const float(&background)[4][2] = g_iconRects[0];
-    const int width = static_cast<int>(background[2][0] - background[0][0]);
-    const int height = static_cast<int>(background[2][1] - background[0][1]);
-    return {w - kHudCornerWidth + static_cast<int>(background[0][0]),
-            h - kHudCornerHeight + static_cast<int>(background[0][1]), width, height};
 }
 
 bool HammerRaised() {
@@ -149,11 +131,11 @@ int SlotInHand() {
     return g_iconOwned[g_messageIndex] == 1 ? g_messageIndex : 0;
 }
 
-void DrawNotePicture(int slot) {
+void DrawNotePicture(int slot, const OverlayLayout& layout) {
     if (slot < kFirstNoteSlot || slot > kLastNoteSlot) return;
     const int picture = slot + kNotePictureOffset;
     glDisable(GL_DEPTH_TEST);
-    const ScreenArea area = NotePictureArea(slot);
+    const ScreenArea area = layout.NotePicture(slot);
     glViewport(area.x, area.y, area.width, area.height);
     DrawIconPicture(picture);
     // The viewport stays: the frame sets the HUD corner's next.

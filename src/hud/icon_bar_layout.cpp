@@ -51,9 +51,7 @@ void LayOutIconSlots() {
     }
 }
 
-int IconBarHitTest(int x, int y) {
-    const float px = static_cast<float>(x);
-    const float py = static_cast<float>(y);
+int IconBarHitTest(float px, float py) {
     for (int slot = 1; slot < kIconBarEntryCount; ++slot) {
         const float(&quad)[4][2] = g_iconRects[slot];
         // Ownership plays no part: an empty slot still answers with its number.

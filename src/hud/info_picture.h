@@ -3,7 +3,7 @@
 
 #include <cstdint>  // Required for: std::uint8_t
 
-#include "hud/overlay.h"
+#include "hud/overlay_layout.h"
 
 inline constexpr int kInfoPictureCount = 9;
 
@@ -26,10 +26,8 @@ public:
     // Puts the picture away once the player has stepped or turned since it came up: it speaks
     // of the place just clicked, and would otherwise hide the middle of the view on the way on.
     void HideIfPlayerMoved();
-    // Draws the chosen picture in the middle of the window.
-    void Draw(int w, int h);
-    // Where Draw puts the picture in a window of width w and height h.
-    static ScreenArea Area(int w, int h);
+    // Draws the chosen picture where the window's layout puts it, about its middle.
+    void Draw(const OverlayLayout& layout);
 
     std::uint8_t shown = 0;                         // 1 while a picture is to be drawn
     int current = 0;                                // picture 0 to 8, -1 for none

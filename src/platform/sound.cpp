@@ -12,11 +12,13 @@
 #include <SDL2/SDL_mixer.h>  // Required for: the types of Mix_OpenAudio(), Mix_LoadWAV_RW()
 #include <dlfcn.h>           // Required for: dlopen(), dlsym(), dlerror()
 
+#include <chrono>   // Required for: std::chrono::milliseconds
 #include <climits>  // Required for: INT_MAX
 #include <cstdio>   // Required for: std::fputs(), std::snprintf()
-#include <future>   // Required for: std::async(), std::future
+#include <future>   // Required for: std::promise, std::future
 #include <mutex>    // Required for: std::mutex, std::lock_guard
 #include <string>   // Required for: std::string
+#include <thread>   // Required for: std::thread
 
 #include "platform/file_bytes.h"
 #include "platform/little_endian.h"
@@ -69,7 +71,12 @@ bool g_muted = false;
 
 std::mutex g_lock;
 bool g_loading = false;  // a StartTune thread is at work
+// Ready once the StartTune thread is done. The thread itself is detached: a future of a promise,
+// unlike one of std::async, never waits for it when it goes, so an audio library that hangs in
+// its start cannot hold the game's end.
 std::future<void> g_loader;
+// Run by the StartTune thread before it loads (tests stand in a loader that hangs).
+void (*g_beforeLoad)() = nullptr;
 
 template <typename Function>
 void Find(void* library, const char* name, Function* function, std::string* missing) {
@@ -217,6 +224,7 @@ void PlayLoaded() {
 
 // However the process ends, even on a loader's std::exit, the device goes back and the thread
 // is not left running into the libraries' own ends.
+// (A loader still stuck then is left to the process's end, which comes right after.)
 struct CloseAtExit {
     ~CloseAtExit() { CloseTune(); }
 } g_closeAtExit;
@@ -229,16 +237,22 @@ void StartTune(const char* path) {
         if (g_loader.valid() || g_tune != nullptr) return;
         g_loading = true;
     }
-    g_loader = std::async(std::launch::async, [file = std::string(path)] {
+    std::promise<void> done;
+    g_loader = done.get_future();
+    std::thread([file = std::string(path), done = std::move(done)]() mutable {
+        if (g_beforeLoad != nullptr) g_beforeLoad();
         const LoadOutcome outcome = Load(file);
-        const std::lock_guard<std::mutex> held(g_lock);
-        std::fputs(outcome.said.c_str(), stderr);
-        g_loading = false;
-        PlayLoaded();
-        // SDL keeps data of its own for each thread that calls it; a thread SDL did not start
-        // hands it back itself.
-        if (g_mixerFound) g_mixer.threadCleanup();
-    });
+        {
+            const std::lock_guard<std::mutex> held(g_lock);
+            std::fputs(outcome.said.c_str(), stderr);
+            g_loading = false;
+            PlayLoaded();
+            // SDL keeps data of its own for each thread that calls it; a thread SDL did not
+            // start hands it back itself.
+            if (g_mixerFound) g_mixer.threadCleanup();
+        }
+        done.set_value();
+    }).detach();
 }
 
 bool LoadTune(const char* path) {
@@ -293,7 +307,15 @@ int TunePlayCount() {
     return g_playCount;
 }
 
-void CloseTune() {
+bool CloseTune() {
+    // The loader may be inside the audio library's start, which has been seen to wait for ever
+    // (on a desktop bus that never answered): the game ends anyway, leaving the library alone.
+    if (g_loader.valid() && g_loader.wait_for(std::chrono::milliseconds(kTuneCloseWaitMs)) !=
+                                std::future_status::ready) {
+        std::fputs("escape-house: the audio device is still opening; leaving without closing it\n",
+                   stderr);
+        return false;
+    }
     WaitForLoader();
     if (g_audioOpen) {
         g_mixer.haltChannel(-1);
@@ -307,6 +329,7 @@ void CloseTune() {
         g_mixer.quitSubSystem(SDL_INIT_AUDIO);
         g_audioOpen = false;
     }
+    return true;
 }
 
 std::uint64_t MissingWaveBytes(std::string_view head, std::uint64_t fileSize) {
@@ -326,4 +349,8 @@ bool WaveFormat(std::string_view head, int* rate, int* channels) {
     *rate = static_cast<int>(fileRate);
     *channels = static_cast<int>(fileChannels);
     return true;
+}
+
+void RunBeforeTuneLoads(void (*hook)()) {
+    g_beforeLoad = hook;
 }

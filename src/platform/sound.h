@@ -35,8 +35,15 @@ bool TuneReady();
 // How many times PlayTune started the tune (tests).
 int TunePlayCount();
 
-// Closes the audio device and releases the tune.
-void CloseTune();
+// How long CloseTune waits for a tune still loading.
+inline constexpr int kTuneCloseWaitMs = 2000;
+// Closes the audio device and releases the tune. A tune still loading after kTuneCloseWaitMs
+// (an audio library hanging in its start) is left as it is, with one line on stderr, and false
+// comes back: the caller ends the process at once, without running the libraries' ends.
+bool CloseTune();
+// Runs `hook` on the loading thread before StartTune loads (tests: a load that hangs); nullptr
+// for none.
+void RunBeforeTuneLoads(void (*hook)());
 
 // How many bytes of sound a WAV file promises in its data chunk but does not hold: `head` is the
 // start of the file (its chunk headers), `fileSize` the file's length. 0 for a whole file, and

@@ -12,7 +12,8 @@
 
 #include <algorithm>  // Required for: std::min()
 #include <chrono>     // Required for: std::chrono::milliseconds
-#include <cstdlib>    // Required for: std::exit()
+#include <cstdio>     // Required for: std::fflush()
+#include <cstdlib>    // Required for: std::exit(), std::_Exit()
 #include <thread>     // Required for: std::this_thread::sleep_for()
 
 #include "platform/sound.h"
@@ -27,7 +28,11 @@ bool TrustReleases(int) {
 }
 // The audio device is handed back before the process goes, however the game ends.
 void ExitNow(int status) {
-    CloseTune();
+    if (!CloseTune()) {
+        // A thread stuck in the audio library must not meet that library's ends.
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
     std::exit(status);
 }
 

@@ -110,7 +110,7 @@ TEST(PicturesOnScreen, KeypadKeysLieOnTheirCells) {
     KeypadPanel panel;
     panel.Init();
     panel.LoadPictures();
-    const ScreenArea area = KeypadPanel::Area(kWidth, kHeight);
+    const ScreenArea area = LayOutOverlays(kWidth, kHeight).keypadPanel;
     glClearColor(0.45f, 0.4f, 0.35f, 1);  // a stand-in for the house behind the panel
     glClear(GL_COLOR_BUFFER_BIT);
     glEnable(GL_TEXTURE_2D);

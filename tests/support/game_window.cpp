@@ -6,15 +6,18 @@
 #include <GL/freeglut.h>  // Required for: glutInit(), glutMainLoopEvent(), glutSwapBuffers()
 #include <unistd.h>       // Required for: chdir(), usleep()
 
+#include <chrono>   // Required for: std::chrono::milliseconds
 #include <cstdio>   // Required for: std::fprintf()
 #include <cstdlib>  // Required for: std::getenv(), std::abort()
 #include <iterator>
+#include <thread>  // Required for: std::this_thread::sleep_for()
 #include <vector>
 
 #include "app/scene.h"
 #include "core/game_state.h"
 #include "gameplay/item_use.h"
 #include "gameplay/keypad.h"
+#include "gameplay/picking.h"
 #include "gameplay/screens.h"
 #include "hud/info_picture.h"
 #include "platform/clock.h"
@@ -103,6 +106,20 @@ void ResetGameForTest() {
     g_iconOwned[0] = 1;
     UseManualClock(0);
     OnReshape(800, 600);
+}
+
+bool ResizeTestWindow(int w, int h) {
+    glutReshapeWindow(w, h);
+    bool reached = false;
+    for (int waited = 0; waited < 2000 && !reached; waited += 5) {
+        glutMainLoopEvent();
+        reached = glutGet(GLUT_WINDOW_WIDTH) == w && glutGet(GLUT_WINDOW_HEIGHT) == h;
+        if (!reached) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    OnReshape(w, h);
+    // Mesa's software renderers grow their buffers only when something is drawn.
+    BringBuffersToWindowSize();
+    return reached;
 }
 
 void DrawFrame() {

@@ -17,6 +17,10 @@ void ResetGameForTest();
 // The window at another size, once the X server has made it so, and the game told.
 void ResizeGameWindow(int width, int height);
 void DrawFrame();
+// The real window resized to w by h (waiting, two seconds at most, until the X server has done
+// it) and the reshape callback run with that size: frames are drawn and read at the new size.
+// False when the window did not reach it.
+bool ResizeTestWindow(int w, int h);
 // Rows bottom first; PixelAt counts y from the top as the mouse does.
 std::vector<Rgb> ReadWindowPixels(int* width, int* height);
 Rgb PixelAt(int x, int y);

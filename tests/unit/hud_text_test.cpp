@@ -17,6 +17,7 @@
 #include "hud/hud_text.h"
 #include "hud/icon_bar.h"
 #include "hud/info_picture.h"
+#include "hud/overlay_layout.h"
 #include "platform/glyphs.h"
 #include "platform/toolkit.h"
 #include "world/movement.h"
@@ -182,8 +183,8 @@ TEST(HudTextTest, AStepOrATurnPutsTheHintAway) {
 }
 
 // Every hint, Chinese over English, each line right-aligned 8 pixels in from the window's right
-// edge, under the bar's corner, its ink and its band inside the 800 by 600 window; in a window
-// too narrow for a line, the line starts at its left edge.
+// edge, under the bar's corner, its ink and its band inside the 800 by 600 window; in a narrow
+// window, right-aligned at that window's scale, never starting left of its edge.
 TEST(HudTextTest, EveryHintIsLaidOutInsideTheWindowUnderTheBar) {
     ASSERT_TRUE(UseHudFontFile(""));
     ResetGameStateToStart();
@@ -211,9 +212,14 @@ TEST(HudTextTest, EveryHintIsLaidOutInsideTheWindowUnderTheBar) {
         }
         EXPECT_GT(inks[1].x + inks[1].width, 780) << "the English line reaches the right edge";
         EXPECT_LT(inks[1].y + inks[1].height, inks[0].y) << "the lines overlap";
+        // A narrow window's hint shrinks with it, as far from its right edge as the window's
+        // scale has it, but never starts left of the window.
         const HudTextBlock narrow = LayOutIconHint(entry, 120, 600);
+        const int narrowMargin = LayOutOverlays(120, 600).hintRightMargin;
         for (int i = 0; i < 2; ++i) {
-            EXPECT_EQ(narrow.lines[i].x, std::max(0, 112 - font.TextWidth(narrow.lines[i].text)));
+            EXPECT_EQ(
+                narrow.lines[i].x,
+                std::max(0, 120 - narrowMargin - narrow.font->TextWidth(narrow.lines[i].text)));
         }
     }
     // No hint, no lines: an entry not owned, none, or out of range.
@@ -227,9 +233,13 @@ TEST(HudTextTest, ThePressLinesAreCentredInsideTheWindowUnderThePictures) {
     ASSERT_TRUE(UseHudFontFile(""));
     const ScreenArea window{0, 0, 800, 600};
     const int floorLabelRight = 8 + HudFont().TextWidth("楼下 DOWNSTAIRS");
-    // Nothing to unlock, the wrong lock, the hammer's miss.
-    for (const char* text : {ItemUseLine(HeldItem::kKey1, -1), ItemUseLine(HeldItem::kKey1, 12),
-                             ItemUseLine(HeldItem::kHammer, -1)}) {
+    // Nothing to unlock, the wrong lock, the hammer's miss, a place already emptied (note 1's
+    // table once the note is in the bar), a press on no place.
+    ResetGameStateToStart();
+    g_iconOwned[7] = 1;
+    for (const char* text :
+         {ItemUseLine(HeldItem::kKey1, -1), ItemUseLine(HeldItem::kKey1, 12),
+          ItemUseLine(HeldItem::kHammer, -1), ItemUseLine(HeldItem::kNothing, 0)}) {
         ASSERT_NE(text, nullptr);
         SCOPED_TRACE(text);
         EXPECT_TRUE(HudFontCovers(text));
@@ -240,7 +250,7 @@ TEST(HudTextTest, ThePressLinesAreCentredInsideTheWindowUnderThePictures) {
         EXPECT_TRUE(Inside(ink, block.band));
         EXPECT_TRUE(Inside(block.band, window));
         EXPECT_LE(std::abs(ink.x - (800 - ink.x - ink.width)), 2) << "not centred";
-        EXPECT_LE(block.band.y + block.band.height, InfoPicture::Area(800, 600).y);
+        EXPECT_LE(block.band.y + block.band.height, LayOutOverlays(800, 600).infoPicture.y);
         EXPECT_GT(block.band.x, floorLabelRight);
     }
     EXPECT_EQ(LayOutBottomLine(nullptr, 800, 600).count, 0);

@@ -19,6 +19,7 @@
 #include "hud/hud_text.h"
 #include "hud/icon_bar.h"
 #include "hud/info_picture.h"
+#include "hud/overlay_layout.h"
 #include "platform/glyphs.h"
 #include "platform/toolkit.h"
 #include "support/game_window.h"
@@ -149,7 +150,7 @@ TEST_F(HudPiecesTest, BarShowsItsBackgroundAndOnlyOwnedIconsUpright) {
     }
     g_iconOwned[0] = g_iconOwned[4] = g_iconOwned[9] = 1;
     glViewport(kWidth - 180, kHeight - 100, 180, 100);
-    DrawIconBar();
+    DrawIconBar(LayOutOverlays(kWidth, kHeight));
     EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
     Present();
     // Bar x, y: slot 4 spans x 102-132, y 3-33, slot 9 the same x at y 36-66; the background
@@ -177,7 +178,7 @@ TEST_F(HudPiecesTest, NotePictureIsCentredAtItsOwnSize) {
         const int picture = c.slot + 3;
         g_iconTextures[picture] = Quadrants(c.width, c.height);
         g_iconWidth[picture] = c.width, g_iconHeight[picture] = c.height;
-        DrawNotePicture(c.slot);
+        DrawNotePicture(c.slot, LayOutOverlays(kWidth, kHeight));
         EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
         GLint viewport[4];
         glGetIntegerv(GL_VIEWPORT, viewport);
@@ -198,28 +199,32 @@ TEST_F(HudPiecesTest, NotePictureIsCentredAtItsOwnSize) {
         g_iconTextures[picture] = Quadrants(8, 8);
         g_iconWidth[picture] = kWidth, g_iconHeight[picture] = kHeight;
     }
-    for (int slot : {0, 6, 10, -1}) DrawNotePicture(slot);
+    for (int slot : {0, 6, 10, -1}) DrawNotePicture(slot, LayOutOverlays(kWidth, kHeight));
     Present();
     EXPECT_TRUE(PixelIs(10, 10, kBlack));
     EXPECT_TRUE(PixelIs(790, 590, kBlack));
 }
 
-// The middle half of a viewport 0.6 w wide from 0.25 w, 0.6 h high from 0.1 h, in whole pixels.
+// 240 by 360 from (360, 60) in the 800 by 600 window; in its own proportions in a smaller one,
+// where the layout puts it.
 TEST_F(HudPiecesTest, InfoPictureFillsItsPartOfTheWindowUpright) {
     InfoPicture info;
     info.Init();
     info.textures[5] = Quadrants(4, 4);
     info.Select(5);
     ASSERT_EQ(info.current, 5);
+    const ScreenArea small = LayOutOverlays(333, 211).infoPicture;
+    EXPECT_NEAR(small.width * 1.5, small.height, 0.5) << "not 2 across to 3 up";
     const struct {
         int w, h;
         Box quad;
-    } cases[] = {{kWidth, kHeight, {360, 60, 600, 420}}, {333, 211, {149, 21, 248, 147}}};
+    } cases[] = {{kWidth, kHeight, {360, 60, 600, 420}},
+                 {333, 211, {small.x, small.y, small.x + small.width, small.y + small.height}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.w);
         OnReshape(c.w, c.h);
         glClear(GL_COLOR_BUFFER_BIT);
-        info.Draw(c.w, c.h);
+        info.Draw(LayOutOverlays(c.w, c.h));
         GLint viewport[4];
         glGetIntegerv(GL_VIEWPORT, viewport);
         EXPECT_EQ(viewport[2] * 1000 + viewport[3], c.w * 1000 + c.h);

@@ -19,7 +19,9 @@
 #include "bench.h"
 #include "core/game_state.h"
 #include "gameplay/picking.h"
+#include "hud/hud_font.h"
 #include "hud/hud_text.h"
+#include "hud/overlay_layout.h"
 #include "platform/clock.h"
 #include "platform/data_path.h"
 #include "platform/sound.h"
@@ -94,22 +96,21 @@ void WriteShot(const std::string& folder, int pose) {
     }
 }
 
-// The HUD corner as the frame sets it up for its texts (overlay projection, corner viewport,
-// no depth test, no light, no texture, the text colour), with `draw` run at the countdown's
-// raster position; everything is put back after.
-void InHudCorner(const std::function<void()>& draw) {
+// The window as the frame sets it up for the countdown (a projection of one unit a pixel, no
+// depth test, no light, no texture, the text colour), with `draw` run at the countdown's raster
+// position; everything is put back after.
+void AtCountdown(const OverlayLayout& layout, const std::function<void()>& draw) {
     glPushMatrix();
     glLoadIdentity();
-    glOrtho(0, 180, 0, 100, -1, 1);
-    glViewport(g_width - 180, g_height - 100, 180, 100);
+    glOrtho(0, g_width, 0, g_height, -1, 1);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
     glBindTexture(GL_TEXTURE_2D, 0);
     glColor3f(1.0f, 0.8f, 0.6f);
+    glRasterPos2i(layout.countdownX, layout.countdownBaseline);
     draw();
     glEnable(GL_LIGHTING);
     glEnable(GL_DEPTH_TEST);
-    glViewport(0, 0, g_width, g_height);
     glPopMatrix();
 }
 
@@ -208,11 +209,10 @@ void BenchFramesAtSize(const BenchCounts& counts, const BenchSize& size,
         // The texts on the frame just drawn; the cost of an empty glFinish is taken off.
         OnDisplay();
         const double finishOnly = MedianSeconds(counts.frameRuns, [] { glFinish(); });
-        const double countdown = MedianSeconds(counts.frameRuns, [] {
-            InHudCorner([] {
-                glRasterPos2i(136, 47);
-                DrawHudText(g_timeText);
-            });
+        const OverlayLayout layout = LayOutOverlays(g_width, g_height);
+        GlyphRasterizer& countdownFont = HudFontOfSize(layout.countdownFontPixels);
+        const double countdown = MedianSeconds(counts.frameRuns, [&] {
+            AtCountdown(layout, [&] { DrawHudText(g_timeText, countdownFont); });
             glFinish();
         });
         const double hint = MedianSeconds(counts.frameRuns, [] {

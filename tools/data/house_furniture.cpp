@@ -341,6 +341,18 @@ void BuildBreadPlate(Model& model) {
     AddRoundedSolid(model, PlateGlaze(),
                     V(niche.min.x + 0.008, niche.min.y - thickness, box0.z - 0.08),
                     V(niche.max.x - 0.006, plateTop, box1.z + 0.08), 4.0, 24, 4, true);
+    // An oak frame round the niche's mouth, a little proud of the tiles, with a sill under it:
+    // a bare lit hole in the tiles read as a glitch, a framed one as a bread hatch.
+    const double face = niche.min.x, proud = 0.025, width = 0.045;
+    const unsigned front = kAllFaces & ~kFacePlusX;
+    AddBox(model, OakSurface(), V(face - proud, niche.max.y, niche.min.z - width),
+           V(face, niche.max.y + width, niche.max.z + width), WorldUv(0.5), front);
+    for (const double z : {niche.min.z - width, niche.max.z}) {
+        AddBox(model, OakSurface(), V(face - proud, niche.min.y, z),
+               V(face, niche.max.y, z + width), WorldUv(0.5), front);
+    }
+    AddBox(model, OakSurface(), V(face - proud, niche.min.y - width, niche.min.z - width),
+           V(face, niche.min.y, niche.max.z + width), WorldUv(0.5), front);
 }
 
 void BuildSafe(Model& model) {
