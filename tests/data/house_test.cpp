@@ -916,7 +916,7 @@ TEST(HouseFrame, TheSkyHouseAndItemsAreThePlainListsPixelForPixel) {
     OpenGameWindow();
     for (const auto& [width, height] : {std::pair{800, 600}, std::pair{1920, 1080}}) {
         SCOPED_TRACE(std::to_string(width) + " by " + std::to_string(height));
-        ResizeGameWindow(width, height);
+        ASSERT_TRUE(ResizeTestWindow(width, height));
         const auto drawn = [](const std::function<void()>& draw) {
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
             glPushMatrix();
@@ -974,7 +974,7 @@ TEST(HouseFrame, TheSkyHouseAndItemsAreThePlainListsPixelForPixel) {
         }
         EXPECT_GT(poses, 400);
     }
-    ResizeGameWindow(800, 600);
+    ResizeTestWindow(800, 600);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <GL/freeglut.h>  // Required for: glutInit(), glutMainLoopEvent(), glutSwapBuffers()
-#include <unistd.h>       // Required for: chdir(), usleep()
+#include <unistd.h>       // Required for: chdir()
 
 #include <chrono>   // Required for: std::chrono::milliseconds
 #include <cstdio>   // Required for: std::fprintf()
@@ -80,18 +80,6 @@ void OpenGameWindow() {
         << "start-up owns only the bar's background";
     OnReshape(800, 600);
     g_sceneReady = true;
-}
-
-void ResizeGameWindow(int width, int height) {
-    glutReshapeWindow(width, height);
-    // Until the server has done it (two seconds at most), so that no frame is drawn into the
-    // old size; then the game's reshape.
-    for (int waited = 0; waited < 2000; waited += 5) {
-        glutMainLoopEvent();
-        if (glutGet(GLUT_WINDOW_WIDTH) == width && glutGet(GLUT_WINDOW_HEIGHT) == height) break;
-        usleep(5000);
-    }
-    OnReshape(width, height);
 }
 
 void ResetGameForTest() {

@@ -14,8 +14,6 @@ void OpenTestWindow();
 void OpenGameWindow();
 // The game state, keypad, screens, grid and info picture as start-up leaves them; 800 by 600.
 void ResetGameForTest();
-// The window at another size, once the X server has made it so, and the game told.
-void ResizeGameWindow(int width, int height);
 void DrawFrame();
 // The real window resized to w by h (waiting, two seconds at most, until the X server has done
 // it) and the reshape callback run with that size: frames are drawn and read at the new size.
