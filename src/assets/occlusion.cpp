@@ -296,6 +296,42 @@ bool Occlusion::HidesWhole(const WorldBox& box, bool* partsMayBe) const {
     return true;
 }
 
+bool Occlusion::OpenParts(std::vector<std::array<int, 4>>* parts) const {
+    parts->clear();
+    if (!usable_) return false;
+    if (filled_) return true;
+    // Runs of open cells along each row, each joined with the same run in the row below.
+    std::vector<std::array<int, 4>> below;
+    for (int r = 0; r < kCellsUp; ++r) {
+        std::vector<std::array<int, 4>> row;
+        for (int c = 0; c < kCellsAcross;) {
+            if (held_[r][c].count > 0) {
+                ++c;
+                continue;
+            }
+            int end = c + 1;
+            while (end < kCellsAcross && held_[r][end].count == 0) ++end;
+            row.push_back({x_[c], y_[r], x_[end] - x_[c], y_[r + 1] - y_[r]});
+            c = end;
+        }
+        for (std::array<int, 4>& run : row) {
+            for (std::array<int, 4>& under : below) {
+                if (under[0] == run[0] && under[2] == run[2] && under[1] + under[3] == run[1]) {
+                    run[1] = under[1];
+                    run[3] += under[3];
+                    under[2] = 0;  // taken into the run above
+                }
+            }
+        }
+        for (const std::array<int, 4>& under : below) {
+            if (under[2] > 0) parts->push_back(under);
+        }
+        below = std::move(row);
+    }
+    for (const std::array<int, 4>& under : below) parts->push_back(under);
+    return true;
+}
+
 bool Occlusion::OpenBounds(int rect[4]) const {
     if (!usable_ || filled_) return false;
     if (open_[2] == x_[kCellsAcross] - x_[0] && open_[3] == y_[kCellsUp] - y_[0]) return false;

@@ -3,6 +3,7 @@
 // drawn over, and nothing behind them all (the sky) can show when every cell is held. No GL here.
 #pragma once
 
+#include <array>   // Required for: std::array
 #include <vector>  // Required for: std::vector
 
 #include "assets/view_volume.h"
@@ -49,6 +50,11 @@ public:
     // The pixels (x, y, width, height) of the smallest rectangle of cells that holds every cell
     // the rectangles do not hold; false when that is the whole window, or there is none.
     bool OpenBounds(int rect[4]) const;
+    // The pixels (x, y, width, height) of rectangles of cells that together hold every cell the
+    // rectangles do not hold, and no other: runs of such cells along a row, joined with the same
+    // run in the rows next to it. None when every cell is held; false when the cells are not
+    // in use (the whole window may show).
+    bool OpenParts(std::vector<std::array<int, 4>>* parts) const;
 
     // The rectangles in use and their outlines, largest first.
     struct Cover {

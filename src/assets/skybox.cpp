@@ -4,6 +4,9 @@
 
 #include <GL/gl.h>  // Required for: glBegin(), glTexCoord2f(), glVertex3f(), glPushAttrib()
 
+#include <array>   // Required for: std::array
+#include <vector>  // Required for: std::vector
+
 #include "assets/picture_texture.h"
 #include "assets/targa_image.h"
 
@@ -46,14 +49,17 @@ void SkyBox::Draw() const {
 
 void SkyBox::DrawBehind(const Occlusion& hiding) const {
     if (hiding.FillsWindow()) return;
-    int open[4];
-    if (!hiding.OpenBounds(open)) {
+    std::vector<std::array<int, 4>> parts;
+    if (!hiding.OpenParts(&parts)) {
         DrawFaces(true);
         return;
     }
+    // Only within the cells no wall fills: elsewhere every sky fragment would fail.
     glEnable(GL_SCISSOR_TEST);
-    glScissor(open[0], open[1], open[2], open[3]);
-    DrawFaces(true);
+    for (const std::array<int, 4>& part : parts) {
+        glScissor(part[0], part[1], part[2], part[3]);
+        DrawFaces(true);
+    }
     glDisable(GL_SCISSOR_TEST);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>  // Required for: std::min()
+#include <array>      // Required for: std::array
 #include <cmath>      // Required for: std::tan()
 #include <string>     // Required for: std::string
 #include <vector>     // Required for: std::vector
@@ -178,6 +179,20 @@ TEST(OcclusionTest, TwoHalvesHideWhatLiesBehindEitherButNotAcrossTheirSeam) {
     EXPECT_EQ(std::vector<int>(open, open + 4), (std::vector<int>{350, 0, 100, 600}));
     EXPECT_FALSE(Occlusion(view, {FacingRect(-5, -20, 20, -20, 20)}, 16).OpenBounds(open));
     EXPECT_FALSE(Occlusion().OpenBounds(open));
+    // The sky is drawn in the open cells alone: here the same two columns, top to bottom.
+    std::vector<std::array<int, 4>> parts;
+    ASSERT_TRUE(halves.OpenParts(&parts));
+    EXPECT_EQ(parts, (std::vector<std::array<int, 4>>{{350, 0, 100, 600}}));
+    ASSERT_TRUE(Occlusion(view, {FacingRect(-5, -20, 20, -20, 20)}, 16).OpenParts(&parts));
+    EXPECT_TRUE(parts.empty());
+    EXPECT_FALSE(Occlusion().OpenParts(&parts));
+    // A wall over the lower half (its edge at y 300, so the row of cells below it is not held
+    // either, by the margin) and one over the left (its edge at x 220.9) leave the cells from
+    // x 200 and y 250 open: one part, joined from the runs of six rows.
+    const Occlusion lower(
+        view, {FacingRect(-5, -20, 20, -20, 0.0f), FacingRect(-5, -20, -0.8f, -20, 20)}, 16);
+    ASSERT_TRUE(lower.OpenParts(&parts));
+    EXPECT_EQ(parts, (std::vector<std::array<int, 4>>{{200, 250, 600, 350}}));
     // Walls that overlap on screen share the work cell by cell: A (z -5, to x 0.1) holds the
     // box's part left of the cell border at 400, B (z -6, from x -0.1) the part right of it,
     // neither the whole outline (344 to 456).
