@@ -3,7 +3,7 @@
 // their planes, deep enough that the depth buffer keeps them apart.
 #include "assets/occlusion.h"
 
-#include <algorithm>  // Required for: std::partial_sort(), std::min(), std::max()
+#include <algorithm>  // Required for: std::partial_sort(), std::min(), std::max(), std::clamp()
 #include <cmath>      // Required for: std::fabs()
 #include <utility>    // Required for: std::pair
 
@@ -48,17 +48,21 @@ bool HoldsPoint(const ScreenRegion& region, const ScreenPoint& point) {
 Occlusion::Occlusion(const ViewVolume& view, const std::vector<WorldRect>& rects, int most)
     : view_(view) {
     const int* viewport = view.Viewport();
-    usable_ = viewport[2] >= kCellsAcross && viewport[3] >= kCellsUp && view.DepthScale() > 0.0;
+    // Cells of about kCellPixels on a side, no fewer than 8 by 6 and no more than 16 by 12: a
+    // large window gains as many pixels from the finer cells as the judging costs.
+    across_ = std::clamp(viewport[2] / kCellPixels, kFewestAcross, kMostAcross);
+    up_ = std::clamp(viewport[3] / kCellPixels, kFewestUp, kMostUp);
+    usable_ = viewport[2] >= across_ && viewport[3] >= up_ && view.DepthScale() > 0.0;
     if (!usable_) return;
-    for (int c = 0; c <= kCellsAcross; ++c) x_[c] = viewport[0] + viewport[2] * c / kCellsAcross;
-    for (int r = 0; r <= kCellsUp; ++r) y_[r] = viewport[1] + viewport[3] * r / kCellsUp;
+    for (int c = 0; c <= across_; ++c) x_[c] = viewport[0] + viewport[2] * c / across_;
+    for (int r = 0; r <= up_; ++r) y_[r] = viewport[1] + viewport[3] * r / up_;
 
     std::vector<std::pair<double, Cover>> rated;
     for (const WorldRect& rect : rects) {
         Cover cover{rect, {}, {}};
         if (!view.Outline(rect, kMargin, &cover.region)) continue;
         const double area =
-            Area(ClipToRect(cover.region.outline, x_[0], y_[0], x_[kCellsAcross], y_[kCellsUp]));
+            Area(ClipToRect(cover.region.outline, x_[0], y_[0], x_[across_], y_[up_]));
         if (area <= 0.0) continue;
         Bounds(cover.region.outline, cover.bounds);
         rated.emplace_back(area, cover);
@@ -70,9 +74,9 @@ Occlusion::Occlusion(const ViewVolume& view, const std::vector<WorldRect>& rects
     for (std::size_t k = 0; k < used; ++k) covers_.push_back(rated[k].second);
 
     // What holds each cell, and the bounds of the cells nothing holds.
-    int first[2] = {kCellsAcross, kCellsUp}, last[2] = {-1, -1};
-    for (int r = 0; r < kCellsUp; ++r) {
-        for (int c = 0; c < kCellsAcross; ++c) {
+    int first[2] = {across_, up_}, last[2] = {-1, -1};
+    for (int r = 0; r < up_; ++r) {
+        for (int c = 0; c < across_; ++c) {
             const ScreenPolygon cell = Cell(r, c);
             double cellBounds[4];
             Bounds(cell, cellBounds);
@@ -246,9 +250,9 @@ bool Occlusion::HidesWhole(const WorldBox& box, bool* partsMayBe) const {
     if (!view_.Outline(box, &outline)) return true;  // nothing of it before the near plane
     double outlineBounds[4];
     Bounds(outline, outlineBounds);
-    for (int r = 0; r < kCellsUp; ++r) {
+    for (int r = 0; r < up_; ++r) {
         if (y_[r + 1] < outlineBounds[1] || y_[r] > outlineBounds[3]) continue;
-        for (int c = 0; c < kCellsAcross; ++c) {
+        for (int c = 0; c < across_; ++c) {
             if (x_[c + 1] < outlineBounds[0] || x_[c] > outlineBounds[2]) continue;
             // The rectangles that hold the whole cell, when the box lies beyond each of them.
             const Holders& holders = held_[r][c];
@@ -302,15 +306,15 @@ bool Occlusion::OpenParts(std::vector<std::array<int, 4>>* parts) const {
     if (filled_) return true;
     // Runs of open cells along each row, each joined with the same run in the row below.
     std::vector<std::array<int, 4>> below;
-    for (int r = 0; r < kCellsUp; ++r) {
+    for (int r = 0; r < up_; ++r) {
         std::vector<std::array<int, 4>> row;
-        for (int c = 0; c < kCellsAcross;) {
+        for (int c = 0; c < across_;) {
             if (held_[r][c].count > 0) {
                 ++c;
                 continue;
             }
             int end = c + 1;
-            while (end < kCellsAcross && held_[r][end].count == 0) ++end;
+            while (end < across_ && held_[r][end].count == 0) ++end;
             row.push_back({x_[c], y_[r], x_[end] - x_[c], y_[r + 1] - y_[r]});
             c = end;
         }
@@ -334,7 +338,7 @@ bool Occlusion::OpenParts(std::vector<std::array<int, 4>>* parts) const {
 
 bool Occlusion::OpenBounds(int rect[4]) const {
     if (!usable_ || filled_) return false;
-    if (open_[2] == x_[kCellsAcross] - x_[0] && open_[3] == y_[kCellsUp] - y_[0]) return false;
+    if (open_[2] == x_[across_] - x_[0] && open_[3] == y_[up_] - y_[0]) return false;
     for (int i = 0; i < 4; ++i) rect[i] = open_[i];
     return true;
 }

@@ -10,9 +10,13 @@
 
 class Occlusion {
 public:
-    // The window is cut into this many cells across and up, on whole pixels.
-    static constexpr int kCellsAcross = 16;
-    static constexpr int kCellsUp = 12;
+    // The window is cut into cells of about this many pixels on a side, on whole pixels, from 8
+    // by 6 to 16 by 12 of them.
+    static constexpr int kCellPixels = 100;
+    static constexpr int kFewestAcross = 8;
+    static constexpr int kFewestUp = 6;
+    static constexpr int kMostAcross = 16;
+    static constexpr int kMostUp = 12;
     // How far inside a rectangle's outline (in pixels) whatever it hides must stay: far above
     // what GL's rounding moves an edge (a 256th of a pixel).
     static constexpr double kMargin = 0.1;
@@ -99,9 +103,11 @@ private:
 
     ViewVolume view_;
     std::vector<Cover> covers_;
-    int x_[kCellsAcross + 1] = {};
-    int y_[kCellsUp + 1] = {};
-    Holders held_[kCellsUp][kCellsAcross];
+    int across_ = kFewestAcross;
+    int up_ = kFewestUp;
+    int x_[kMostAcross + 1] = {};
+    int y_[kMostUp + 1] = {};
+    Holders held_[kMostUp][kMostAcross];
     bool usable_ = false;
     bool filled_ = false;
     int open_[4] = {};

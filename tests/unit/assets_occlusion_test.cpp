@@ -18,7 +18,7 @@ constexpr double kNear = 0.02;
 constexpr double kFar = 100.0;
 
 // gluPerspective(30, 4 / 3, near, far), column-major; the modelview is the identity.
-ViewVolume Camera(int left = 0, int bottom = 0) {
+ViewVolume Camera(int left = 0, int bottom = 0, int width = 800, int height = 600) {
     const double f = 1.0 / std::tan(15.0 * 3.14159265358979323846 / 180.0);
     float m[16] = {};
     m[0] = static_cast<float>(f / (4.0 / 3.0));
@@ -27,7 +27,7 @@ ViewVolume Camera(int left = 0, int bottom = 0) {
     m[11] = -1.0f;
     m[14] = static_cast<float>(2.0 * kFar * kNear / (kNear - kFar));
     const float eye[3] = {0, 0, 0};
-    const int viewport[4] = {left, bottom, 800, 600};
+    const int viewport[4] = {left, bottom, width, height};
     return ViewVolume::FromClipMatrix(m, eye, viewport);
 }
 
@@ -173,26 +173,33 @@ TEST(OcclusionTest, TwoHalvesHideWhatLiesBehindEitherButNotAcrossTheirSeam) {
     EXPECT_TRUE(halves.Hides(WorldBox{{1, -1, -10}, {3, 1, -9}}));
     EXPECT_FALSE(halves.Hides(WorldBox{{-1, -1, -10}, {1, 1, -9}}));
     EXPECT_FALSE(halves.FillsWindow());
-    // The sky may show only in the two columns of cells (50 pixels wide) beside the seam.
+    // The sky may show only in the two columns of cells (100 pixels wide in a window of 800 by
+    // 600) beside the seam.
     int open[4] = {};
     ASSERT_TRUE(halves.OpenBounds(open));
-    EXPECT_EQ(std::vector<int>(open, open + 4), (std::vector<int>{350, 0, 100, 600}));
+    EXPECT_EQ(std::vector<int>(open, open + 4), (std::vector<int>{300, 0, 200, 600}));
     EXPECT_FALSE(Occlusion(view, {FacingRect(-5, -20, 20, -20, 20)}, 16).OpenBounds(open));
     EXPECT_FALSE(Occlusion().OpenBounds(open));
+    // Full screen at 1920 by 1080 the cells are finer (16 by 10, 120 by 108 pixels): the
+    // columns beside the seam at 960 are narrower.
+    ASSERT_TRUE(Occlusion(Camera(0, 0, 1920, 1080),
+                          {FacingRect(-5, -20, 0, -20, 20), FacingRect(-5, 0, 20, -20, 20)}, 16)
+                    .OpenBounds(open));
+    EXPECT_EQ(std::vector<int>(open, open + 4), (std::vector<int>{840, 0, 240, 1080}));
     // The sky is drawn in the open cells alone: here the same two columns, top to bottom.
     std::vector<std::array<int, 4>> parts;
     ASSERT_TRUE(halves.OpenParts(&parts));
-    EXPECT_EQ(parts, (std::vector<std::array<int, 4>>{{350, 0, 100, 600}}));
+    EXPECT_EQ(parts, (std::vector<std::array<int, 4>>{{300, 0, 200, 600}}));
     ASSERT_TRUE(Occlusion(view, {FacingRect(-5, -20, 20, -20, 20)}, 16).OpenParts(&parts));
     EXPECT_TRUE(parts.empty());
     EXPECT_FALSE(Occlusion().OpenParts(&parts));
     // A wall over the lower half (its edge at y 300, so the row of cells below it is not held
     // either, by the margin) and one over the left (its edge at x 220.9) leave the cells from
-    // x 200 and y 250 open: one part, joined from the runs of six rows.
+    // x 200 and y 200 open: one part, joined from the runs of four rows.
     const Occlusion lower(
         view, {FacingRect(-5, -20, 20, -20, 0.0f), FacingRect(-5, -20, -0.8f, -20, 20)}, 16);
     ASSERT_TRUE(lower.OpenParts(&parts));
-    EXPECT_EQ(parts, (std::vector<std::array<int, 4>>{{200, 250, 600, 350}}));
+    EXPECT_EQ(parts, (std::vector<std::array<int, 4>>{{200, 200, 600, 400}}));
     // Walls that overlap on screen share the work cell by cell: A (z -5, to x 0.1) holds the
     // box's part left of the cell border at 400, B (z -6, from x -0.1) the part right of it,
     // neither the whole outline (344 to 456).
