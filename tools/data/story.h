@@ -73,8 +73,8 @@ inline constexpr Ending kEscape = {
     {"逃出来了！", "YOU ESCAPED!"},
     {"你冲出屋外，深深吸了一口清晨的新鲜空气。",
      "You burst outside and breathe the fresh morning air."},
-    {"这栋房子有两条出路：大门和一楼的窗户。你找到了其中一条。",
-     "Two ways lead out: the front door and a ground-floor window. You found one of them."}};
+    {"这栋房子有两条出路：大门和一楼的窗户。你找到了一条。",
+     "Two ways lead out: the front door and a ground-floor window. You found one."}};
 inline constexpr Bilingual kBackButton = {"返回", "BACK"};
 inline constexpr Bilingual kQuitButton = {"退出", "QUIT"};
 
