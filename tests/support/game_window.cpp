@@ -123,3 +123,18 @@ Rgb PixelAt(int x, int y) {
     if (x < 0 || y < 0 || x >= g_lastWidth || y >= g_lastHeight) return Rgb{0, 0, 0};
     return g_lastFrame[static_cast<size_t>(g_lastHeight - 1 - y) * g_lastWidth + x];
 }
+
+unsigned int MakeNearestTexture(int width, int height, const std::vector<Rgb>& pixels) {
+    unsigned int texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                 pixels.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    return texture;
+}

@@ -22,3 +22,6 @@ bool ResizeTestWindow(int w, int h);
 // Rows bottom first; PixelAt counts y from the top as the mouse does.
 std::vector<Rgb> ReadWindowPixels(int* width, int* height);
 Rgb PixelAt(int x, int y);
+// A texture of `width` by `height` pixels, rows bottom first as the game's pictures are; nearest
+// filtering and clamped edges keep each colour where it is drawn.
+unsigned int MakeNearestTexture(int width, int height, const std::vector<Rgb>& pixels);

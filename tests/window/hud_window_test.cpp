@@ -119,24 +119,14 @@ protected:
 // Four quadrants, rows bottom first like the game's pictures; nearest filtering keeps colours.
 unsigned int MakeTexture(int width, int height, Rgb lowerLeft, Rgb lowerRight, Rgb upperLeft,
                          Rgb upperRight) {
-    std::vector<std::uint8_t> pixels;
+    std::vector<Rgb> pixels;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            const Rgb c = y >= height / 2 ? (x >= width / 2 ? upperRight : upperLeft)
-                                          : (x >= width / 2 ? lowerRight : lowerLeft);
-            pixels.insert(pixels.end(), {c.r, c.g, c.b});
+            pixels.push_back(y >= height / 2 ? (x >= width / 2 ? upperRight : upperLeft)
+                                             : (x >= width / 2 ? lowerRight : lowerLeft));
         }
     }
-    unsigned int texture = 0;
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE,
-                 pixels.data());
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    return texture;
+    return MakeNearestTexture(width, height, pixels);
 }
 unsigned int Quadrants(int width, int height) {
     return MakeTexture(width, height, kRed, kGreen, kBlue, kYellow);

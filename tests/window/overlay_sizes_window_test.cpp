@@ -57,23 +57,8 @@ std::string Name(const Rgb& c) {
                                          << Name(p) << ", not " << Name(expected);
 }
 
-// A texture of rows bottom first, as the game's pictures are; nearest filtering keeps colours.
-unsigned int MakeTexture(int width, int height, const std::vector<Rgb>& pixels) {
-    unsigned int texture = 0;
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE,
-                 pixels.data());
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    return texture;
-}
 unsigned int Solid(const Rgb& colour) {
-    return MakeTexture(4, 4, std::vector<Rgb>(16, colour));
+    return MakeNearestTexture(4, 4, std::vector<Rgb>(16, colour));
 }
 
 // The keypad's picture with each key's cell in its colour: panel pixel (x, y) from (-200, -100).
@@ -87,7 +72,7 @@ unsigned int KeypadPicture() {
             }
         }
     }
-    return MakeTexture(300, 400, pixels);
+    return MakeNearestTexture(300, 400, pixels);
 }
 
 int AnyBox(int, int) {
