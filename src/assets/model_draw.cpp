@@ -4,6 +4,7 @@
 // model's arrays: two list calls, or one call per piece in view.
 #include <GL/gl.h>  // Required for: glNewList(), glMaterialfv(), glTexImage2D(), glCallList()
 
+#include <array>       // Required for: std::array
 #include <functional>  // Required for: std::greater
 #include <queue>       // Required for: std::priority_queue
 #include <utility>     // Required for: std::pair
@@ -19,9 +20,17 @@ constexpr GLfloat kWhite[4] = {1.0f, 1.0f, 1.0f, 1.0f};
 constexpr GLfloat kLightPosition[4] = {20.0f, 20.0f, 10.0f, 0.0f};
 constexpr GLfloat kShininess = 65.0f;
 
+// Texturing replaces the lit colour (and alpha) of a textured face, so its material and colour
+// would change nothing on screen: they are set for untextured faces only. Each material block
+// costs the renderer a state change before the next draw, and a frame calls well over a hundred
+// pieces.
 void IssueMaterial(const obj3dmodel& model, std::int32_t m) {
-    const MtlLib::Vec4D& ambient = model.ambient[m];
     const MtlLib::Diffuse& diffuse = model.diffuse[m];
+    if (diffuse.textureIndex >= 0) {
+        glBindTexture(GL_TEXTURE_2D, model.textureNames[diffuse.textureIndex]);
+        return;
+    }
+    const MtlLib::Vec4D& ambient = model.ambient[m];
     const MtlLib::Vec4D& specular = model.specular[m];
     const GLfloat ambientColor[4] = {ambient.r, ambient.g, ambient.b, ambient.a};
     const GLfloat diffuseColor[4] = {diffuse.r, diffuse.g, diffuse.b, diffuse.a};
@@ -31,8 +40,7 @@ void IssueMaterial(const obj3dmodel& model, std::int32_t m) {
     glMaterialfv(GL_FRONT, GL_SPECULAR, specularColor);
     glMaterialf(GL_FRONT, GL_SHININESS, kShininess);
     glColor4fv(diffuseColor);
-    glBindTexture(GL_TEXTURE_2D,
-                  diffuse.textureIndex >= 0 ? model.textureNames[diffuse.textureIndex] : 0);
+    glBindTexture(GL_TEXTURE_2D, 0);
 }
 
 void IssueCorners(const obj3dmodel& model, const obj3dmodel::Face& face) {
@@ -163,15 +171,77 @@ Occlusion obj3dmodel::Hiding(const ViewVolume& view) const {
     return Occlusion(view, inView, kOccludersPerFrame);
 }
 
+namespace {
+
+// Where a piece may show this frame: in no pixel, in the rectangles, or anywhere (count -1).
+struct PieceShowing {
+    static constexpr int kMostRects = 4;
+    std::array<int, 4> rects[kMostRects];
+    int count = -1;
+};
+
+// Calls the piece's list, cut to the rectangles it may show in: outside them each of its pixels
+// would fail the depth test, so the renderer is spared rasterising them and the picture is the
+// same. Each rectangle takes its own pixels only, so none is drawn twice. The scissor test stays
+// on through a layer (switching it costs the renderer more than moving it): a piece drawn whole
+// gets the whole window, `scissor` being the box last set.
+void CallShowing(unsigned int list, const PieceShowing& showing, const std::array<int, 4>& window,
+                 std::array<int, 4>* scissor) {
+    const auto setScissor = [scissor](const std::array<int, 4>& rect) {
+        if (rect == *scissor) return;
+        *scissor = rect;
+        glScissor(rect[0], rect[1], rect[2], rect[3]);
+    };
+    if (showing.count < 0) {
+        setScissor(window);
+        glCallList(list);
+        return;
+    }
+    for (int r = 0; r < showing.count; ++r) {
+        setScissor(showing.rects[r]);
+        glCallList(list);
+    }
+}
+
+// The scissor test on for a layer, its box the whole window (the viewport); put back after.
+class ScissoredLayer {
+public:
+    ScissoredLayer() {
+        glPushAttrib(GL_SCISSOR_BIT);
+        GLint viewport[4];
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        window = {viewport[0], viewport[1], viewport[2], viewport[3]};
+        scissor = window;
+        glScissor(window[0], window[1], window[2], window[3]);
+        glEnable(GL_SCISSOR_TEST);
+    }
+    ~ScissoredLayer() { glPopAttrib(); }
+    ScissoredLayer(const ScissoredLayer&) = delete;
+    ScissoredLayer& operator=(const ScissoredLayer&) = delete;
+
+    void Call(unsigned int list, const PieceShowing& showing) {
+        CallShowing(list, showing, window, &scissor);
+    }
+
+private:
+    std::array<int, 4> window{};
+    std::array<int, 4> scissor{};
+};
+
+}  // namespace
+
 void obj3dmodel::DrawOpaque(const ViewVolume& view, const Occlusion& hiding) const {
     if (listBase == 0) return;
     // waiting[i]: -1 left out, else how many earlier pieces drawn that it may tie with are
     // still to be drawn.
     const std::size_t count = opaquePieces.size();
     std::vector<std::int32_t> waiting(count, -1);
+    std::vector<PieceShowing> showing(count);
     for (std::size_t i = 0; i < count; ++i) {
         const WorldBox& box = opaquePieces[i].box;
-        if (view.MayShow(box) && !hiding.Hides(box)) waiting[i] = 0;
+        if (!view.MayShow(box)) continue;
+        showing[i].count = hiding.Showing(box, showing[i].rects, PieceShowing::kMostRects);
+        if (showing[i].count != 0) waiting[i] = 0;
     }
     for (std::size_t i = 0; i < count; ++i) {
         if (waiting[i] < 0) continue;
@@ -187,10 +257,11 @@ void obj3dmodel::DrawOpaque(const ViewVolume& view, const Occlusion& hiding) con
             ready.emplace(view.SquaredDistance(opaquePieces[i].box), static_cast<std::int32_t>(i));
         }
     }
+    ScissoredLayer layer;
     while (!ready.empty()) {
         const std::int32_t i = ready.top().second;
         ready.pop();
-        glCallList(opaquePieces[i].list);
+        layer.Call(opaquePieces[i].list, showing[static_cast<std::size_t>(i)]);
         for (const std::int32_t later : opaqueTies[i]) {
             if (waiting[later] > 0 && --waiting[later] == 0) {
                 ready.emplace(view.SquaredDistance(opaquePieces[later].box), later);
@@ -201,11 +272,13 @@ void obj3dmodel::DrawOpaque(const ViewVolume& view, const Occlusion& hiding) con
 
 void obj3dmodel::DrawTransparent(const ViewVolume& view, const Occlusion& hiding) const {
     if (listBase == 0) return;
+    ScissoredLayer layer;
     BeginBlending();
     for (const Piece& piece : transparentPieces) {
-        if (view.MayShow(piece.box) && !hiding.Hides(piece.box)) {
-            glCallList(piece.list);
-        }
+        if (!view.MayShow(piece.box)) continue;
+        PieceShowing showing;
+        showing.count = hiding.Showing(piece.box, showing.rects, PieceShowing::kMostRects);
+        if (showing.count != 0) layer.Call(piece.list, showing);
     }
     glDisable(GL_BLEND);
 }

@@ -159,8 +159,9 @@ public:
     // others only). The picture is the same; what is left out would fail the depth test. The
     // opaque pieces go nearest first, so that what lies behind them fails the depth test before
     // it is textured; a piece still waits for every earlier piece it may meet at equal depth,
-    // so each pixel keeps the face the face order gives it. Each piece sets its own material,
-    // so the state left behind is the last drawn piece's.
+    // so each pixel keeps the face the face order gives it. Each piece binds its own texture
+    // (an untextured one also sets its material and colour), so the state left behind is the
+    // last drawn piece's texture and the last untextured piece's material.
     void DrawOpaque(const ViewVolume& view, const Occlusion& hiding = Occlusion()) const;
     void DrawTransparent(const ViewVolume& view, const Occlusion& hiding = Occlusion()) const;
     // What the largest rectangles in view hide this frame.

@@ -6,6 +6,7 @@
 #include <algorithm>  // Required for: std::partial_sort(), std::min(), std::max(), std::clamp()
 #include <cmath>      // Required for: std::fabs()
 #include <utility>    // Required for: std::pair
+#include <vector>     // Required for: std::vector
 
 namespace {
 
@@ -59,8 +60,13 @@ Occlusion::Occlusion(const ViewVolume& view, const std::vector<WorldRect>& rects
 
     std::vector<std::pair<double, Cover>> rated;
     for (const WorldRect& rect : rects) {
-        Cover cover{rect, {}, {}};
+        Cover cover{rect, {}, {}, 0.0};
         if (!view.Outline(rect, kMargin, &cover.region)) continue;
+        const double* inverse = cover.region.inverseDepth;
+        for (const ScreenPoint& p : cover.region.outline) {
+            cover.greatest =
+                std::max(cover.greatest, 1.0 / (inverse[0] * p.x + inverse[1] * p.y + inverse[2]));
+        }
         const double area =
             Area(ClipToRect(cover.region.outline, x_[0], y_[0], x_[across_], y_[up_]));
         if (area <= 0.0) continue;
@@ -87,6 +93,16 @@ Occlusion::Occlusion(const ViewVolume& view, const std::vector<WorldRect>& rects
                     candidates[count++] = static_cast<int>(k);
                 }
             }
+            // Nearest first at the cell's middle: the rectangle seen there is the one that hides
+            // what lies behind it, not the lawn far behind it that holds the cell as well.
+            const double middle[2] = {(cellBounds[0] + cellBounds[2]) / 2,
+                                      (cellBounds[1] + cellBounds[3]) / 2};
+            const auto nearness = [&](int k) {
+                const double* inverse = covers_[static_cast<std::size_t>(k)].region.inverseDepth;
+                return inverse[0] * middle[0] + inverse[1] * middle[1] + inverse[2];
+            };
+            std::stable_sort(candidates, candidates + count,
+                             [&](int a, int b) { return nearness(a) > nearness(b); });
             Holders& holders = held_[r][c];
             if (HeldTogether(candidates, count, cell, kMostTogether, &holders)) {
                 for (int h = 0; h < holders.count; ++h) {
@@ -221,7 +237,7 @@ bool Occlusion::Hides(const WorldBox& box) const {
 
 bool Occlusion::HidesPart(const WorldBox& box, int splits, int* budget) const {
     bool partsMayBe = false;
-    if (HidesWhole(box, &partsMayBe)) return true;
+    if (OpenWhole(box, true, &partsMayBe).none()) return true;
     if (!partsMayBe || splits == 0 || *budget < 2) return false;
     // Halves along the longest side.
     int axis = 0;
@@ -236,68 +252,215 @@ bool Occlusion::HidesPart(const WorldBox& box, int splits, int* budget) const {
            (!view_.MayShow(high) || HidesPart(high, splits - 1, budget));
 }
 
-bool Occlusion::HidesWhole(const WorldBox& box, bool* partsMayBe) const {
-    *partsMayBe = false;
-    // How far the box lies beyond each rectangle (too little when not beyond it).
-    double beyond[kMostCovers];
-    bool anyBeyond = false;
-    for (std::size_t k = 0; k < covers_.size(); ++k) {
-        beyond[k] = Beyond(covers_[k], box);
-        anyBeyond = anyBeyond || beyond[k] >= kMinimumGap;
-    }
-    if (!anyBeyond) return false;
+int Occlusion::Showing(const WorldBox& box, std::array<int, 4>* rects, int most) const {
+    if (!usable_ || covers_.empty() || most < 1) return -1;
+    // In a small window the pixels saved cost less than the judging.
+    if (across_ * up_ < kLeastCellsToCut) return Hides(box) ? 0 : -1;
+    // A box within a few cells is drawn whole: judging each of its cells would cost more than
+    // the pixels it could save.
     ScreenPolygon outline;
-    if (!view_.Outline(box, &outline)) return true;  // nothing of it before the near plane
-    double outlineBounds[4];
-    Bounds(outline, outlineBounds);
+    if (!view_.Outline(box, &outline)) return 0;
+    double bounds[4];
+    Bounds(outline, bounds);
+    const double cellWidth = static_cast<double>(x_[across_] - x_[0]) / across_;
+    const double cellHeight = static_cast<double>(y_[up_] - y_[0]) / up_;
+    if ((bounds[2] - bounds[0]) * (bounds[3] - bounds[1]) <
+        kLeastCutCells * cellWidth * cellHeight) {
+        return Hides(box) ? 0 : -1;
+    }
+    // Each cell judged for the box whole; where some are open, its halves may yet hide it all.
+    bool partsMayBe = false;
+    const Cells open = OpenWhole(box, false, &partsMayBe);
+    if (open.none() || (partsMayBe && Hides(box))) return 0;
+    // The cells the box's outline reaches, and the runs of open ones along each row, each run
+    // joined with the same run in the row below (in cells: first column, first row, last
+    // column, last row).
+    std::vector<std::array<int, 4>> blocks;
+    bool leftOut = false;
     for (int r = 0; r < up_; ++r) {
-        if (y_[r + 1] < outlineBounds[1] || y_[r] > outlineBounds[3]) continue;
-        for (int c = 0; c < across_; ++c) {
-            if (x_[c + 1] < outlineBounds[0] || x_[c] > outlineBounds[2]) continue;
-            // The rectangles that hold the whole cell, when the box lies beyond each of them.
-            const Holders& holders = held_[r][c];
-            bool hidden = holders.count > 0;
-            for (int h = 0; h < holders.count && hidden; ++h) {
-                const std::size_t k = static_cast<std::size_t>(holders.cover[h]);
-                hidden =
-                    beyond[k] >= kMinimumGap && Deeper(covers_[k], beyond[k], holders.greatest[h]);
-            }
-            if (hidden) continue;
-            // Else the rectangles the box lies beyond that hold its part of the cell.
-            const ScreenPolygon part = ClipToRect(outline, x_[c], y_[r], x_[c + 1], y_[r + 1]);
-            if (part.empty()) continue;
-            double partBounds[4];
-            Bounds(part, partBounds);
-            int candidates[kMostCovers];
-            int count = 0;
-            for (std::size_t k = 0; k < covers_.size(); ++k) {
-                if (beyond[k] >= kMinimumGap && Overlap(covers_[k].bounds, partBounds)) {
-                    candidates[count++] = static_cast<int>(k);
+        if (y_[r + 1] < bounds[1] || y_[r] > bounds[3]) continue;
+        int runStart = -1;
+        for (int c = 0; c <= across_; ++c) {
+            const bool reached = c < across_ && x_[c + 1] >= bounds[0] && x_[c] <= bounds[2];
+            const bool isOpen = reached && open[static_cast<std::size_t>(r * kMostAcross + c)];
+            leftOut = leftOut || (reached && !isOpen);
+            if (isOpen && runStart < 0) runStart = c;
+            if (isOpen || runStart < 0) continue;
+            const std::array<int, 4> run = {runStart, r, c - 1, r};
+            runStart = -1;
+            bool joined = false;
+            for (std::array<int, 4>& block : blocks) {
+                if (block[0] == run[0] && block[2] == run[2] && block[3] == r - 1) {
+                    block[3] = r;
+                    joined = true;
+                    break;
                 }
             }
-            Holders partHolders;
-            hidden = HeldTogether(candidates, count, part, kMostTogether, &partHolders);
-            for (int h = 0; h < partHolders.count && hidden; ++h) {
-                const std::size_t k = static_cast<std::size_t>(partHolders.cover[h]);
-                const ScreenPolygon taken =
-                    partHolders.count == 1 ? part : Inside(covers_[k].region, part);
-                hidden = taken.empty() || Deeper(covers_[k], beyond[k], taken);
-            }
-            if (!hidden) {
-                // Its parts may yet be hidden when rectangles hold the cell and it reaches
-                // beyond one that comes into it; not where nothing holds the cell (the sky may
-                // show there), nor when it lies before them all (a wall that is itself one of
-                // them, a table before it).
-                for (std::size_t k = 0; k < covers_.size() && holders.count > 0 && !*partsMayBe;
-                     ++k) {
-                    *partsMayBe =
-                        Overlap(covers_[k].bounds, partBounds) && Before(covers_[k], box) < 0.0;
+            if (!joined) blocks.push_back(run);
+        }
+    }
+    if (!leftOut || blocks.empty()) return -1;
+    // Too many: the two whose joined bounds take in the fewest cells they do not hold are joined,
+    // until few enough are left.
+    const auto cells = [](const std::array<int, 4>& b) {
+        return (b[2] - b[0] + 1) * (b[3] - b[1] + 1);
+    };
+    while (static_cast<int>(blocks.size()) > most) {
+        std::size_t bestA = 0, bestB = 1;
+        int bestWaste = -1;
+        for (std::size_t i = 0; i < blocks.size(); ++i) {
+            for (std::size_t j = i + 1; j < blocks.size(); ++j) {
+                const std::array<int, 4> joined = {
+                    std::min(blocks[i][0], blocks[j][0]), std::min(blocks[i][1], blocks[j][1]),
+                    std::max(blocks[i][2], blocks[j][2]), std::max(blocks[i][3], blocks[j][3])};
+                const int waste = cells(joined) - cells(blocks[i]) - cells(blocks[j]);
+                if (bestWaste < 0 || waste < bestWaste) {
+                    bestWaste = waste;
+                    bestA = i;
+                    bestB = j;
                 }
-                return false;
+            }
+        }
+        std::array<int, 4>& a = blocks[bestA];
+        const std::array<int, 4>& b = blocks[bestB];
+        a = {std::min(a[0], b[0]), std::min(a[1], b[1]), std::max(a[2], b[2]),
+             std::max(a[3], b[3])};
+        blocks.erase(blocks.begin() + static_cast<std::ptrdiff_t>(bestB));
+    }
+    // Joined bounds may overlap another block: each pixel must be drawn once at most, so
+    // overlapping ones are joined too.
+    for (bool overlapping = true; overlapping;) {
+        overlapping = false;
+        for (std::size_t i = 0; i < blocks.size() && !overlapping; ++i) {
+            for (std::size_t j = i + 1; j < blocks.size() && !overlapping; ++j) {
+                std::array<int, 4>& a = blocks[i];
+                const std::array<int, 4>& b = blocks[j];
+                if (a[0] <= b[2] && b[0] <= a[2] && a[1] <= b[3] && b[1] <= a[3]) {
+                    a = {std::min(a[0], b[0]), std::min(a[1], b[1]), std::max(a[2], b[2]),
+                         std::max(a[3], b[3])};
+                    blocks.erase(blocks.begin() + static_cast<std::ptrdiff_t>(j));
+                    overlapping = true;
+                }
             }
         }
     }
+    int count = 0;
+    for (const std::array<int, 4>& block : blocks) {
+        rects[count++] = {x_[block[0]], y_[block[1]], x_[block[2] + 1] - x_[block[0]],
+                          y_[block[3] + 1] - y_[block[1]]};
+    }
+    return count;
+}
+
+Occlusion::Cells Occlusion::OpenWhole(const WorldBox& box, bool firstOnly, bool* partsMayBe) const {
+    *partsMayBe = false;
+    Cells open;
+    Judged judged;
+    const bool before = Judge(box, &judged);
+    // Beyond none of the rectangles, nothing hides it (a box behind the eye is not hidden, it
+    // is out of view).
+    if (!judged.anyBeyond) return open.set();
+    if (!before) return open;  // nothing of it before the near plane
+    for (int r = 0; r < up_; ++r) {
+        if (y_[r + 1] < judged.bounds[1] || y_[r] > judged.bounds[3]) continue;
+        for (int c = 0; c < across_; ++c) {
+            if (x_[c + 1] < judged.bounds[0] || x_[c] > judged.bounds[2]) continue;
+            double partBounds[4];
+            if (HiddenInCell(box, judged, r, c, true, partBounds)) continue;
+            open.set(static_cast<std::size_t>(r * kMostAcross + c));
+            // Its parts may yet be hidden here when rectangles hold the cell and it reaches
+            // beyond one that comes into it; not where nothing holds the cell (the sky may show
+            // there), nor when it lies before them all (a wall that is itself one of them, a
+            // table before it).
+            for (std::size_t k = 0; k < covers_.size() && held_[r][c].count > 0 && !*partsMayBe;
+                 ++k) {
+                *partsMayBe =
+                    Overlap(covers_[k].bounds, partBounds) && Before(covers_[k], box) < 0.0;
+            }
+            if (firstOnly) return open;
+        }
+    }
+    return open;
+}
+
+bool Occlusion::Judge(const WorldBox& box, Judged* judged) const {
+    judged->anyBeyond = false;
+    for (std::size_t k = 0; k < covers_.size(); ++k) {
+        judged->beyond[k] = Beyond(covers_[k], box);
+        judged->anyBeyond = judged->anyBeyond || judged->beyond[k] >= kMinimumGap;
+    }
+    if (!view_.Outline(box, &judged->outline)) return false;
+    Bounds(judged->outline, judged->bounds);
     return true;
+}
+
+bool Occlusion::HiddenInCell(const WorldBox& box, const Judged& judged, int r, int c, bool mayCut,
+                             double partBounds[4]) const {
+    // The part of the outline in the cell; none, nothing to hide.
+    const ScreenPolygon part = ClipToRect(judged.outline, x_[c], y_[r], x_[c + 1], y_[r + 1]);
+    if (part.empty()) return true;
+    Bounds(part, partBounds);
+    const Holders& holders = held_[r][c];
+    if (judged.anyBeyond) {
+        // The rectangles that hold the whole cell, when the box lies beyond each of them.
+        bool hidden = holders.count > 0;
+        for (int h = 0; h < holders.count && hidden; ++h) {
+            const std::size_t k = static_cast<std::size_t>(holders.cover[h]);
+            hidden = judged.beyond[k] >= kMinimumGap &&
+                     Deeper(covers_[k], judged.beyond[k], holders.greatest[h]);
+        }
+        if (hidden) return true;
+        // Else the rectangles the box lies beyond that hold its part of the cell.
+        int candidates[kMostCovers];
+        int count = 0;
+        for (std::size_t k = 0; k < covers_.size(); ++k) {
+            if (judged.beyond[k] >= kMinimumGap && Overlap(covers_[k].bounds, partBounds)) {
+                candidates[count++] = static_cast<int>(k);
+            }
+        }
+        Holders partHolders;
+        hidden = HeldTogether(candidates, count, part, kMostTogether, &partHolders);
+        for (int h = 0; h < partHolders.count && hidden; ++h) {
+            const std::size_t k = static_cast<std::size_t>(partHolders.cover[h]);
+            const ScreenPolygon taken =
+                partHolders.count == 1 ? part : Inside(covers_[k].region, part);
+            hidden = taken.empty() || Deeper(covers_[k], judged.beyond[k], taken);
+        }
+        if (hidden) return true;
+    }
+    // A box reaching through the plane of a rectangle that holds the cell (a wall's outer face
+    // reaching below the floor, the lawn under the house and beyond its walls) may be hidden in
+    // two parts: the one beyond that plane behind it, the one before it behind the others.
+    if (!mayCut) return false;
+    for (int h = 0; h < holders.count; ++h) {
+        const Cover& cover = covers_[static_cast<std::size_t>(holders.cover[h])];
+        const int axis = cover.rect.axis;
+        const float at = cover.rect.at;
+        // The part beyond keeps a gap from the plane, twice what the depth buffer needs to keep
+        // it behind the rectangle where the rectangle is seen deepest.
+        const double distance = std::fabs(at - view_.Eye()[axis]);
+        const float gap =
+            static_cast<float>(std::max(2.0 * kMinimumGap, 2.0 * kDepthMargin * cover.greatest *
+                                                               distance / view_.DepthScale()));
+        if (!(box.min[axis] < at - gap && box.max[axis] > at + gap)) continue;
+        WorldBox beyond = box, before = box;
+        if (view_.Eye()[axis] < at) {
+            beyond.min[axis] = at + gap;
+            before.max[axis] = at + gap;
+        } else {
+            beyond.max[axis] = at - gap;
+            before.min[axis] = at - gap;
+        }
+        bool hidden = true;
+        for (const WorldBox& side : {beyond, before}) {
+            Judged sideJudged;
+            double sideBounds[4];
+            if (!hidden || !view_.MayShow(side) || !Judge(side, &sideJudged)) continue;
+            hidden = HiddenInCell(side, sideJudged, r, c, false, sideBounds);
+        }
+        if (hidden) return true;
+    }
+    return false;
 }
 
 bool Occlusion::OpenParts(std::vector<std::array<int, 4>>* parts) const {

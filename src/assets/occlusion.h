@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>   // Required for: std::array
+#include <bitset>  // Required for: std::bitset
 #include <vector>  // Required for: std::vector
 
 #include "assets/view_volume.h"
@@ -37,6 +38,11 @@ public:
     // Boxes no longer than this on any side are judged whole only.
     static constexpr float kSplitFrom = 2.0f;
     static constexpr int kMostParts = 48;
+    // Boxes whose outline's bounds take fewer cells than this are not cut to the cells they show
+    // in.
+    static constexpr double kLeastCutCells = 4.0;
+    // Nor in a window of fewer cells than this (8 by 6 at 800 by 600, 16 by 10 at 1920 by 1080).
+    static constexpr int kLeastCellsToCut = 100;
 
     // Hides nothing.
     Occlusion() = default;
@@ -49,6 +55,12 @@ public:
     // outline, or inside the outlines of the rectangles that hold that whole cell together, and
     // wholly behind each of them; or else each half of it is hidden so, or lies outside the view.
     bool Hides(const WorldBox& box) const;
+    // Where a box may put pixels: nowhere (0: hidden), only inside the pixel rectangles (x, y,
+    // width, height) written to `rects`, at most `most` of them (their count), or anywhere its
+    // outline reaches (-1: the cells are not in use, or the rectangles would leave out nothing).
+    // Outside the rectangles every pixel of it would fail the depth test, so a frame may cut it
+    // to them (a scissor) and show the same picture.
+    int Showing(const WorldBox& box, std::array<int, 4>* rects, int most) const;
     // Whether the rectangles hold every cell: nothing behind them can show.
     bool FillsWindow() const { return filled_; }
     // The pixels (x, y, width, height) of the smallest rectangle of cells that holds every cell
@@ -65,6 +77,7 @@ public:
         WorldRect rect;
         ScreenRegion region;
         double bounds[4];  // the outline's least x, y and greatest x, y
+        double greatest;   // the greatest clip w of its points in the outline
     };
     const std::vector<Cover>& Covers() const { return covers_; }
 
@@ -91,11 +104,28 @@ private:
     // cover's outline).
     bool Deeper(const Cover& cover, double beyond, const ScreenPolygon& part) const;
     ScreenPolygon Cell(int row, int column) const;
+    // One bit a cell, row by row: the cells a box may show in.
+    using Cells = std::bitset<kMostAcross * kMostUp>;
     // Hides for `box` whole, or for each of its halves in turn (down to `splits` halvings, while
     // `budget` parts remain to be judged).
     bool HidesPart(const WorldBox& box, int splits, int* budget) const;
-    // Hides for the box whole, without halving it; when not, whether its parts may yet be.
-    bool HidesWhole(const WorldBox& box, bool* partsMayBe) const;
+    // The cells where the box judged whole may show (only the first found, if `firstOnly`);
+    // whether its parts may yet be hidden where it may.
+    Cells OpenWhole(const WorldBox& box, bool firstOnly, bool* partsMayBe) const;
+    // A box's outline, its bounds, and how far it lies beyond each rectangle.
+    struct Judged {
+        ScreenPolygon outline;
+        double bounds[4];
+        double beyond[kMostCovers];
+        bool anyBeyond;
+    };
+    // False when nothing of the box lies before the near plane.
+    bool Judge(const WorldBox& box, Judged* judged) const;
+    // Whether every pixel of the box in cell (r, c) would fail the depth test; the bounds of its
+    // part of the cell go to `partBounds`. Where not, and `mayCut`, the box may be cut in two at
+    // the plane of a rectangle holding the cell, and each part judged so (without cutting it).
+    bool HiddenInCell(const WorldBox& box, const Judged& judged, int r, int c, bool mayCut,
+                      double partBounds[4]) const;
     // Whether `most` of the covers listed in `candidates` or fewer hold every point of `part`
     // between them by the margin; the covers they took are added to `used`.
     bool HeldTogether(const int* candidates, int count, const ScreenPolygon& part, int most,

@@ -241,8 +241,55 @@ TEST(OcclusionTest, ABoxNoRectangleHidesWholeIsHiddenInParts) {
     EXPECT_FALSE(hiding.Hides(WorldBox{{-0.1f, -3, -5.3f}, {0.1f, 3, -4.8f}}));
     const Occlusion noCeiling(view, {room[0], room[1]}, 16);
     EXPECT_FALSE(noCeiling.Hides(WorldBox{{-0.1f, -3, -5.3f}, {0.1f, 3, -5.2f}}));
-    // A box no longer than kSplitFrom is judged whole only.
-    EXPECT_FALSE(hiding.Hides(WorldBox{{-0.5f, -0.5f, -5.3f}, {0.5f, 1.4f, -5.2f}}));
+    // A box too short to be halved is cut at the ceiling's plane instead: above it, it lies
+    // behind the ceiling; below, behind the wall. Without the ceiling its top shows.
+    const WorldBox throughCeiling{{-0.5f, -0.5f, -5.3f}, {0.5f, 1.4f, -5.2f}};
+    EXPECT_TRUE(hiding.Hides(throughCeiling));
+    EXPECT_FALSE(noCeiling.Hides(throughCeiling));
+}
+
+// The cells of a 1920 by 1080 window (16 by 10, 120 by 108 pixels) a box may show in, as
+// rectangles a frame cuts it to.
+TEST(OcclusionTest, ABoxIsCutToTheCellsItMayShowIn) {
+    const ViewVolume view = Camera(0, 0, 1920, 1080);
+    // A wall at z -5 with a doorway from x -0.5 to 0.5 (pixels 691 to 1229 across: 960 times
+    // 1 + 2.799 x / 5), in the columns of cells from 600 to 1320.
+    const std::vector<WorldRect> wall = {FacingRect(-5, -20, -0.5f, -20, 20),
+                                         FacingRect(-5, 0.5f, 20, -20, 20)};
+    const Occlusion hiding(view, wall, 16);
+    std::array<int, 4> rects[4];
+    const auto covered = [&](int count, double x, double y) {
+        for (int r = 0; r < count; ++r) {
+            if (x >= rects[r][0] && x < rects[r][0] + rects[r][2] && y >= rects[r][1] &&
+                y < rects[r][1] + rects[r][3]) {
+                return true;
+            }
+        }
+        return false;
+    };
+    // Wider than the doorway, behind the wall: cut to the columns of cells round the doorway,
+    // which must hold all of the doorway, and nothing beyond the cells it touches.
+    const int behind = hiding.Showing(WorldBox{{-3, -1, -8}, {3, 1, -7}}, rects, 4);
+    ASSERT_GE(behind, 1);
+    for (int r = 0; r < behind; ++r) {
+        EXPECT_GE(rects[r][0], 600) << r;
+        EXPECT_LE(rects[r][0] + rects[r][2], 1320) << r;
+    }
+    for (const double x : {692.0, 960.0, 1228.0}) EXPECT_TRUE(covered(behind, x, 540.0)) << x;
+    // Wholly behind the wall beside the doorway: hidden. In front of it: drawn whole. A box of
+    // a cell or two: drawn whole. Without the wall: drawn whole.
+    EXPECT_EQ(hiding.Showing(WorldBox{{-6, -1, -9}, {-4, 1, -8}}, rects, 4), 0);
+    EXPECT_EQ(hiding.Showing(WorldBox{{-3, -1, -4}, {3, 1, -3}}, rects, 4), -1);
+    EXPECT_EQ(hiding.Showing(WorldBox{{-0.3f, -0.1f, -8}, {0.3f, 0.1f, -7}}, rects, 4), -1);
+    EXPECT_EQ(Occlusion(view, {}, 16).Showing(WorldBox{{-3, -1, -8}, {3, 1, -7}}, rects, 4), -1);
+    // At most as many rectangles as asked, still holding the doorway.
+    const int one = hiding.Showing(WorldBox{{-3, -1, -8}, {3, 1, -7}}, rects, 1);
+    ASSERT_EQ(one, 1);
+    EXPECT_TRUE(covered(one, 692.0, 540.0) && covered(one, 1228.0, 540.0));
+    // An 800 by 600 window has too few cells to cut anything.
+    const Occlusion small(Camera(), wall, 16);
+    EXPECT_EQ(small.Showing(WorldBox{{-3, -1, -8}, {3, 1, -7}}, rects, 4), -1);
+    EXPECT_EQ(small.Showing(WorldBox{{-6, -1, -9}, {-4, 1, -8}}, rects, 4), 0);
 }
 
 // Quads of two triangles each, in the order given; a pair is a rectangle when it covers one.
