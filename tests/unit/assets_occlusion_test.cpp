@@ -213,6 +213,12 @@ TEST(OcclusionTest, TwoHalvesHideWhatLiesBehindEitherButNotAcrossTheirSeam) {
     EXPECT_TRUE(lapping.Hides(WorldBox{{-1, -1, -10}, {1, 1, -9}}));
     EXPECT_FALSE(lapping.Hides(WorldBox{{-1, -1, -10}, {1, 1, -4}}));
     EXPECT_TRUE(lapping.FillsWindow());
+    // Lapping inside a cell (from x 0.55 to 0.65, pixels 523 to 546, in the cell from 500 to
+    // 600): neither holds that cell, the two together do, and a box behind both across it.
+    const Occlusion lappingInCell(
+        view, {FacingRect(-5, -20, 0.65f, -20, 20), FacingRect(-5, 0.55f, 20, -20, 20)}, 16);
+    EXPECT_TRUE(lappingInCell.FillsWindow());
+    EXPECT_TRUE(lappingInCell.Hides(WorldBox{{0, -1, -10}, {2, 1, -9}}));
     // Three that lap round a corner (a wall's paper above its panelling, and a door beside):
     // the cell at the corner is held by the three together.
     const Occlusion corner(
