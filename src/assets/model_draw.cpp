@@ -180,52 +180,47 @@ struct PieceShowing {
     int count = -1;
 };
 
-// Calls the piece's list, cut to the rectangles it may show in: outside them each of its pixels
-// would fail the depth test, so the renderer is spared rasterising them and the picture is the
-// same. Each rectangle takes its own pixels only, so none is drawn twice. The scissor test stays
-// on through a layer (switching it costs the renderer more than moving it): a piece drawn whole
-// gets the whole window, `scissor` being the box last set.
-void CallShowing(unsigned int list, const PieceShowing& showing, const std::array<int, 4>& window,
-                 std::array<int, 4>* scissor) {
-    const auto setScissor = [scissor](const std::array<int, 4>& rect) {
-        if (rect == *scissor) return;
-        *scissor = rect;
-        glScissor(rect[0], rect[1], rect[2], rect[3]);
-    };
-    if (showing.count < 0) {
-        setScissor(window);
-        glCallList(list);
-        return;
-    }
-    for (int r = 0; r < showing.count; ++r) {
-        setScissor(showing.rects[r]);
-        glCallList(list);
-    }
-}
-
-// The scissor test on for a layer, its box the whole window (the viewport); put back after.
+// The scissor test on through a layer (switching it costs the renderer more than moving its
+// box), its box the whole window (the viewport); put back after.
 class ScissoredLayer {
 public:
     ScissoredLayer() {
         glPushAttrib(GL_SCISSOR_BIT);
         GLint viewport[4];
         glGetIntegerv(GL_VIEWPORT, viewport);
-        window = {viewport[0], viewport[1], viewport[2], viewport[3]};
-        scissor = window;
-        glScissor(window[0], window[1], window[2], window[3]);
+        window_ = {viewport[0], viewport[1], viewport[2], viewport[3]};
+        scissor_ = window_;
+        glScissor(window_[0], window_[1], window_[2], window_[3]);
         glEnable(GL_SCISSOR_TEST);
     }
     ~ScissoredLayer() { glPopAttrib(); }
     ScissoredLayer(const ScissoredLayer&) = delete;
     ScissoredLayer& operator=(const ScissoredLayer&) = delete;
 
+    // Calls the piece's list, cut to the rectangles it may show in: outside them each of its
+    // pixels would fail the depth test, so the renderer is spared rasterising them and the
+    // picture is the same. Each rectangle takes its own pixels only, so none is drawn twice.
     void Call(unsigned int list, const PieceShowing& showing) {
-        CallShowing(list, showing, window, &scissor);
+        if (showing.count < 0) {
+            ScissorTo(window_);
+            glCallList(list);
+            return;
+        }
+        for (int r = 0; r < showing.count; ++r) {
+            ScissorTo(showing.rects[r]);
+            glCallList(list);
+        }
     }
 
 private:
-    std::array<int, 4> window{};
-    std::array<int, 4> scissor{};
+    void ScissorTo(const std::array<int, 4>& rect) {
+        if (rect == scissor_) return;
+        scissor_ = rect;
+        glScissor(rect[0], rect[1], rect[2], rect[3]);
+    }
+
+    std::array<int, 4> window_{};
+    std::array<int, 4> scissor_{};  // the box last set
 };
 
 }  // namespace

@@ -228,17 +228,25 @@ bool Occlusion::Deeper(const Cover& cover, double beyond, const ScreenPolygon& p
 bool Occlusion::Hides(const WorldBox& box) const {
     if (!usable_ || covers_.empty()) return false;
     int budget = kMostParts;
+    return HidesPart(box, SplitsFor(box), &budget);
+}
+
+int Occlusion::SplitsFor(const WorldBox& box) {
     // Only the largest faces are worth judging in parts: the lawn reaching from under the floor
     // to beyond the walls, a wall from under the floor to above the ceiling.
     float longest = 0.0f;
     for (int axis = 0; axis < 3; ++axis) longest = std::max(longest, box.max[axis] - box.min[axis]);
-    return HidesPart(box, longest > kSplitFrom ? kDeepestSplit : 0, &budget);
+    return longest > kSplitFrom ? kDeepestSplit : 0;
 }
 
 bool Occlusion::HidesPart(const WorldBox& box, int splits, int* budget) const {
     bool partsMayBe = false;
     if (OpenWhole(box, true, &partsMayBe).none()) return true;
-    if (!partsMayBe || splits == 0 || *budget < 2) return false;
+    return partsMayBe && HalvesHidden(box, splits, budget);
+}
+
+bool Occlusion::HalvesHidden(const WorldBox& box, int splits, int* budget) const {
+    if (splits == 0 || *budget < 2) return false;
     // Halves along the longest side.
     int axis = 0;
     for (int a = 1; a < 3; ++a) {
@@ -271,7 +279,8 @@ int Occlusion::Showing(const WorldBox& box, std::array<int, 4>* rects, int most)
     // Each cell judged for the box whole; where some are open, its halves may yet hide it all.
     bool partsMayBe = false;
     const Cells open = OpenWhole(box, false, &partsMayBe);
-    if (open.none() || (partsMayBe && Hides(box))) return 0;
+    int budget = kMostParts;
+    if (open.none() || (partsMayBe && HalvesHidden(box, SplitsFor(box), &budget))) return 0;
     // The cells the box's outline reaches, and the runs of open ones along each row, each run
     // joined with the same run in the row below (in cells: first column, first row, last
     // column, last row).

@@ -109,6 +109,10 @@ private:
     // Hides for `box` whole, or for each of its halves in turn (down to `splits` halvings, while
     // `budget` parts remain to be judged).
     bool HidesPart(const WorldBox& box, int splits, int* budget) const;
+    // Whether both halves of `box` are hidden, each judged as HidesPart judges it.
+    bool HalvesHidden(const WorldBox& box, int splits, int* budget) const;
+    // How many times a box may be halved: boxes no longer than kSplitFrom are judged whole.
+    static int SplitsFor(const WorldBox& box);
     // The cells where the box judged whole may show (only the first found, if `firstOnly`);
     // whether its parts may yet be hidden where it may.
     Cells OpenWhole(const WorldBox& box, bool firstOnly, bool* partsMayBe) const;
