@@ -2,8 +2,6 @@
 // thing lies, and that a press at the middle of what is drawn reaches that thing.
 #include <gtest/gtest.h>
 
-#include <GL/freeglut.h>  // Required for: GLUT_LEFT_BUTTON, GLUT_RIGHT_BUTTON, GLUT_DOWN
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -12,7 +10,6 @@
 
 #include "core/game_state.h"
 #include "gameplay/keypad.h"
-#include "gameplay/picking.h"
 #include "hud/hud_font.h"
 #include "hud/hud_text.h"
 #include "hud/icon_bar.h"
@@ -206,61 +203,6 @@ TEST_F(OverlayLayoutTest, APressAtTheMiddleOfWhatIsDrawnReachesIt) {
             EXPECT_FALSE(picture.HoldsPress(picture.x + picture.width, row, size.h));
         }
     }
-}
-
-// The same through the mouse callback itself: a press at the middle of a drawn slot latches
-// that slot, on a key enters that digit, on a picture picks nothing behind it, beside the
-// picture picks the house.
-TEST_F(OverlayLayoutTest, TheMouseCallbackUsesWhatIsDrawnWhereThePressLands) {
-    for (const WindowSize& size : kSizes) {
-        SCOPED_TRACE(std::to_string(size.w) + " by " + std::to_string(size.h));
-        StartRuleHarness();
-        g_startScreenShown = 0;
-        g_windowWidth = size.w, g_windowHeight = size.h;
-        const OverlayLayout layout = LayOutOverlays(size.w, size.h);
-        SetBoxUnderCursor(6);
-        for (int slot = 1; slot <= 9; ++slot) {
-            const WindowPress p = MiddleOf(layout.iconEntries[slot], size.h);
-            Press(GLUT_RIGHT_BUTTON, p.x, p.y);
-            EXPECT_EQ(g_messageIndex, slot);
-            Press(GLUT_LEFT_BUTTON, p.x, p.y);
-            EXPECT_EQ(g_messageIndex, slot);
-            EXPECT_EQ(g_pickedBox, -1) << "a press on the bar took what lies behind it";
-        }
-        // The keypad, open and past the press that opened it: each digit key enters its digit.
-        SetBoxUnderCursor(kKeypadPickBox);
-        Press(GLUT_LEFT_BUTTON, 10, size.h - 10);
-        ASSERT_EQ(g_keypadShown, 1);
-        SetBoxUnderCursor(6);
-        for (int key = 1; key <= 9; ++key) {
-            const WindowPress p = MiddleOf(layout.keypadKeys[key], size.h);
-            Press(GLUT_LEFT_BUTTON, p.x, p.y);
-            EXPECT_EQ(g_keypad.lastDigit, key);
-            EXPECT_EQ(g_pickedBox, -1) << "a press on key " << key << " picked the house";
-        }
-        const WindowPress close = MiddleOf(layout.keypadKeys[0], size.h);
-        Press(GLUT_LEFT_BUTTON, close.x, close.y);
-        EXPECT_EQ(g_keypadShown, 0) << "the close key did not close the panel";
-        // The info picture, and an open note: on them nothing is picked, beside them the house.
-        // Shown as a press on a place shows it, where the player stands now.
-        g_infoPicture.Select(6);
-        const ScreenArea info = layout.infoPicture;
-        const WindowPress onInfo = MiddleOf(info, size.h);
-        OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, onInfo.x, onInfo.y);
-        EXPECT_EQ(g_pickedBox, -1);
-        g_infoPicture.Select(6);
-        OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, info.x - 1, onInfo.y);
-        EXPECT_EQ(g_pickedBox, 6) << "a press beside the info picture picked nothing";
-        g_iconOwned[9] = 1;
-        const ScreenArea note = layout.NotePicture(9);
-        const WindowPress onNote = MiddleOf(note, size.h);
-        for (const int x : {onNote.x, note.x + note.width}) {
-            g_messageIndex = 9, g_describeMode = 0;
-            OnMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x, onNote.y);
-            EXPECT_EQ(g_pickedBox, x == onNote.x ? -1 : 6) << "note, x " << x;
-        }
-    }
-    SetBoxUnderCursor(-1);
 }
 
 // The texts at each size: the font rendered at the scaled size, the hint under the HUD corner
