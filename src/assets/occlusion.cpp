@@ -405,20 +405,21 @@ bool Occlusion::Judge(const WorldBox& box, Judged* judged) const {
 
 bool Occlusion::HiddenInCell(const WorldBox& box, const Judged& judged, int r, int c, bool mayCut,
                              double partBounds[4]) const {
+    const Holders& holders = held_[r][c];
+    // The rectangles that hold the whole cell, when the box lies beyond each of them: whatever
+    // part of it the cell has is hidden, and need not be cut out.
+    bool hiddenWhole = judged.anyBeyond && holders.count > 0;
+    for (int h = 0; h < holders.count && hiddenWhole; ++h) {
+        const std::size_t k = static_cast<std::size_t>(holders.cover[h]);
+        hiddenWhole = judged.beyond[k] >= kMinimumGap &&
+                      Deeper(covers_[k], judged.beyond[k], holders.greatest[h]);
+    }
+    if (hiddenWhole) return true;
     // The part of the outline in the cell; none, nothing to hide.
     const ScreenPolygon part = ClipToRect(judged.outline, x_[c], y_[r], x_[c + 1], y_[r + 1]);
     if (part.empty()) return true;
     Bounds(part, partBounds);
-    const Holders& holders = held_[r][c];
     if (judged.anyBeyond) {
-        // The rectangles that hold the whole cell, when the box lies beyond each of them.
-        bool hidden = holders.count > 0;
-        for (int h = 0; h < holders.count && hidden; ++h) {
-            const std::size_t k = static_cast<std::size_t>(holders.cover[h]);
-            hidden = judged.beyond[k] >= kMinimumGap &&
-                     Deeper(covers_[k], judged.beyond[k], holders.greatest[h]);
-        }
-        if (hidden) return true;
         // Else the rectangles the box lies beyond that hold its part of the cell.
         int candidates[kMostCovers];
         int count = 0;
@@ -428,7 +429,7 @@ bool Occlusion::HiddenInCell(const WorldBox& box, const Judged& judged, int r, i
             }
         }
         Holders partHolders;
-        hidden = HeldTogether(candidates, count, part, kMostTogether, &partHolders);
+        bool hidden = HeldTogether(candidates, count, part, kMostTogether, &partHolders);
         for (int h = 0; h < partHolders.count && hidden; ++h) {
             const std::size_t k = static_cast<std::size_t>(partHolders.cover[h]);
             const ScreenPolygon taken =

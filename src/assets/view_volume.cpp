@@ -15,12 +15,22 @@ double Cross(const ScreenPoint& o, const ScreenPoint& a, const ScreenPoint& b) {
 }  // namespace
 
 ScreenPolygon ClipToHalfPlane(const ScreenPolygon& polygon, double a, double b, double c) {
-    ScreenPolygon kept;
+    // Most polygons lie wholly on one side: each corner's side is worked out once.
+    double side[ScreenPolygon::kMost];
+    int inside = 0;
     for (int i = 0; i < polygon.count; ++i) {
+        side[i] = a * polygon.points[i].x + b * polygon.points[i].y + c;
+        inside += side[i] >= 0 ? 1 : 0;
+    }
+    if (inside == polygon.count) return polygon;
+    ScreenPolygon kept;
+    if (inside == 0) return kept;
+    for (int i = 0; i < polygon.count; ++i) {
+        const int next = i + 1 == polygon.count ? 0 : i + 1;
         const ScreenPoint& p = polygon.points[i];
-        const ScreenPoint& q = polygon.points[(i + 1) % polygon.count];
-        const double sideP = a * p.x + b * p.y + c;
-        const double sideQ = a * q.x + b * q.y + c;
+        const ScreenPoint& q = polygon.points[next];
+        const double sideP = side[i];
+        const double sideQ = side[next];
         if (sideP >= 0) kept.push_back(p);
         if ((sideP >= 0) != (sideQ >= 0)) {
             const double t = sideP / (sideP - sideQ);
