@@ -57,16 +57,21 @@ void IssueCorners(const obj3dmodel& model, const obj3dmodel::Face& face) {
 }
 
 // One material block and one begin/end pair for the whole piece: its faces share the material.
+// A piece that culls its faces turned away (counter-clockwise faces the eye, as written) turns
+// culling on for them alone.
 void CompilePiece(const obj3dmodel& model, const std::vector<std::int32_t>& order,
                   obj3dmodel::Piece& piece, unsigned int list) {
     piece.list = list;
     glNewList(list, GL_COMPILE);
     IssueMaterial(model, model.faces[order[piece.first]].material);
+    const bool cull = piece.cullsBack && model.cullTurnedAway;
+    if (cull) glEnable(GL_CULL_FACE);
     glBegin(GL_TRIANGLES);
     for (std::int32_t i = piece.first; i < piece.first + piece.count; ++i) {
         IssueCorners(model, model.faces[order[i]]);
     }
     glEnd();
+    if (cull) glDisable(GL_CULL_FACE);
     glEndList();
 }
 

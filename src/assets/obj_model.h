@@ -107,6 +107,14 @@ public:
         std::int32_t count = 0;
         WorldBox box{};
         unsigned int list = 0;
+        // Its faces close solids (ClosedFaces).
+        bool closed = false;
+        // Closed, and part of one of the large rectangles (an occluder): its list culls the
+        // faces turned away from the eye, which lie behind the solid's own faces. Smaller
+        // closed pieces are left alone; what their back faces cost is little, and where two
+        // faces meet at an edge seen at a slant, one turned away may take a pixel the other
+        // leaves.
+        bool cullsBack = false;
     };
     // Runs no longer than this along any axis; a single larger face is a piece of its own.
     static constexpr float kPieceExtent = 3.0f;
@@ -115,13 +123,17 @@ public:
     // plane (100) one step of a 24-bit depth buffer is 0.03 deep.
     static constexpr float kTieGap = 0.05f;
 
-    // A rectangle of one axis the opaque faces make, each a pair of triangles, joined with
-    // its neighbours in the plane where they meet along whole sides: drawn, it keeps whatever
-    // lies wholly behind it from the screen.
+    // A rectangle of one axis the opaque faces make (two triangles, or more where corners of
+    // its neighbours lie on its sides), joined with its neighbours in the plane where they meet
+    // along whole sides: drawn, it keeps whatever lies wholly behind it from the screen. Culled
+    // and seen from behind, its solid's faces before it do.
     struct Occluder {
         WorldRect rect{};
         std::vector<std::int32_t> pieces;  // the pieces that draw it
     };
+    // The most triangles one rectangle of the model is cut into (corners of its neighbours on
+    // its sides).
+    static constexpr std::size_t kMostRectangleFaces = 24;
     // Rectangles smaller than this (in square units) are not worth a test.
     static constexpr float kOccluderArea = 0.25f;
     // The most rectangles a frame hides pieces behind: those that take most of the window.
@@ -141,8 +153,18 @@ public:
     // ones' ties and rectangles: what BuildLists compiles, done once the model is read (on the
     // thread that reads it ahead). No GL.
     void PlanPieces();
-    // Cuts the faces listed in `order` (face indices in drawing order) into pieces. No GL.
-    std::vector<Piece> CutIntoPieces(const std::vector<std::int32_t>& order) const;
+    // Cuts the faces listed in `order` (face indices in drawing order) into pieces; a run also
+    // ends where `closed` (a flag for each entry of `order`; empty: none closed) changes. No GL.
+    std::vector<Piece> CutIntoPieces(const std::vector<std::int32_t>& order,
+                                     const std::vector<bool>& closed = {}) const;
+    // For each face listed in `order`, whether the surface is closed all along its edges: each
+    // edge is met end to end by faces that walk it as often one way as the other, and along its
+    // line no part of another edge is left over it (where a corner of one face lies on the edge
+    // of another, pixels may open between them). Such a face is a side of a solid; turned away
+    // from an eye outside it, it lies behind the solid's other faces. Each face is judged by its
+    // own edges: a box left open could lose faces inside it that close their own edges, which
+    // the frames of the house are checked for. No GL.
+    std::vector<bool> ClosedFaces(const std::vector<std::int32_t>& order) const;
     // For each piece, the later pieces that may meet it at equal depth (boxes closer than
     // kTieGap on every axis): those must be drawn after it. No GL.
     static std::vector<std::vector<std::int32_t>> FindTies(const std::vector<Piece>& pieces);
@@ -179,5 +201,8 @@ public:
     std::vector<Occluder> opaqueOccluders;
     std::vector<Piece> transparentPieces;
     unsigned int listBase = 0;  // the opaque list; listBase + 1 the transparent one
+    // Whether CompileLists compiles the culling of the pieces that cull (a test compiles a
+    // copy without, to see what the culling changes).
+    bool cullTurnedAway = true;
     unsigned int* textureNames = nullptr;
 };

@@ -906,6 +906,18 @@ TEST(HousePick, EachPlaceHoldsItsThingAndClickingItFromWhereItIsSeenPicksIt) {
 
 namespace {
 
+// The house compiled without culling, once.
+const obj3dmodel& UnculledHouse() {
+    static obj3dmodel* house = [] {
+        auto* model = new obj3dmodel;
+        model->cullTurnedAway = false;
+        model->LoadObj("Data/Model/house_main");
+        model->CompileLists();
+        return model;
+    }();
+    return *house;
+}
+
 // The house in pieces, nearest first, less what the largest walls hide, the sky behind it and the
 // items' pieces in view are the sky and the whole lists pixel for pixel: from standing cells all
 // over both floors, looking four ways, from the cell's centre and from 0.08 towards what is ahead
@@ -929,6 +941,7 @@ TEST(HouseFrame, TheSkyHouseAndItemsAreThePlainListsPixelForPixel) {
         };
         const std::vector<StandingCell> cells = StandingCells(false);
         int poses = 0;
+        long culledAway = 0;
         for (std::size_t i = 0; i < cells.size(); i += 23) {
             for (const float yaw : {20.0f, 110.0f, 200.0f, 290.0f}) {
                 for (const double ahead : {0.0, 0.08}) {
@@ -968,11 +981,40 @@ TEST(HouseFrame, TheSkyHouseAndItemsAreThePlainListsPixelForPixel) {
                     ASSERT_EQ(differing, 0)
                         << "pixels, at" << Named(cells[i].upper, cells[i].row, cells[i].column)
                         << " facing " << yaw << ", " << ahead << " ahead";
+                    // Culled, the faces turned away change only pixels they took along an edge
+                    // seen at a slant or edge on: lines a pixel or two wide. A solid left open
+                    // would lose whole patches of faces.
+                    // (In the smaller window: the same edges, a quarter of the pixels.)
+                    if (width != 800) {
+                        ++poses;
+                        continue;
+                    }
+                    const std::vector<Rgb> uncut = drawn([] { UnculledHouse().Draw(); });
+                    const std::vector<Rgb> cut = drawn([] { g_houseModel.Draw(); });
+                    const auto changedAt = [&](int x, int y) {
+                        const std::size_t p = static_cast<std::size_t>(y) * width + x;
+                        return Difference(cut[p], uncut[p]) > 0;
+                    };
+                    long changed = 0, inPatches = 0;
+                    for (int y = 0; y < height; ++y) {
+                        for (int x = 0; x < width; ++x) {
+                            if (!changedAt(x, y)) continue;
+                            ++changed;
+                            inPatches += x > 0 && x + 1 < width && y > 0 && y + 1 < height &&
+                                         changedAt(x - 1, y) && changedAt(x + 1, y) &&
+                                         changedAt(x, y - 1) && changedAt(x, y + 1);
+                        }
+                    }
+                    EXPECT_EQ(inPatches, 0) << "pixels culled in patches, at"
+                                            << Named(cells[i].upper, cells[i].row, cells[i].column)
+                                            << " facing " << yaw << ", " << ahead << " ahead";
+                    culledAway += changed;
                     ++poses;
                 }
             }
         }
         EXPECT_GT(poses, 400);
+        EXPECT_LT(culledAway, poses * 8L) << "pixels culled in " << poses << " views";
     }
     ResizeTestWindow(800, 600);
 }

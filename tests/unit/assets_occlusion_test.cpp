@@ -2,9 +2,10 @@
 // own camera (30 degrees up, 800 by 600, near 0.02, far 100) looking down -z from the origin.
 #include <gtest/gtest.h>
 
-#include <algorithm>  // Required for: std::min()
+#include <algorithm>  // Required for: std::min(), std::find()
 #include <array>      // Required for: std::array
 #include <cmath>      // Required for: std::tan()
+#include <memory>     // Required for: std::unique_ptr
 #include <string>     // Required for: std::string
 #include <vector>     // Required for: std::vector
 
@@ -350,6 +351,123 @@ TEST(ModelOccludersTest, RectanglesJoinOnlyAlongWholeSidesWithTheSameCorners) {
     EXPECT_EQ(OccludersOf({{0, 0, 1, 1, 0}, {0, 1, 1, 3, 0}}).size(), 1u);
     // Sides of different lengths do not join.
     EXPECT_EQ(OccludersOf({{0, 0, 1, 1, 0}, {1, 0, 2, 2, 0}}).size(), 2u);
+}
+
+// A model of triangles of one material, x y z of three corners each, in the order given.
+std::unique_ptr<obj3dmodel> ModelOfTriangles(const std::vector<std::array<float, 9>>& triangles) {
+    auto made = std::make_unique<obj3dmodel>();
+    obj3dmodel& model = *made;
+    std::string error, warning;
+    EXPECT_TRUE(model.ParseMtl("newmtl a\nKa 0 0 0\nKd 1 0 0\nKs 0 0 0\n", "/none", "m.mtl", &error,
+                               &warning));
+    std::string obj = "vt 0 0\nvn 0 0 1\nusemtl a\n";
+    int vertex = 0;
+    for (const auto& t : triangles) {
+        for (int k = 0; k < 3; ++k) {
+            obj += "v " + std::to_string(t[3 * k]) + " " + std::to_string(t[3 * k + 1]) + " " +
+                   std::to_string(t[3 * k + 2]) + "\n";
+        }
+        obj += "f " + std::to_string(vertex + 1) + "/1/1 " + std::to_string(vertex + 2) + "/1/1 " +
+               std::to_string(vertex + 3) + "/1/1\n";
+        vertex += 3;
+    }
+    EXPECT_TRUE(model.ParseObj(obj, "m.obj", &error, &warning)) << error;
+    model.PlanPieces();
+    return made;
+}
+
+TEST(ModelOccludersTest, ARectangleCutIntoMoreTrianglesIsOneWhenTheyCoverItOnce) {
+    // The unit square at z = 0 with a corner of a neighbour at (0.5, 0) on its lower side,
+    // counter-clockwise seen from +z: A (0,0), M (0.5,0), B (1,0), C (1,1), D (0,1).
+    using T = std::array<float, 9>;
+    const T dam{0, 1, 0, 0, 0, 0, 0.5f, 0, 0}, mbc{0.5f, 0, 0, 1, 0, 0, 1, 1, 0},
+        mcd{0.5f, 0, 0, 1, 1, 0, 0, 1, 0}, mdc{0.5f, 0, 0, 0, 1, 0, 1, 1, 0},
+        abd{0, 0, 0, 1, 0, 0, 0, 1, 0}, amc{0, 0, 0, 0.5f, 0, 0, 1, 1, 0};
+    const struct {
+        const char* what;
+        std::vector<T> triangles;
+        std::size_t rectangles;
+    } cases[] = {
+        {"three triangles meeting corner to corner", {dam, mbc, mcd}, 1},
+        {"the same in another order", {mcd, dam, mbc}, 1},
+        {"one of them turned the other way", {dam, mbc, mdc}, 0},
+        {"one twice and one left out: the area is right, the cover is not", {dam, mbc, mbc}, 0},
+        {"overlapping, with a gap elsewhere", {abd, amc, mbc}, 0},
+        {"two of the three", {dam, mbc}, 0},
+    };
+    for (const auto& c : cases) {
+        const auto model = ModelOfTriangles(c.triangles);
+        EXPECT_EQ(model->opaqueOccluders.size(), c.rectangles) << c.what;
+        if (model->opaqueOccluders.size() != 1) continue;
+        const WorldRect& rect = model->opaqueOccluders[0].rect;
+        EXPECT_EQ(rect.axis, 2) << c.what;
+        EXPECT_EQ(rect.min[0], 0.0f);
+        EXPECT_EQ(rect.max[0], 1.0f);
+        EXPECT_EQ(rect.max[1], 1.0f);
+    }
+}
+
+// The unit cube, two triangles a side, counter-clockwise seen from outside; the top (+y) may be
+// left out, or cut in two along x = 0.5 so that its corners lie on the sides of two others.
+std::vector<std::array<float, 9>> Cube(bool top, bool topInTwo) {
+    std::vector<std::array<float, 9>> t;
+    const auto quad = [&t](std::array<float, 3> a, std::array<float, 3> b, std::array<float, 3> c,
+                           std::array<float, 3> d) {
+        t.push_back({a[0], a[1], a[2], b[0], b[1], b[2], c[0], c[1], c[2]});
+        t.push_back({a[0], a[1], a[2], c[0], c[1], c[2], d[0], d[1], d[2]});
+    };
+    quad({0, 0, 0}, {1, 0, 0}, {1, 0, 1}, {0, 0, 1});  // -y
+    quad({0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1});  // +z
+    quad({1, 0, 0}, {0, 0, 0}, {0, 1, 0}, {1, 1, 0});  // -z
+    quad({0, 0, 0}, {0, 0, 1}, {0, 1, 1}, {0, 1, 0});  // -x
+    quad({1, 0, 1}, {1, 0, 0}, {1, 1, 0}, {1, 1, 1});  // +x
+    if (top && topInTwo) {
+        quad({0, 1, 1}, {0.5f, 1, 1}, {0.5f, 1, 0}, {0, 1, 0});
+        quad({0.5f, 1, 1}, {1, 1, 1}, {1, 1, 0}, {0.5f, 1, 0});
+    } else if (top) {
+        quad({0, 1, 1}, {1, 1, 1}, {1, 1, 0}, {0, 1, 0});
+    }
+    return t;
+}
+
+TEST(ModelPiecesTest, AFaceIsClosedWhenEachOfItsEdgesIsMetEndToEndAndWalkedBothWays) {
+    // Faces 0 and 1 the bottom, then two for each side, the second along the top; then the top.
+    const struct {
+        const char* what;
+        std::vector<std::array<float, 9>> triangles;
+        std::vector<int> open;  // the rest are closed
+    } cases[] = {
+        {"a whole cube", Cube(true, false), {}},
+        // Two sides have a corner of the top at x = 0.5 on their edge: pixels may open there.
+        {"a top cut in two, its corners on two sides' edges",
+         Cube(true, true),
+         {3, 5, 10, 11, 12, 13}},
+        {"no top: each side's triangle along it", Cube(false, false), {3, 5, 7, 9}},
+    };
+    for (const auto& c : cases) {
+        const auto model = ModelOfTriangles(c.triangles);
+        std::vector<std::int32_t> order(c.triangles.size());
+        for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<std::int32_t>(i);
+        const std::vector<bool> closed = model->ClosedFaces(order);
+        ASSERT_EQ(closed.size(), order.size()) << c.what;
+        for (std::size_t i = 0; i < closed.size(); ++i) {
+            const bool open =
+                std::find(c.open.begin(), c.open.end(), static_cast<int>(i)) != c.open.end();
+            EXPECT_EQ(closed[i], !open) << c.what << ", face " << i;
+        }
+    }
+    // Only closed pieces of the large rectangles cull: the whole cube's sides are one square unit
+    // each, one material within 3 units, so one piece; without the top, the pieces are cut where
+    // faces turn from closed to open.
+    const auto cube = ModelOfTriangles(Cube(true, false));
+    ASSERT_EQ(cube->opaquePieces.size(), 1u);
+    EXPECT_TRUE(cube->opaquePieces[0].cullsBack);
+    const auto open = ModelOfTriangles(Cube(false, false));
+    EXPECT_EQ(open->opaquePieces.size(), 8u);
+    for (const obj3dmodel::Piece& piece : open->opaquePieces) {
+        EXPECT_EQ(piece.cullsBack, piece.closed);
+        EXPECT_EQ(piece.closed, piece.first < 3 || piece.first % 2 == 0) << piece.first;
+    }
 }
 
 }  // namespace

@@ -5,9 +5,11 @@
 // the storey heights and the edges of every opening. A box is solid where the floor plan has a
 // wall, then openings are carved out and a few pieces added. Faces are drawn wherever solid meets
 // empty, merged into the largest rectangles of one finish, and textured by the room they face.
-#include <algorithm>  // Required for: std::sort()
+#include <algorithm>  // Required for: std::sort(), std::unique(), std::reverse()
+#include <array>      // Required for: std::array
 #include <cmath>      // Required for: std::floor(), std::fabs()
 #include <cstdint>    // Required for: std::uint8_t
+#include <map>        // Required for: std::map
 #include <utility>    // Required for: std::swap()
 #include <vector>     // Required for: std::vector
 
@@ -287,6 +289,7 @@ public:
                 }
             }
         }
+        EmitConforming(model);
     }
 
 private:
@@ -466,10 +469,9 @@ private:
         if (sign < 0) std::swap(corners[1], corners[3]);
         const int material = style.shade >= 0.0 ? model.ShadedMaterial(*style.surface, style.shade)
                                                 : model.MaterialFacing(*style.surface, normal);
-        // The foundation's underside lies below the lawn, which covers all of it: nobody sees
-        // it from above the ground. Its material is still made here, so that the materials, and
-        // the order the faces are drawn in (by material), stay the same.
-        if (axis == 1 && sign < 0 && at < kGroundFloor - 0.05) return;
+        // The foundation's underside lies below the lawn and is never seen, but it closes the
+        // shell: a closed solid's faces turned away from the eye lie behind its others, and the
+        // game culls them.
         MeshVertex vertices[4];
         const Vec3 right{normal.z, 0.0, -normal.x};
         for (int i = 0; i < 4; ++i) {
@@ -497,7 +499,134 @@ private:
                     break;
             }
         }
-        model.AddQuad(material, vertices[0], vertices[1], vertices[2], vertices[3]);
+        pending_.push_back(PendingRect{material, axis, {}, {}});
+        for (int i = 0; i < 4; ++i) pending_.back().corners[i] = vertices[i];
+    }
+
+    // A rectangle whose faces wait until every rectangle of the shell is known.
+    struct PendingRect {
+        int material;
+        int axis;                         // the axis the rectangle lies across
+        MeshVertex corners[4];            // counter-clockwise seen from the side it faces
+        std::vector<MeshVertex> outline;  // the corners with the points on its sides between
+    };
+
+    // Where merged rectangles meet, a corner of one often lies on a side of another (a
+    // T-junction): drawn, the two leave pixels between them uncovered now and then, and what
+    // lies behind the wall shows through. So each rectangle takes every corner lying on its
+    // sides as a corner of its own and is cut into triangles that meet only corner to corner;
+    // a rectangle with none is the two triangles it always was.
+    void EmitConforming(Model& model) {
+        // Every corner, by the line along an axis it lies on: the axis and its other two
+        // coordinates.
+        std::map<std::array<double, 4>, std::vector<double>> onLine;
+        const auto lineKey = [](const Vec3& p, int along) {
+            const double c[3] = {p.x, p.y, p.z};
+            return std::array<double, 4>{static_cast<double>(along), along == 0 ? 0.0 : c[0],
+                                         along == 1 ? 0.0 : c[1], along == 2 ? 0.0 : c[2]};
+        };
+        for (const PendingRect& rect : pending_) {
+            for (const MeshVertex& corner : rect.corners) {
+                const double c[3] = {corner.position.x, corner.position.y, corner.position.z};
+                for (int along = 0; along < 3; ++along) {
+                    if (along != rect.axis)
+                        onLine[lineKey(corner.position, along)].push_back(c[along]);
+                }
+            }
+        }
+        for (auto& [key, points] : onLine) {
+            std::sort(points.begin(), points.end());
+            points.erase(std::unique(points.begin(), points.end()), points.end());
+        }
+        for (PendingRect& rect : pending_) {
+            rect.outline.clear();
+            for (int k = 0; k < 4; ++k) {
+                const MeshVertex& from = rect.corners[k];
+                const MeshVertex& to = rect.corners[(k + 1) % 4];
+                rect.outline.push_back(from);
+                const double a[3] = {from.position.x, from.position.y, from.position.z};
+                const double b[3] = {to.position.x, to.position.y, to.position.z};
+                int along = 0;
+                while (along < 3 && a[along] == b[along]) ++along;
+                const std::vector<double>& points = onLine[lineKey(from.position, along)];
+                std::vector<double> between;
+                for (const double t : points) {
+                    if (t > std::min(a[along], b[along]) && t < std::max(a[along], b[along])) {
+                        between.push_back(t);
+                    }
+                }
+                if (a[along] > b[along]) std::reverse(between.begin(), between.end());
+                // Texture coordinates as the two triangles would have given them: along the side
+                // between the corners' written ones, and written in full.
+                const double fromU = WrittenNumber(from.u), fromV = WrittenNumber(from.v);
+                const double toU = WrittenNumber(to.u), toV = WrittenNumber(to.v);
+                for (const double t : between) {
+                    MeshVertex point = from;
+                    double c[3] = {a[0], a[1], a[2]};
+                    c[along] = t;
+                    point.position = Vec3{c[0], c[1], c[2]};
+                    const double f = (t - a[along]) / (b[along] - a[along]);
+                    point.u = fromU + f * (toU - fromU);
+                    point.v = fromV + f * (toV - fromV);
+                    point.fullUv = true;
+                    rect.outline.push_back(point);
+                }
+            }
+            if (rect.outline.size() == 4) {
+                model.AddQuad(rect.material, rect.corners[0], rect.corners[1], rect.corners[2],
+                              rect.corners[3]);
+                continue;
+            }
+            CutConvexOutline(model, rect.material, rect.axis, rect.outline);
+        }
+        pending_.clear();
+    }
+
+    // Cuts a convex outline (corners in turn, some on the straight sides between others) into
+    // triangles that use its corners only: each time a corner where the outline turns is cut off,
+    // while what remains still has an area, so that no cut runs along a side.
+    static void CutConvexOutline(Model& model, int material, int axis,
+                                 std::vector<MeshVertex> outline) {
+        const int u = (axis + 1) % 3, v = (axis + 2) % 3;
+        const auto at = [](const MeshVertex& m, int i) {
+            return i == 0 ? m.position.x : (i == 1 ? m.position.y : m.position.z);
+        };
+        // Twice the signed area of a triangle in the plane (positive counter-clockwise seen from
+        // the side the normal points to).
+        const auto turn = [&](const MeshVertex& a, const MeshVertex& b, const MeshVertex& c) {
+            const double sign = axis == 0 ? a.normal.x : (axis == 1 ? a.normal.y : a.normal.z);
+            const double cross = (at(b, u) - at(a, u)) * (at(c, v) - at(a, v)) -
+                                 (at(b, v) - at(a, v)) * (at(c, u) - at(a, u));
+            return sign > 0 ? cross : -cross;
+        };
+        const auto area = [&](const std::vector<MeshVertex>& polygon) {
+            double twice = 0.0;
+            for (size_t i = 1; i + 1 < polygon.size(); ++i) {
+                twice += turn(polygon[0], polygon[i], polygon[i + 1]);
+            }
+            return twice;
+        };
+        while (outline.size() > 3) {
+            const size_t n = outline.size();
+            size_t cut = n;
+            for (size_t i = 0; i < n && cut == n; ++i) {
+                const MeshVertex& before = outline[(i + n - 1) % n];
+                const MeshVertex& after = outline[(i + 1) % n];
+                if (turn(before, outline[i], after) <= 0.0) continue;
+                std::vector<MeshVertex> rest = outline;
+                rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(i));
+                if (rest.size() > 3 ? area(rest) > 0.0 : turn(rest[0], rest[1], rest[2]) > 0.0) {
+                    cut = i;
+                }
+            }
+            if (cut == n) return;  // what is left has no area
+            model.AddTriangle(material, outline[(cut + n - 1) % n], outline[cut],
+                              outline[(cut + 1) % n]);
+            outline.erase(outline.begin() + static_cast<std::ptrdiff_t>(cut));
+        }
+        if (turn(outline[0], outline[1], outline[2]) > 0.0) {
+            model.AddTriangle(material, outline[0], outline[1], outline[2]);
+        }
     }
 
     std::vector<Edit> edits_;
@@ -505,6 +634,7 @@ private:
     int count_[3] = {0, 0, 0};
     std::vector<std::uint8_t> solid_;
     std::vector<FaceStyle> styles_;
+    std::vector<PendingRect> pending_;
 };
 
 }  // namespace

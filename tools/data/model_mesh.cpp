@@ -3,6 +3,7 @@
 
 #include <cmath>          // Required for: std::sqrt(), std::lround()
 #include <cstdio>         // Required for: std::snprintf()
+#include <cstdlib>        // Required for: std::strtod()
 #include <fstream>        // Required for: std::ofstream
 #include <stdexcept>      // Required for: std::runtime_error
 #include <unordered_map>  // Required for: std::unordered_map
@@ -111,6 +112,13 @@ std::string Number(double value) {
     return result;
 }
 
+// With twelve decimals: closer than a float holds it.
+std::string FullNumber(double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.12f", value);
+    return text;
+}
+
 std::string Triple(double a, double b, double c) {
     return Number(a) + " " + Number(b) + " " + Number(c);
 }
@@ -175,7 +183,9 @@ void Model::Write(const std::filesystem::path& folder) const {
                 const Vec3 n = Normalized(corner.normal);
                 const int p = positions.Index(
                     Triple(corner.position.x, corner.position.y, corner.position.z));
-                const int t = texCoords.Index(Number(corner.u) + " " + Number(corner.v));
+                const int t = texCoords.Index(
+                    corner.fullUv ? FullNumber(corner.u) + " " + FullNumber(corner.v)
+                                  : Number(corner.u) + " " + Number(corner.v));
                 const int q = normals.Index(Triple(n.x, n.y, n.z));
                 faces +=
                     " " + std::to_string(p) + "/" + std::to_string(t) + "/" + std::to_string(q);
@@ -213,4 +223,8 @@ void Model::Write(const std::filesystem::path& folder) const {
         mtl += "\n";
     }
     WriteText(folder / (name_ + ".mtl"), mtl);
+}
+
+double WrittenNumber(double value) {
+    return std::strtod(Number(value).c_str(), nullptr);
 }

@@ -41,7 +41,13 @@ struct MeshVertex {
     Vec3 position;
     double u = 0.0, v = 0.0;
     Vec3 normal;
+    // Texture coordinates are written with four decimals, these in full: they lie between two
+    // written ones.
+    bool fullUv = false;
 };
+
+// A number as the model files write it (four decimals), read back.
+double WrittenNumber(double value);
 
 // A picture that covers a face: painted once at full light, saved once per brightness it is seen
 // with. The name is short and unique within a model (it names the texture files).
