@@ -430,6 +430,12 @@ std::vector<std::array<float, 9>> Cube(bool top, bool topInTwo) {
     return t;
 }
 
+std::vector<std::array<float, 9>> Fin() {
+    std::vector<std::array<float, 9>> t = Cube(true, false);
+    t.push_back({0, 1, 1, 0.5f, 1, 1, 0.25f, 1.5f, 1});
+    return t;
+}
+
 TEST(ModelPiecesTest, AFaceIsClosedWhenEachOfItsEdgesIsMetEndToEndAndWalkedBothWays) {
     // Faces 0 and 1 the bottom, then two for each side, the second along the top; then the top.
     const struct {
@@ -443,6 +449,9 @@ TEST(ModelPiecesTest, AFaceIsClosedWhenEachOfItsEdgesIsMetEndToEndAndWalkedBothW
          Cube(true, true),
          {3, 5, 10, 11, 12, 13}},
         {"no top: each side's triangle along it", Cube(false, false), {3, 5, 7, 9}},
+        // A fin on the top edge of +z: that edge is still met end to end, but part of another
+        // lies over it.
+        {"a fin over half the top edge of +z", Fin(), {3, 10, 12}},
     };
     for (const auto& c : cases) {
         const auto model = ModelOfTriangles(c.triangles);
