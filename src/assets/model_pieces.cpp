@@ -53,20 +53,13 @@ bool Fits(const WorldBox& box) {
     return true;
 }
 
-// Whether two triangles cover exactly one axis-aligned rectangle, and which: their six corners
-// are the rectangle's four, each triangle leaves out one, and those two lie across a diagonal
-// (the triangles then meet along the other diagonal and overlap nowhere).
-bool RectangleOf(const obj3dmodel& model, const obj3dmodel::Face& first,
-                 const obj3dmodel::Face& second, WorldRect* rect) {
-    float corners[6][3];
-    for (int k = 0; k < 3; ++k) {
-        Corner(model, first, k, corners[k]);
-        Corner(model, second, k, corners[3 + k]);
-    }
+// Whether corners all lie in one plane across an axis, and the rectangle of that plane that
+// bounds them.
+bool FlatBounds(const std::array<float, 3>* corners, std::size_t count, WorldRect* rect) {
     int axis = -1;
     for (int a = 0; a < 3 && axis < 0; ++a) {
         bool flat = true;
-        for (int k = 1; k < 6; ++k) flat = flat && corners[k][a] == corners[0][a];
+        for (std::size_t k = 1; k < count; ++k) flat = flat && corners[k][a] == corners[0][a];
         if (flat) axis = a;
     }
     if (axis < 0) return false;
@@ -76,12 +69,28 @@ bool RectangleOf(const obj3dmodel& model, const obj3dmodel::Face& first,
     rect->at = corners[0][axis];
     rect->min[0] = rect->max[0] = corners[0][u];
     rect->min[1] = rect->max[1] = corners[0][v];
-    for (const auto& c : corners) {
-        rect->min[0] = std::min(rect->min[0], c[u]);
-        rect->max[0] = std::max(rect->max[0], c[u]);
-        rect->min[1] = std::min(rect->min[1], c[v]);
-        rect->max[1] = std::max(rect->max[1], c[v]);
+    for (std::size_t k = 0; k < count; ++k) {
+        rect->min[0] = std::min(rect->min[0], corners[k][u]);
+        rect->max[0] = std::max(rect->max[0], corners[k][u]);
+        rect->min[1] = std::min(rect->min[1], corners[k][v]);
+        rect->max[1] = std::max(rect->max[1], corners[k][v]);
     }
+    return true;
+}
+
+// Whether two triangles cover exactly one axis-aligned rectangle, and which: their six corners
+// are the rectangle's four, each triangle leaves out one, and those two lie across a diagonal
+// (the triangles then meet along the other diagonal and overlap nowhere).
+bool RectangleOf(const obj3dmodel& model, const obj3dmodel::Face& first,
+                 const obj3dmodel::Face& second, WorldRect* rect) {
+    std::array<float, 3> corners[6];
+    for (int k = 0; k < 3; ++k) {
+        Corner(model, first, k, corners[k].data());
+        Corner(model, second, k, corners[3 + k].data());
+    }
+    if (!FlatBounds(corners, 6, rect)) return false;
+    const int u = rect->axis == 0 ? 1 : 0;
+    const int v = rect->axis == 2 ? 1 : 2;
     if (!(rect->min[0] < rect->max[0] && rect->min[1] < rect->max[1])) return false;
     // Each triangle's corners as a bit set of the rectangle's: bit 0 high on u, bit 1 high on v.
     int sets[2] = {0, 0};
@@ -130,25 +139,9 @@ bool RectangleOfFaces(const obj3dmodel& model, const std::vector<std::int32_t>& 
                    corners[f * 3 + static_cast<std::size_t>(k)].data());
         }
     }
-    int axis = -1;
-    for (int a = 0; a < 3 && axis < 0; ++a) {
-        bool flat = true;
-        for (const auto& c : corners) flat = flat && c[a] == corners[0][a];
-        if (flat) axis = a;
-    }
-    if (axis < 0) return false;
-    const int u = axis == 0 ? 1 : 0;
-    const int v = axis == 2 ? 1 : 2;
-    rect->axis = axis;
-    rect->at = corners[0][axis];
-    rect->min[0] = rect->max[0] = corners[0][u];
-    rect->min[1] = rect->max[1] = corners[0][v];
-    for (const auto& c : corners) {
-        rect->min[0] = std::min(rect->min[0], c[u]);
-        rect->max[0] = std::max(rect->max[0], c[u]);
-        rect->min[1] = std::min(rect->min[1], c[v]);
-        rect->max[1] = std::max(rect->max[1], c[v]);
-    }
+    if (!FlatBounds(corners.data(), corners.size(), rect)) return false;
+    const int u = rect->axis == 0 ? 1 : 0;
+    const int v = rect->axis == 2 ? 1 : 2;
     const auto onOutline = [rect, u, v](const std::array<float, 3>& c) {
         return c[u] == rect->min[0] || c[u] == rect->max[0] || c[v] == rect->min[1] ||
                c[v] == rect->max[1];

@@ -499,16 +499,14 @@ private:
                     break;
             }
         }
-        pending_.push_back(PendingRect{material, axis, {}, {}});
-        for (int i = 0; i < 4; ++i) pending_.back().corners[i] = vertices[i];
+        pending_.push_back({material, axis, {vertices[0], vertices[1], vertices[2], vertices[3]}});
     }
 
     // A rectangle whose faces wait until every rectangle of the shell is known.
     struct PendingRect {
         int material;
-        int axis;                         // the axis the rectangle lies across
-        MeshVertex corners[4];            // counter-clockwise seen from the side it faces
-        std::vector<MeshVertex> outline;  // the corners with the points on its sides between
+        int axis;               // the axis the rectangle lies across
+        MeshVertex corners[4];  // counter-clockwise seen from the side it faces
     };
 
     // Where merged rectangles meet, a corner of one often lies on a side of another (a
@@ -538,12 +536,13 @@ private:
             std::sort(points.begin(), points.end());
             points.erase(std::unique(points.begin(), points.end()), points.end());
         }
-        for (PendingRect& rect : pending_) {
-            rect.outline.clear();
+        for (const PendingRect& rect : pending_) {
+            // The corners with the points on the sides between them.
+            std::vector<MeshVertex> outline;
             for (int k = 0; k < 4; ++k) {
                 const MeshVertex& from = rect.corners[k];
                 const MeshVertex& to = rect.corners[(k + 1) % 4];
-                rect.outline.push_back(from);
+                outline.push_back(from);
                 const double a[3] = {from.position.x, from.position.y, from.position.z};
                 const double b[3] = {to.position.x, to.position.y, to.position.z};
                 int along = 0;
@@ -569,15 +568,15 @@ private:
                     point.u = fromU + f * (toU - fromU);
                     point.v = fromV + f * (toV - fromV);
                     point.fullUv = true;
-                    rect.outline.push_back(point);
+                    outline.push_back(point);
                 }
             }
-            if (rect.outline.size() == 4) {
+            if (outline.size() == 4) {
                 model.AddQuad(rect.material, rect.corners[0], rect.corners[1], rect.corners[2],
                               rect.corners[3]);
                 continue;
             }
-            CutConvexOutline(model, rect.material, rect.axis, rect.outline);
+            CutConvexOutline(model, rect.material, rect.axis, outline);
         }
         pending_.clear();
     }
@@ -615,7 +614,7 @@ private:
                 if (turn(before, outline[i], after) <= 0.0) continue;
                 std::vector<MeshVertex> rest = outline;
                 rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(i));
-                if (rest.size() > 3 ? area(rest) > 0.0 : turn(rest[0], rest[1], rest[2]) > 0.0) {
+                if (area(rest) > 0.0) {
                     cut = i;
                 }
             }
