@@ -73,6 +73,9 @@ std::string PoseShotName(int pose, int width, int height);
 // renderer's name.
 void BenchFrames(const BenchCounts& counts, const std::vector<BenchSize>& sizes,
                  const std::string& shotFolder, std::vector<BenchRow>* rows, std::string* renderer);
+// One pose (1 to 5) drawn `frames` times in a row at the size, for a profiler to watch; prints
+// the mean frame and how much of it was spent issuing the drawing and how much in the present.
+void LoopPose(const BenchSize& size, int pose, int frames);
 // The real game's CPU time while nothing happens (bench_idle.cpp). `game` is the game binary.
 void BenchIdle(const BenchCounts& counts, const std::string& game, std::vector<BenchRow>* rows);
 

@@ -275,9 +275,11 @@ void BenchFramesAtSize(const BenchCounts& counts, const BenchSize& size,
 
 }  // namespace
 
-void BenchFrames(const BenchCounts& counts, const std::vector<BenchSize>& sizes,
-                 const std::string& shotFolder, std::vector<BenchRow>* rows,
-                 std::string* renderer) {
+namespace {
+
+// The game's window and scene as the frames are timed in them, in the house with the tune
+// playing; the GL renderer's name.
+std::string OpenBenchWindow() {
     int argc = 1;
     char name[] = "escape-house-bench";
     char* argv[] = {name, nullptr};
@@ -293,14 +295,51 @@ void BenchFrames(const BenchCounts& counts, const std::vector<BenchSize>& sizes,
     // (The first frame's start of it then finds it there.)
     LoadTune(DataPath("Data/BGM.wav").c_str());
     PlayTune();
-    *renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    const std::string renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
     Toolkit().swapBuffers = Present;
     Toolkit().postRedisplay = [] {};
     // In the house, as after the start button.
     g_startScreenShown = 0;
     g_endScreenShown = 0;
+    return renderer;
+}
+
+// Seconds spent in the present of each frame drawn since the last reset.
+double g_presentSeconds = 0.0;
+
+}  // namespace
+
+void BenchFrames(const BenchCounts& counts, const std::vector<BenchSize>& sizes,
+                 const std::string& shotFolder, std::vector<BenchRow>* rows,
+                 std::string* renderer) {
+    *renderer = OpenBenchWindow();
     for (const BenchSize& size : sizes) {
         SizeWindow(size);
         BenchFramesAtSize(counts, size, shotFolder, rows);
     }
+}
+
+void LoopPose(const BenchSize& size, int pose, int frames) {
+    const std::string renderer = OpenBenchWindow();
+    SizeWindow(size);
+    Place(kPoses[pose - 1]);
+    for (int warm = 0; warm < 3; ++warm) OnDisplay();
+    // What a frame spends issuing its drawing, apart from the present (which waits for the
+    // renderer to finish the frame and copies it to the window).
+    Toolkit().swapBuffers = [] {
+        const double start = NowSeconds();
+        Present();
+        g_presentSeconds += NowSeconds() - start;
+    };
+    g_presentSeconds = 0.0;
+    const double start = NowSeconds();
+    for (int frame = 0; frame < frames; ++frame) OnDisplay();
+    const double each = (NowSeconds() - start) / frames;
+    const double present = g_presentSeconds / frames;
+    std::printf("pose %d (%s) at %s on %s: %s a frame over %d frames, %s issuing, %s in the "
+                "present\n",
+                pose, kPoses[pose - 1].name, SizeName(size).c_str(), renderer.c_str(),
+                FormatSeconds(each).c_str(), frames, FormatSeconds(each - present).c_str(),
+                FormatSeconds(present).c_str());
+    Toolkit().swapBuffers = Present;
 }

@@ -1,5 +1,6 @@
 // escape-house-bench [--quick] [--only SECTION] [--size WxH] [--shots FOLDER]
-//                    [--before BENCH [--rounds N]]:
+//                    [--before BENCH [--rounds N]]
+// escape-house-bench --loop POSE FRAMES [--size WxH]:
 // measures the game's readers against stb_image and tinyobjloader, its start-up, its frames, text
 // and pick (at 800 by 600 and 1920 by 1080, or at the one size asked for), and its idle CPU time,
 // and prints one table. Needs an X display (xvfb-run -a
@@ -7,7 +8,9 @@
 // or frames. --before runs another build's benchmark section by section next to this one and
 // prints both side by side, with the frames of the five poses compared; --rounds runs each
 // section N times each way, taking turns, and keeps each row's median run, so that a machine
-// whose speed drifts meets both builds alike.
+// whose speed drifts meets both builds alike. --loop draws one of the five poses FRAMES times in
+// a row (at 800 by 600 unless --size says otherwise) and prints only its mean frame, for
+// `perf record` and the like to watch one frame's work.
 #include <sys/stat.h>  // Required for: mkdir()
 #include <unistd.h>    // Required for: readlink(), mkdtemp()
 
@@ -66,7 +69,8 @@ void PrintTable(const std::vector<BenchRow>& rows, const BenchRow& header) {
 int Usage() {
     std::fprintf(stderr,
                  "usage: escape-house-bench [--quick] [--only readers|startup|idle|frames] "
-                 "[--size WxH] [--shots FOLDER] [--before OTHER-BENCH [--rounds N]]\n");
+                 "[--size WxH] [--shots FOLDER] [--before OTHER-BENCH [--rounds N]]\n"
+                 "       escape-house-bench --loop POSE(1-5) FRAMES [--size WxH]\n");
     return 2;
 }
 
@@ -159,6 +163,7 @@ int main(int argc, char** argv) {
     int rounds = 1;
     std::vector<BenchSize> sizes = {BenchSize{800, 600}, BenchSize{1920, 1080}};
     std::string sizeOption;  // passed on to the other build's benchmark
+    int loopPose = 0, loopFrames = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--quick") {
@@ -173,6 +178,10 @@ int main(int argc, char** argv) {
             shotFolder = argv[++i];
         } else if (argument == "--before" && i + 1 < argc) {
             otherBench = argv[++i];
+        } else if (argument == "--loop" && i + 2 < argc) {
+            loopPose = std::atoi(argv[++i]);
+            loopFrames = std::atoi(argv[++i]);
+            if (loopPose < 1 || loopPose > 5 || loopFrames < 1) return Usage();
         } else if (argument == "--rounds" && i + 1 < argc) {
             rounds = std::atoi(argv[++i]);
             if (rounds < 1 || rounds > 99) return Usage();
@@ -187,6 +196,10 @@ int main(int argc, char** argv) {
     if (std::getenv("DISPLAY") == nullptr && only != "readers") {
         std::fprintf(stderr, "escape-house-bench: no X display (run it under xvfb-run -a)\n");
         return 1;
+    }
+    if (loopPose > 0) {
+        LoopPose(sizes.size() == 1 ? sizes.front() : BenchSize{}, loopPose, loopFrames);
+        return 0;
     }
     const std::string self = SelfPath();
     const std::string game = self.substr(0, self.find_last_of('/') + 1) + "escape-house";
