@@ -336,10 +336,11 @@ void LoopPose(const BenchSize& size, int pose, int frames) {
     for (int frame = 0; frame < frames; ++frame) OnDisplay();
     const double each = (NowSeconds() - start) / frames;
     const double present = g_presentSeconds / frames;
-    std::printf("pose %d (%s) at %s on %s: %s a frame over %d frames, %s issuing, %s in the "
-                "present\n",
-                pose, kPoses[pose - 1].name, SizeName(size).c_str(), renderer.c_str(),
-                FormatSeconds(each).c_str(), frames, FormatSeconds(each - present).c_str(),
-                FormatSeconds(present).c_str());
+    std::printf(
+        "pose %d (%s) at %s on %s: %s a frame over %d frames, %s issuing, %s in the "
+        "present\n",
+        pose, kPoses[pose - 1].name, SizeName(size).c_str(), renderer.c_str(),
+        FormatSeconds(each).c_str(), frames, FormatSeconds(each - present).c_str(),
+        FormatSeconds(present).c_str());
     Toolkit().swapBuffers = Present;
 }
