@@ -273,10 +273,6 @@ void BenchFramesAtSize(const BenchCounts& counts, const BenchSize& size,
     rows->push_back(pick);
 }
 
-}  // namespace
-
-namespace {
-
 // The game's window and scene as the frames are timed in them, in the house with the tune
 // playing; the GL renderer's name.
 std::string OpenBenchWindow() {
